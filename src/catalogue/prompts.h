@@ -1,0 +1,38 @@
+#pragma once
+// Everything the commands ask of the user or show to the user. The window implements it
+// with message boxes and dialogs; tests script the answers.
+
+#include <string>
+
+#include "combo/combo_block.h"
+
+namespace strikepad {
+
+// The filter and default extension of the exchange-file dialogs.
+struct FileFilter {
+  std::string filter;            // "Description(*.EXT)|*.EXT|...||"
+  std::string defaultExtension;  // "*.SPK"
+};
+
+class Prompts {
+ public:
+  virtual ~Prompts() = default;
+
+  // A notice: OK button, no icon, the application's name as caption.
+  virtual void notice(const std::string& text) = 0;
+  // The store error report: OK button, exclamation icon.
+  virtual void warning(const std::string& text) = 0;
+  // A Yes/No question; an empty caption means the application's name. True means Yes.
+  virtual bool ask(const std::string& text, const std::string& caption = {}) = 0;
+  // The name input dialog; an empty result means cancelled (or an emptied field).
+  virtual std::string askName(const std::string& caption, const std::string& initial) = 0;
+  // File dialogs; an empty result means cancelled. Paths are UTF-8.
+  virtual std::string chooseOpenFile(const FileFilter& filter) = 0;
+  virtual std::string chooseSaveFile(const FileFilter& filter) = 0;
+  // The script editor, opened on `block`; overwrites it only when the script parsed.
+  virtual void editScript(ComboBlock& block) = 0;
+  // The main window's title.
+  virtual void setTitle(const std::string& title) = 0;
+};
+
+}  // namespace strikepad

@@ -1,0 +1,65 @@
+#pragma once
+// A Prompts that records everything shown and answers from queues. A prompt that the test
+// did not prepare an answer for fails the test (and is answered No / cancelled).
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "catalogue/prompts.h"
+
+namespace strikepad::testing {
+
+class ScriptedPrompts final : public Prompts {
+ public:
+  enum class Kind { Notice, Warning, Ask, AskName, OpenFile, SaveFile, EditScript, Title };
+  struct Event {
+    Kind kind;
+    std::string text;     // message, question, name caption, or title
+    std::string caption;  // question caption, or the name dialog's initial text
+  };
+
+  ~ScriptedPrompts() override;
+
+  // Answers, consumed in order per kind.
+  void answerAsk(bool yes) { asks_.push_back(yes); }
+  void answerName(std::string name) { names_.push_back(std::move(name)); }
+  void answerOpenFile(std::string path) { openFiles_.push_back(std::move(path)); }
+  void answerSaveFile(std::string path) { saveFiles_.push_back(std::move(path)); }
+  // The editor ends with this block (OK after a successful parse) or, with nullopt, is closed.
+  void answerScript(std::optional<ComboBlock> block) { scripts_.push_back(block); }
+
+  void notice(const std::string& text) override;
+  void warning(const std::string& text) override;
+  bool ask(const std::string& text, const std::string& caption) override;
+  std::string askName(const std::string& caption, const std::string& initial) override;
+  std::string chooseOpenFile(const FileFilter& filter) override;
+  std::string chooseSaveFile(const FileFilter& filter) override;
+  void editScript(ComboBlock& block) override;
+  void setTitle(const std::string& title) override;
+
+  const std::vector<Event>& events() const { return events_; }
+  std::vector<std::string> texts(Kind kind) const;
+  std::vector<std::string> notices() const { return texts(Kind::Notice); }
+  std::vector<std::string> warnings() const { return texts(Kind::Warning); }
+  std::vector<std::string> questions() const { return texts(Kind::Ask); }
+  std::string title() const { return title_; }
+  // Texts of notices, warnings and questions, in the order shown.
+  std::vector<std::string> messages() const;
+  void clearEvents() { events_.clear(); }
+
+  // The last filter passed to a file dialog.
+  FileFilter lastFilter;
+
+ private:
+  std::vector<Event> events_;
+  std::deque<bool> asks_;
+  std::deque<std::string> names_;
+  std::deque<std::string> openFiles_;
+  std::deque<std::string> saveFiles_;
+  std::deque<std::optional<ComboBlock>> scripts_;
+  std::string title_;
+};
+
+}  // namespace strikepad::testing

@@ -1,0 +1,27 @@
+#pragma once
+// strikepad-cli: the catalogue, scripts, exchange files and the adapter's slots from a shell.
+
+#include <filesystem>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace strikepad::cli {
+
+enum ExitCode : int { kDone = 0, kRefused = 1, kBadUsage = 2 };
+
+struct Context {
+  std::filesystem::path catalogue;  // sp.dat in the current folder unless --catalogue FILE
+  std::vector<std::string> args;    // the command's words, the command name first
+  std::istream& in;
+  std::ostream& out;
+  std::ostream& err;
+};
+
+// Each returns an ExitCode.
+int runScript(Context& context);     // script parse|print
+int runCatalogue(Context& context);  // init, list, add, delete, rename
+int runExchange(Context& context);   // export, import
+int runSlot(Context& context);       // slot read|write
+
+}  // namespace strikepad::cli
