@@ -1,0 +1,107 @@
+#include "combo/script_parser.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "combo/script_fields.h"
+#include "combo/script_keywords.h"
+
+namespace strikepad {
+namespace {
+
+const ButtonKeyword* findButton(std::string_view word) {
+  const auto found = std::find_if(kButtonKeywords.begin(), kButtonKeywords.end(),
+                                  [word](const ButtonKeyword& button) { return button.word == word; });
+  return found == kButtonKeywords.end() ? nullptr : &*found;
+}
+
+const AxisKeyword* findAxis(std::string_view word) {
+  const auto found = std::find_if(kAxisKeywords.begin(), kAxisKeywords.end(),
+                                  [word](const AxisKeyword& axis) { return axis.word == word; });
+  return found == kAxisKeywords.end() ? nullptr : &*found;
+}
+
+enum class StepOutcome { kRead, kTextEnded, kFailed };
+
+// Reads the steps of one text into a block, recording where each step lies.
+class StepReader {
+ public:
+  explicit StepReader(std::string_view text) : text_(text), fields_(text) {}
+
+  ScriptScan run() {
+    ComboBlock block{};
+    std::size_t step = 0;
+    for (; step < kStepCount; ++step) {
+      std::uint8_t* record = block.data() + step * kStepSize;
+      const StepOutcome outcome = readStep(static_cast<int>(step) + 1, record);
+      if (outcome == StepOutcome::kFailed) return std::move(scan_);
+      if (outcome == StepOutcome::kTextEnded) break;
+    }
+    if (step < kStepCount) std::fill_n(block.begin() + step * kStepSize, kStepSize, 0xFF);
+    scan_.block = block;
+    return std::move(scan_);
+  }
+
+ private:
+  StepOutcome readStep(int line, std::uint8_t* record) {
+    record[kFirstButtonByte] = record[kSecondButtonByte] = 0x00;
+    std::fill_n(record + kAxisLx, 4, kAxisAtRest);
+
+    std::optional<ScriptField> field = fields_.nextNonEmpty();
+    if (!field) return StepOutcome::kTextEnded;
+    ScriptStep span{line, field->begin, field->end};
+
+    const std::optional<std::int32_t> time = readNumber(field->text);
+    if (!time) return fail("time error", span);
+    const auto time16 = static_cast<std::uint16_t>(*time);  // -1 is kept as 65535
+    record[kTimeLow] = static_cast<std::uint8_t>(time16 & 0xFF);
+    record[kTimeHigh] = static_cast<std::uint8_t>(time16 >> 8);
+
+    while (!field->lastOfLine) {
+      field = fields_.next();
+      if (!field) break;
+      const std::string_view word = readKeyword(field->text);
+      if (word.empty()) break;  // an empty field ends the step; the line goes on as the next one
+      span.end = field->end;
+
+      if (const ButtonKeyword* button = findButton(word)) {
+        record[button->byte] |= button->mask;
+      } else if (const AxisKeyword* axis = findAxis(word)) {
+        // The value is the next field of the text, even on the next line.
+        field = fields_.next();
+        span.end = field ? field->end : text_.size();
+        const std::optional<std::int32_t> value = field ? readNumber(field->text) : std::nullopt;
+        if (!value) return fail("error on " + std::string(axis->word), span);
+        record[axis->byte] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(*value) + kAxisAtRest);
+      } else {
+        return fail("error keyword", span);
+      }
+    }
+    scan_.steps.push_back(span);
+    return StepOutcome::kRead;
+  }
+
+  StepOutcome fail(const std::string& what, const ScriptStep& span) {
+    scan_.error = ScriptError{what + " in line " + std::to_string(span.line), span};
+    return StepOutcome::kFailed;
+  }
+
+  std::string_view text_;
+  FieldReader fields_;
+  ScriptScan scan_;
+};
+
+}  // namespace
+
+ScriptScan scanScript(std::string_view text) {
+  // The text is NUL-terminated 8-bit text: a NUL byte is its end.
+  return StepReader(text.substr(0, text.find('\0'))).run();
+}
+
+ParseResult parseScript(std::string_view text) {
+  ScriptScan scan = scanScript(text);
+  if (scan.error) return ParseResult{std::nullopt, std::move(scan.error->message)};
+  return ParseResult{scan.block, {}};
+}
+
+}  // namespace strikepad
