@@ -1,11 +1,73 @@
+#include <fstream>
+#include <iterator>
+#include <optional>
 #include <ostream>
+#include <string>
 
 #include "cli.h"
+#include "combo/script_parser.h"
+#include "combo/script_printer.h"
+#include "hex.h"
 
 namespace strikepad::cli {
+namespace {
+
+constexpr std::string_view kScriptUsage = "usage: strikepad-cli script parse [FILE] | script print [HEX]\n";
+
+// The whole stream; none, after telling the user, when it cannot be read (a folder, an I/O error).
+std::optional<std::string> readAll(std::istream& in, std::string_view name, std::ostream& err) {
+  try {
+    std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (!in.bad()) return text;
+  } catch (const std::ios_base::failure&) {  // libstdc++ throws when the read underneath fails
+  }
+  err << "cannot read " << name << "\n";
+  return std::nullopt;
+}
+
+int parse(Context& context) {
+  std::optional<std::string> text;
+  if (context.args.size() == 3) {
+    const std::string& name = context.args[2];
+    std::ifstream file(name, std::ios::binary);
+    if (!file) {
+      context.err << "cannot open " << name << "\n";
+      return kBadUsage;
+    }
+    text = readAll(file, name, context.err);
+  } else {
+    text = readAll(context.in, "standard input", context.err);
+  }
+  if (!text) return kBadUsage;
+  const ParseResult result = parseScript(*text);
+  if (!result.ok()) {
+    context.err << result.message << "\n";
+    return kRefused;
+  }
+  context.out << hexFromBytes(*result.block) << "\n";
+  return kDone;
+}
+
+int print(Context& context) {
+  const std::optional<std::string> hex =
+      context.args.size() == 3 ? context.args[2] : readAll(context.in, "standard input", context.err);
+  if (!hex) return kBadUsage;
+  const HexBlock parsed = blockFromHex(*hex);
+  if (!parsed.block) {
+    context.err << "bad block: " << parsed.problem << "\n";
+    return kBadUsage;
+  }
+  context.out << printScript(*parsed.block);
+  return kDone;
+}
+
+}  // namespace
 
 int runScript(Context& context) {
-  context.err << context.args.front() << ": not built yet\n";
+  const std::string_view action = context.args.size() >= 2 ? std::string_view(context.args[1]) : "";
+  if (context.args.size() <= 3 && action == "parse") return parse(context);
+  if (context.args.size() <= 3 && action == "print") return print(context);
+  context.err << kScriptUsage;
   return kBadUsage;
 }
 
