@@ -1,0 +1,81 @@
+// Combos (moves records): unique by name within their character, each with its block.
+
+#include <span>
+
+#include "catalogue/catalogue.h"
+#include "catalogue/list_steps.h"
+#include "catalogue/messages.h"
+#include "catalogue/records.h"
+#include "store/store.h"
+#include "store/transaction.h"
+
+namespace strikepad {
+
+RecordId Catalogue::StoreNewCombo(const std::string& name, RecordId characterId, const std::uint8_t* block,
+                                  std::size_t length) {
+  const RecordId id = insertUnlessTaken(store_, kComboLevel, characterId, name, std::span(block, length));
+  if (id != kNameTaken) return id;
+  if (warnOnDuplicate) prompts_.notice(kDuplicateName);
+  return -1;
+}
+
+void Catalogue::RemoveCombo(RecordId comboId) { deleteCombo(store_, comboId); }
+
+int Catalogue::RenameCombo(RecordId comboId, const std::string& newName) {
+  const RenameOutcome outcome = renameUnlessTaken(store_, kComboLevel, comboId, newName);
+  if (outcome == RenameOutcome::Taken) prompts_.notice(kDuplicateName);
+  return outcome == RenameOutcome::Renamed ? 1 : 0;
+}
+
+void Catalogue::OnDeleteCombo() {
+  PickList& combos = lists_.combos;
+  if (!combos.hasSelection()) return;
+  if (!prompts_.ask(messages::kDeleteComboQuestion + combos.selectedText(), messages::kDeleteComboCaption)) return;
+  RemoveCombo(combos.selectedId());
+  FillComboList();
+}
+
+void Catalogue::OnRenameCombo() {
+  PickList& combos = lists_.combos;
+  if (!combos.hasSelection()) return;
+  const std::string name = prompts_.askName(messages::kComboNameCaption, combos.selectedText());
+  if (name.empty() || RenameCombo(combos.selectedId(), name) != 1) return;
+  FillComboList();
+  selectByName(combos, name);
+}
+
+void Catalogue::OnNewComboFromScript() {
+  PickList& characters = lists_.characters;
+  if (characters.count() == 0) {
+    prompts_.notice(messages::kCharacterListEmpty);
+    return;
+  }
+  if (!characters.hasSelection()) {
+    prompts_.notice(messages::kSelectRoleFirst);
+    return;
+  }
+  const RecordId characterId = characters.selectedId();
+  ComboBlock block = emptyComboBlock();
+  prompts_.editScript(block);
+  // Still empty: the editor was closed without OK, or the script held no step.
+  if (isEmptyCombo(block)) return;
+  const std::string name = prompts_.askName(messages::kComboNameCaption, messages::kComboNameInitial);
+  if (name.empty()) return;
+  appendOrFind(lists_.combos, name, StoreNewCombo(name, characterId, block.data(), block.size()));
+}
+
+std::optional<std::vector<std::uint8_t>> Catalogue::ReadComboData(RecordId comboId) {
+  auto combo = store_.OpenRecordset("moves", "id=?", {std::int64_t{comboId}});
+  if (!combo || combo->recordCount() == 0) return std::nullopt;
+  return combo->getChunk("data", combo->actualSize("data"));
+}
+
+int Catalogue::ReplaceComboData(RecordId comboId, const std::uint8_t* block, std::size_t length) {
+  auto combo = store_.OpenRecordset("moves", "id=?", {std::int64_t{comboId}});
+  if (!combo) return -1;
+  if (combo->recordCount() == 0) return 0;
+  combo->appendChunk("data", std::span(block, length));
+  return combo->update() ? 1 : -1;
+}
+
+}  // namespace strikepad

@@ -1,0 +1,83 @@
+#include "store/store.h"
+
+#include <cstdio>
+
+#include "store/schema.h"
+
+namespace strikepad {
+
+std::string formatStoreError(std::string_view message, int code) {
+  char hex[16];
+  std::snprintf(hex, sizeof hex, "%x", static_cast<unsigned>(code));
+  std::string text = "error Information:";
+  text.append(message);
+  text.append("(").append(hex).append(")");
+  return text;
+}
+
+Store::Store(std::filesystem::path path, Reporter reporter)
+    : path_(std::move(path)), reporter_(std::move(reporter)) {}
+
+void Store::setBusyTimeout(std::chrono::milliseconds timeout) {
+  busyTimeout_ = timeout;
+  if (db_) sqlite3_busy_timeout(db_.get(), static_cast<int>(busyTimeout_.count()));
+}
+
+bool Store::ConnectStore() {
+  db_.reset();
+  sqlite3* raw = nullptr;
+  const int rc = sqlite3_open_v2(path_.c_str(), &raw, SQLITE_OPEN_READWRITE, nullptr);
+  ConnectionHandle db(raw);  // sqlite3 hands out a handle even when the open fails
+  if (rc != SQLITE_OK) {
+    report(db ? formatStoreError(sqlite3_errmsg(db.get()), sqlite3_extended_errcode(db.get()))
+              : formatStoreError(sqlite3_errstr(rc), rc));
+    return false;
+  }
+  sqlite3_extended_result_codes(db.get(), 1);
+  sqlite3_busy_timeout(db.get(), static_cast<int>(busyTimeout_.count()));
+  // A file that is not a database, or one without the catalogue's tables, opens fine; the
+  // first statement on it fails. Find out now, so the user hears of it once, at start.
+  if (!hasCatalogueTables(db.get())) {
+    report(formatStoreError(sqlite3_errmsg(db.get()), sqlite3_extended_errcode(db.get())));
+    return false;
+  }
+  db_ = std::move(db);
+  return true;
+}
+
+std::optional<Recordset> Store::OpenRecordset(std::string_view table, std::string_view filter,
+                                              std::vector<FieldValue> params) {
+  if (!db_) return std::nullopt;
+  std::string sql = "select * from ";
+  sql.append(table);
+  if (!filter.empty()) sql.append(" where ").append(filter);
+  // Ids grow as records are added, so this is the order they were added in.
+  sql.append(" order by id");
+  StatementHandle statement = prepareStatement(db_.get(), sql);
+  if (!statement || bindAll(statement.get(), params) != SQLITE_OK) {
+    reportLastError();
+    return std::nullopt;
+  }
+  return Recordset(*this, std::string(table), std::move(statement));
+}
+
+bool Store::execute(std::string_view sql, const std::vector<FieldValue>& params) {
+  if (!db_) return false;
+  StatementHandle statement = prepareStatement(db_.get(), sql);
+  if (!statement || bindAll(statement.get(), params) != SQLITE_OK ||
+      sqlite3_step(statement.get()) != SQLITE_DONE) {
+    reportLastError();
+    return false;
+  }
+  return true;
+}
+
+void Store::reportLastError() {
+  if (db_) report(formatStoreError(sqlite3_errmsg(db_.get()), sqlite3_extended_errcode(db_.get())));
+}
+
+void Store::report(const std::string& text) const {
+  if (reporter_) reporter_(text);
+}
+
+}  // namespace strikepad

@@ -1,0 +1,67 @@
+#pragma once
+// The connection to the catalogue file (sp.dat): opening it, opening record sets on its
+// tables, and the one way store failures reach the user.
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "store/field_value.h"
+#include "store/recordset.h"
+#include "store/sqlite_handles.h"
+
+namespace strikepad {
+
+// "error Information:<message>(<code in lower-case hex>)"
+std::string formatStoreError(std::string_view message, int code);
+
+class Store {
+ public:
+  using Reporter = std::function<void(const std::string&)>;
+
+  // How long an operation waits for another program that holds the file locked.
+  static constexpr std::chrono::milliseconds kDefaultBusyTimeout{3000};
+
+  explicit Store(std::filesystem::path path = "sp.dat", Reporter reporter = {});
+  Store(const Store&) = delete;
+  Store& operator=(const Store&) = delete;
+
+  // Where the store error report goes (the window shows it as a warning).
+  void setReporter(Reporter reporter) { reporter_ = std::move(reporter); }
+  void setBusyTimeout(std::chrono::milliseconds timeout);
+
+  // Opens the file read-write (never creates it) and checks that it holds the catalogue's
+  // tables. On failure shows one store error report and stays closed.
+  bool ConnectStore();
+  bool isOpen() const { return db_ != nullptr; }
+  void close() { db_.reset(); }
+  const std::filesystem::path& path() const { return path_; }
+
+  // "select * from <table> [where <filter>]" in the order the records were added; values for
+  // the filter's ? placeholders are bound, never pasted into the text. Without a connection:
+  // nullopt and no message; when the query cannot be prepared: the report and nullopt.
+  // The table is not read until the record set is first read.
+  std::optional<Recordset> OpenRecordset(std::string_view table, std::string_view filter = {},
+                                         std::vector<FieldValue> params = {});
+
+  // Runs one statement that returns no rows; on failure shows the report and returns false.
+  bool execute(std::string_view sql, const std::vector<FieldValue>& params = {});
+
+  // Shows the store error report for the connection's last failure.
+  void reportLastError();
+  void report(const std::string& text) const;
+
+  sqlite3* handle() const { return db_.get(); }
+
+ private:
+  std::filesystem::path path_;
+  Reporter reporter_;
+  std::chrono::milliseconds busyTimeout_ = kDefaultBusyTimeout;
+  ConnectionHandle db_;
+};
+
+}  // namespace strikepad

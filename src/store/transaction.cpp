@@ -1,0 +1,45 @@
+#include "store/transaction.h"
+
+#include "store/store.h"
+
+namespace strikepad {
+
+namespace {
+constexpr const char* kSavepoint = "strikepad_nested";
+}
+
+Transaction::Transaction(Store& store) : store_(store) {
+  if (!store_.isOpen()) return;
+  nested_ = sqlite3_get_autocommit(store_.handle()) == 0;
+  // The outermost one takes the write lock at once: a transaction that first reads and then
+  // asks for the lock could not wait for another program without risking a deadlock.
+  active_ = nested_ ? store_.execute(std::string("savepoint ") + kSavepoint)
+                    : store_.execute("begin immediate");
+}
+
+Transaction::~Transaction() {
+  if (active_) rollback();
+}
+
+bool Transaction::commit() {
+  if (!active_) return false;
+  if (store_.execute(nested_ ? std::string("release ") + kSavepoint : std::string("commit"))) {
+    active_ = false;
+    return true;
+  }
+  rollback();
+  return false;
+}
+
+void Transaction::rollback() {
+  active_ = false;
+  if (nested_) {
+    store_.execute(std::string("rollback to ") + kSavepoint);
+    store_.execute(std::string("release ") + kSavepoint);
+  } else if (sqlite3_get_autocommit(store_.handle()) == 0) {
+    // A failed statement may have ended the transaction already.
+    store_.execute("rollback");
+  }
+}
+
+}  // namespace strikepad
