@@ -1,0 +1,51 @@
+#pragma once
+// The .SPK exchange file: one game with its characters and their combos. No header: a name
+// field, a 32-bit little-endian count, the records; every combo a name field, a 32-bit
+// data size and that many bytes of its combo data block.
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "combo/combo_block.h"
+#include "exchange/name_field.h"
+
+namespace strikepad {
+
+inline constexpr std::size_t kCountSize = 4;
+inline constexpr std::size_t kRecordHeadSize = kNameFieldSize + kCountSize;
+
+struct SpkCombo {
+  std::string name;                // UTF-8
+  std::vector<std::uint8_t> data;  // 0 to 360 bytes of a combo data block
+};
+
+struct SpkCharacter {
+  std::string name;
+  std::vector<SpkCombo> combos;
+};
+
+struct SpkGame {
+  std::string name;  // empty: the file holds nothing to import
+  std::vector<SpkCharacter> characters;
+  // The file ends its content early with an empty character or combo name: what comes
+  // before it is the content, the rest of the file is not read.
+  bool endsAtEmptyName = false;
+};
+
+// Reads and checks a whole file. nullopt when it is damaged: a field cut short, a negative
+// count, a data size outside 0..360, or bytes after the last record.
+std::optional<SpkGame> parseSpk(std::span<const std::uint8_t> file);
+
+// The writer's pieces, appended to `out` in file order.
+void appendName(std::vector<std::uint8_t>& out, std::string_view name);
+void appendCount(std::vector<std::uint8_t>& out, std::int32_t count);
+// A combo record; data beyond one combo data block is not written.
+void appendCombo(std::vector<std::uint8_t>& out, std::string_view name, std::span<const std::uint8_t> data);
+
+std::vector<std::uint8_t> encodeSpk(const SpkGame& game);
+
+}  // namespace strikepad
