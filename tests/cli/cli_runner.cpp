@@ -1,0 +1,77 @@
+#include "cli_runner.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <cerrno>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <system_error>
+
+#include "temp_dir.h"
+
+extern char** environ;
+
+namespace strikepad::testing {
+namespace {
+
+class SpawnActions {
+ public:
+  SpawnActions() { check(posix_spawn_file_actions_init(&actions_), "posix_spawn_file_actions_init"); }
+  ~SpawnActions() { posix_spawn_file_actions_destroy(&actions_); }
+  SpawnActions(const SpawnActions&) = delete;
+  SpawnActions& operator=(const SpawnActions&) = delete;
+
+  void open(int fd, const std::filesystem::path& path, int flags) {
+    check(posix_spawn_file_actions_addopen(&actions_, fd, path.c_str(), flags, 0600), "addopen");
+  }
+  void changeDirectory(const std::filesystem::path& path) {
+    check(posix_spawn_file_actions_addchdir_np(&actions_, path.c_str()), "addchdir");
+  }
+  const posix_spawn_file_actions_t* get() const { return &actions_; }
+
+  static void check(int error, const char* what) {
+    if (error != 0) throw std::system_error(error, std::generic_category(), what);
+  }
+
+ private:
+  posix_spawn_file_actions_t actions_;
+};
+
+std::string readFile(const std::filesystem::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+}  // namespace
+
+CliResult runCli(const std::vector<std::string>& args, std::string_view input, const std::filesystem::path& workDir) {
+  // Files rather than pipes: nothing can block however much the program writes.
+  const TempDir io;
+  std::ofstream(io / "in", std::ios::binary) << input;
+
+  SpawnActions actions;
+  actions.open(0, io / "in", O_RDONLY);
+  actions.open(1, io / "out", O_WRONLY | O_CREAT | O_TRUNC);
+  actions.open(2, io / "err", O_WRONLY | O_CREAT | O_TRUNC);
+  if (!workDir.empty()) actions.changeDirectory(workDir);
+
+  std::vector<std::string> words{STRIKEPAD_CLI_PATH};
+  words.insert(words.end(), args.begin(), args.end());
+  std::vector<char*> argv;
+  for (std::string& word : words) argv.push_back(word.data());
+  argv.push_back(nullptr);
+
+  pid_t child = 0;
+  SpawnActions::check(posix_spawn(&child, argv[0], actions.get(), nullptr, argv.data(), environ), "posix_spawn");
+  int status = 0;
+  while (waitpid(child, &status, 0) < 0) {
+    if (errno != EINTR) throw std::system_error(errno, std::generic_category(), "waitpid");
+  }
+  const int exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  return {exitCode, readFile(io / "out"), readFile(io / "err")};
+}
+
+}  // namespace strikepad::testing
