@@ -128,8 +128,7 @@ TEST(ScriptParser, LongFieldsAreReadWhole) {
 }
 
 TEST(ScriptScan, StepsAndTheirPlaceInTheText) {
-  //                         0         1         2
-  //                         0123456 7 8 9 0123456789 0123456789
+  // Step 2 starts after "100 up\r\n\r\n" (10 bytes) and ends after " cross" (at 28).
   const ScriptScan scan = scanScript("100 up\r\n\r\n50 down lx\n5 cross");
   ASSERT_TRUE(scan.block);
   EXPECT_FALSE(scan.error);
