@@ -1,0 +1,373 @@
+#include "device/device_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "link_fixture.h"
+#include "store/schema.h"
+#include "store/store.h"
+#include "temp_dir.h"
+
+namespace strikepad::testing {
+namespace {
+
+using namespace std::chrono_literals;
+
+// The window's slot buttons and indicator. Each drawing notes how many prompts were shown
+// before it, so a test can tell whether a message came while the indicator was busy.
+class FakePanel final : public DevicePanel {
+ public:
+  struct Drawing {
+    bool busy;
+    TransferState transfer;
+    std::size_t promptsBefore;
+  };
+
+  explicit FakePanel(const ScriptedPrompts& prompts) : prompts_(prompts) {}
+
+  void check(int slot) {
+    checked.fill(false);
+    if (slot >= 0) checked.at(static_cast<std::size_t>(slot)) = true;
+  }
+
+  bool isSlotButtonChecked(int slot) const override { return checked.at(static_cast<std::size_t>(slot)); }
+  void drawBusyIndicator(bool busy, TransferState transfer) override {
+    drawings.push_back({busy, transfer, prompts_.events().size()});
+  }
+  void invalidateClientArea() override { ++invalidations; }
+
+  std::array<bool, 5> checked{true, false, false, false, false};
+  std::vector<Drawing> drawings;
+  int invalidations = 0;
+
+ private:
+  const ScriptedPrompts& prompts_;
+};
+
+ComboBlock blockOf(std::uint8_t fill) {
+  ComboBlock block;
+  block.fill(fill);
+  return block;
+}
+
+// A catalogue on a fresh sp.dat with game "Street", character "Ryu" and his combos
+// "Hadou" and "Shoryu", filled into the lists as the window shows them.
+class DeviceCommandsTest : public LinkTest {
+ protected:
+  void SetUp() override {
+    std::string problem;
+    ASSERT_TRUE(createCatalogue(folder / "sp.dat", problem)) << problem;
+    ASSERT_TRUE(store.ConnectStore());
+    const RecordId game = catalogue.StoreNewGame("Street");
+    ryu = catalogue.StoreNewCharacter("Ryu", game);
+    hadou = catalogue.StoreNewCombo("Hadou", ryu, hadouBlock.data(), hadouBlock.size());
+    shoryu = catalogue.StoreNewCombo("Shoryu", ryu, shoryuBlock.data(), shoryuBlock.size());
+    catalogue.FillGameList();
+    ASSERT_EQ(combos.count(), 2);
+    ASSERT_EQ(link.OpenDevice(window), 1);
+    window.clearEvents();
+  }
+
+  std::vector<std::uint8_t> stored(RecordId combo) { return catalogue.ReadComboData(combo).value_or(std::vector<std::uint8_t>{}); }
+  static std::vector<std::uint8_t> bytes(const ComboBlock& block) { return {block.begin(), block.end()}; }
+
+  // Busy on, the transfer's progress, busy off: and a message shown before the end came while busy.
+  void expectBusySpan(std::size_t progressSteps) {
+    ASSERT_EQ(panel.drawings.size(), progressSteps + 2);
+    EXPECT_TRUE(panel.drawings.front().busy);
+    for (std::size_t step = 1; step <= progressSteps; ++step) {
+      EXPECT_TRUE(panel.drawings[step].busy);
+      EXPECT_EQ(panel.drawings[step].transfer.done, static_cast<int>(step));
+      EXPECT_EQ(panel.drawings[step].transfer.total, 8);
+    }
+    EXPECT_FALSE(panel.drawings.back().busy);
+    EXPECT_EQ(panel.drawings.back().transfer.total, 0);
+    EXPECT_FALSE(commands.busy());
+  }
+  bool shownWhileBusy(const std::string& text) const {
+    const auto& events = window.events();
+    for (std::size_t i = 0; i < events.size(); ++i)
+      if (events[i].text == text) return i >= panel.drawings.front().promptsBefore && i < panel.drawings.back().promptsBefore;
+    return false;
+  }
+
+  const ComboBlock hadouBlock = blockOf(0x11);
+  const ComboBlock shoryuBlock = blockOf(0x22);
+  TempDir folder;
+  Store store{folder / "sp.dat"};
+  VectorPickList games, characters, combos;
+  Catalogue catalogue{store, window, CatalogueLists{games, characters, combos}};
+  FakePanel panel{window};
+  DeviceCommands commands{link, catalogue, panel};
+  RecordId ryu = -1, hadou = -1, shoryu = -1;
+};
+
+// --- the slot buttons and the indicator ---
+
+TEST_F(DeviceCommandsTest, SelectedSlotIsTheFirstCheckedOfTheFirstFourElseFive) {
+  for (int slot = 0; slot < 5; ++slot) {
+    panel.check(slot);
+    EXPECT_EQ(commands.SelectedSlot(), slot);
+  }
+  panel.check(-1);
+  EXPECT_EQ(commands.SelectedSlot(), 4) << "no button checked";
+}
+
+TEST_F(DeviceCommandsTest, TheIndicatorIsDrawnForTheFlagAsItStands) {
+  commands.SetBusy(1);
+  commands.DrawBusyIndicator();
+  commands.SetBusy(0);
+  commands.DrawBusyIndicator();
+  ASSERT_EQ(panel.drawings.size(), 4u);
+  EXPECT_TRUE(panel.drawings[0].busy && panel.drawings[1].busy);
+  EXPECT_FALSE(panel.drawings[2].busy || panel.drawings[3].busy);
+}
+
+TEST_F(DeviceCommandsTest, ASecondDeviceCommandIsRefusedWhileBusy) {
+  commands.SetBusy(1);
+  commands.OnDownload();
+  commands.OnReload();
+  commands.OnCapture();
+  EXPECT_EQ(window.messages(), std::vector<std::string>(3, "Device is busy,please wait a moment."));
+  EXPECT_TRUE(adapter.accepted().empty());
+  EXPECT_TRUE(commands.busy()) << "the running command clears it, not the refused ones";
+}
+
+// --- Download ---
+
+TEST_F(DeviceCommandsTest, DownloadWritesTheSelectedComboIntoTheChosenSlot) {
+  combos.select(1);
+  panel.check(4);
+  window.answerAsk(true);
+  commands.OnDownload();
+
+  EXPECT_EQ(window.questions(), std::vector<std::string>{"do you want to download Ultra/Super Combos: Shoryu to Port 5"});
+  EXPECT_EQ(adapter.slot(4), shoryuBlock);
+  EXPECT_EQ(adapter.accepted().front()[2], 4) << "port 5 is slot 4 in the reports";
+  EXPECT_EQ(panel.invalidations, 1);
+  EXPECT_EQ(pauses.size(), 8u);
+  expectBusySpan(8);
+  EXPECT_EQ(window.notices(), std::vector<std::string>{});
+}
+
+TEST_F(DeviceCommandsTest, DownloadRefusesWithoutACombo) {
+  combos.select(-1);
+  commands.OnDownload();
+  combos.clear();
+  commands.OnDownload();
+  EXPECT_EQ(window.messages(), (std::vector<std::string>{"your need to select a Ultra/Super Combos as first.",
+                                                         "your Ultra/Super Combos list is empty."}));
+  EXPECT_TRUE(panel.drawings.empty());
+}
+
+TEST_F(DeviceCommandsTest, AnsweringNoLeavesEverythingAlone) {
+  window.answerAsk(false);
+  commands.OnDownload();
+  window.answerAsk(false);
+  commands.OnReload();
+  EXPECT_TRUE(adapter.accepted().empty());
+  EXPECT_EQ(adapter.slot(0), emptyComboBlock());
+  EXPECT_EQ(stored(hadou), bytes(hadouBlock));
+  EXPECT_TRUE(panel.drawings.empty());
+  EXPECT_EQ(panel.invalidations, 0);
+}
+
+TEST_F(DeviceCommandsTest, AFailedDownloadSaysSoWhileBusy) {
+  adapter.refuseWrite(0);
+  adapter.refuseWrite(1);
+  window.answerAsk(true);
+  commands.OnDownload();
+  EXPECT_EQ(window.notices(), std::vector<std::string>{"download failed"});
+  EXPECT_TRUE(shownWhileBusy("download failed"));
+  expectBusySpan(0);
+  EXPECT_EQ(adapter.slot(0), emptyComboBlock()) << "no chunk of the block was sent";
+  EXPECT_EQ(stored(hadou), bytes(hadouBlock));
+}
+
+TEST_F(DeviceCommandsTest, DownloadWithoutAnAdapterShowsOnlyTheLookupsMessage) {
+  link.CloseDevice();
+  adapter.unplug();
+  window.answerAsk(true);
+  commands.OnDownload();
+  EXPECT_EQ(window.notices(), std::vector<std::string>{"Can not find device."});
+  EXPECT_EQ(window.title(), "Norvik Strikepad 2.0 Velocade [Disconnected]");
+  expectBusySpan(0);
+}
+
+TEST_F(DeviceCommandsTest, AnAdapterPulledSinceTheLookupGivesBothMessages) {
+  adapter.unplug();
+  window.answerAsk(true);
+  commands.OnDownload();
+  EXPECT_EQ(window.notices(), (std::vector<std::string>{"Can not find device.", "download failed"}));
+  expectBusySpan(0);
+}
+
+TEST_F(DeviceCommandsTest, EmptyOrVanishedDataSendsNothingButPassesThroughBusy) {
+  const RecordId empty = catalogue.StoreNewCombo("Nothing", ryu, nullptr, 0);
+  combos.select(combos.append("Nothing", empty));
+  window.answerAsk(true);
+  commands.OnDownload();
+  EXPECT_TRUE(adapter.accepted().empty());
+  EXPECT_TRUE(window.notices().empty());
+  expectBusySpan(0);
+
+  catalogue.RemoveCombo(hadou);
+  EXPECT_EQ(commands.DownloadCombo(hadou, 0), 0);
+  EXPECT_TRUE(adapter.accepted().empty());
+  EXPECT_TRUE(window.notices().empty());
+}
+
+TEST_F(DeviceCommandsTest, AShortStoredValueGoesOutPaddedWithEndMarkers) {
+  const std::vector<std::uint8_t> oneStep{0x40, 0x00, 0x80, 0x80, 0x80, 0x80, 0x10, 0x00};
+  ASSERT_EQ(catalogue.ReplaceComboData(hadou, oneStep.data(), oneStep.size()), 1);
+  adapter.slot(0) = blockOf(0x00);
+  EXPECT_EQ(commands.DownloadCombo(hadou, 0), 1);
+  EXPECT_EQ(adapter.slot(0), blockFromBytes(oneStep.data(), oneStep.size()));
+}
+
+// --- Reload ---
+
+TEST_F(DeviceCommandsTest, ReloadStoresWhatTheSlotHoldsAsTheCombosData) {
+  adapter.slot(1) = blockOf(0x5C);
+  combos.select(1);
+  panel.check(1);
+  window.answerAsk(true);
+  commands.OnReload();
+
+  EXPECT_EQ(window.questions(), std::vector<std::string>{"do you want to reload Ultra/Super Combos: Shoryu from Port 2"});
+  EXPECT_EQ(stored(shoryu), bytes(blockOf(0x5C)));
+  EXPECT_EQ(stored(hadou), bytes(hadouBlock));
+  EXPECT_EQ(combos.entries().size(), 2u) << "the list is not refilled";
+  EXPECT_EQ(combos.selectedIndex(), 1);
+  expectBusySpan(8);
+}
+
+TEST_F(DeviceCommandsTest, ReloadWithoutASelectionSaysNothing) {
+  combos.select(-1);
+  commands.OnReload();
+  combos.clear();
+  commands.OnReload();
+  EXPECT_TRUE(window.events().empty());
+  EXPECT_TRUE(panel.drawings.empty());
+}
+
+TEST_F(DeviceCommandsTest, AFailedReloadKeepsTheCombosData) {
+  struct Case {
+    const char* what;
+    void (*arrange)(SimulatedAdapter&);
+    std::vector<std::string> notices;
+  };
+  const Case cases[] = {
+      {"silent adapter", [](SimulatedAdapter& a) { a.staySilent(); }, {"reload failed"}},
+      {"short replies", [](SimulatedAdapter& a) { a.sendRepliesOfSize(20); }, {"reload failed"}},
+      {"no adapter", [](SimulatedAdapter& a) { a.unplug(); }, {"Can not find device."}},
+  };
+  for (const Case& c : cases) {
+    SimulatedAdapter faulty;
+    faulty.slot(0) = blockOf(0x99);
+    c.arrange(faulty);
+    DeviceLink faultyLink(faulty, LinkTiming{.pause = [](std::chrono::milliseconds) {}});
+    DeviceCommands faultyCommands(faultyLink, catalogue, panel);
+    window.clearEvents();
+    panel.drawings.clear();
+    window.answerAsk(true);
+    faultyCommands.OnReload();
+    EXPECT_EQ(window.notices(), c.notices) << c.what;
+    EXPECT_TRUE(shownWhileBusy(c.notices.back())) << c.what;
+    EXPECT_FALSE(faultyCommands.busy()) << c.what;
+    EXPECT_FALSE(panel.drawings.back().busy) << c.what;
+    EXPECT_EQ(stored(hadou), bytes(hadouBlock)) << c.what;
+  }
+}
+
+TEST_F(DeviceCommandsTest, ReloadOfAVanishedComboReadsTheSlotAndStoresNothing) {
+  catalogue.RemoveCombo(hadou);
+  window.answerAsk(true);
+  commands.OnReload();
+  EXPECT_EQ(adapter.accepted().size(), 1u) << "the read request";
+  EXPECT_FALSE(catalogue.ReadComboData(hadou).has_value());
+  EXPECT_TRUE(window.notices().empty());
+  expectBusySpan(8);
+}
+
+// --- Capture ---
+
+TEST_F(DeviceCommandsTest, CaptureStoresTheSlotAsANewComboOfTheCharacter) {
+  adapter.slot(2) = blockOf(0x3C);
+  panel.check(2);
+  window.answerName("Ultra/Super Combos Name");
+  commands.OnCapture();
+
+  ASSERT_EQ(combos.count(), 3);
+  EXPECT_EQ(combos.selectedIndex(), 2);
+  EXPECT_EQ(combos.selectedText(), "Ultra/Super Combos Name");
+  EXPECT_EQ(stored(combos.selectedId()), bytes(blockOf(0x3C)));
+  EXPECT_TRUE(window.questions().empty()) << "no confirmation";
+  const auto& asked = window.events().back();
+  EXPECT_EQ(asked.text, "Input Ultra/Super Combos Name");
+  EXPECT_EQ(asked.caption, "Ultra/Super Combos Name");
+  EXPECT_EQ(panel.drawings.back().promptsBefore, window.events().size() - 1) << "the name is asked when no longer busy";
+  expectBusySpan(8);
+}
+
+TEST_F(DeviceCommandsTest, CaptureRefusesWithoutACharacter) {
+  characters.select(-1);
+  commands.OnCapture();
+  characters.clear();
+  commands.OnCapture();
+  EXPECT_EQ(window.messages(), (std::vector<std::string>{"Select a Character at first", "Character list is empty"}));
+  EXPECT_TRUE(adapter.accepted().empty());
+}
+
+TEST_F(DeviceCommandsTest, ACancelledNameDropsTheBlock) {
+  window.answerName("");
+  commands.OnCapture();
+  EXPECT_EQ(combos.count(), 2);
+  catalogue.FillComboList();
+  EXPECT_EQ(combos.count(), 2) << "nothing stored";
+}
+
+TEST_F(DeviceCommandsTest, ATakenNameSelectsByTheFindStringRule) {
+  combos.clear();
+  combos.append("Shoryu", shoryu);
+  combos.append("Shoryuken", 99);
+  window.answerName("Shoryu");
+  commands.OnCapture();
+  EXPECT_EQ(window.notices(), std::vector<std::string>{"This key name is always exist."});
+  EXPECT_EQ(combos.selectedIndex(), 1) << "the search starts after the first entry";
+  EXPECT_EQ(stored(shoryu), bytes(shoryuBlock));
+}
+
+TEST_F(DeviceCommandsTest, AFailedCaptureStoresNothingAndAsksNoName) {
+  adapter.staySilent();
+  commands.OnCapture();
+  EXPECT_EQ(window.messages(), std::vector<std::string>{"read device failed"});
+  EXPECT_TRUE(shownWhileBusy("read device failed"));
+  EXPECT_TRUE(window.texts(ScriptedPrompts::Kind::AskName).empty());
+  EXPECT_EQ(combos.count(), 2);
+  expectBusySpan(0);
+
+  adapter.unplug();
+  window.clearEvents();
+  panel.drawings.clear();
+  adapter.plugIn();
+  adapter.breakHidLayer();
+  commands.OnCapture();
+  EXPECT_EQ(window.notices(), (std::vector<std::string>{"Can not Open HID Device!", "read device failed"}));
+  expectBusySpan(0);
+}
+
+TEST_F(DeviceCommandsTest, CaptureWithoutAnAdapterShowsOnlyTheLookupsMessage) {
+  link.CloseDevice();
+  adapter.unplug();
+  commands.OnCapture();
+  EXPECT_EQ(window.notices(), std::vector<std::string>{"Can not find device."});
+  EXPECT_EQ(combos.count(), 2);
+  expectBusySpan(0);
+}
+
+}  // namespace
+}  // namespace strikepad::testing
