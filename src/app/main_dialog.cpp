@@ -1,0 +1,191 @@
+#include "app/main_dialog.h"
+
+#include <QButtonGroup>
+#include <QContextMenuEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include "app/about_box.h"
+#include "app/artwork.h"
+#include "app/busy_indicator.h"
+#include "app/commands.h"
+#include "app/menu_lists.h"
+#include "app/qt_pick_list.h"
+#include "app/qt_prompts.h"
+#include "catalogue/catalogue.h"
+#include "store/store.h"
+
+namespace strikepad {
+
+namespace {
+
+constexpr const char* kNewComboShortcut = "Ctrl+N";
+
+}  // namespace
+
+MainDialog::MainDialog() : ownPrompts_(std::make_unique<QtPrompts>(*this)), prompts_(*ownPrompts_) {
+  buildControls();
+  buildMenus();
+  connectControls();
+}
+
+MainDialog::MainDialog(Prompts& prompts) : prompts_(prompts) {
+  buildControls();
+  buildMenus();
+  connectControls();
+}
+
+MainDialog::~MainDialog() = default;
+
+void MainDialog::buildControls() {
+  // A window of its own with a minimise box and no maximise box, kept above other windows.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
+  setWindowTitle(QString::fromUtf8(kWindowTitle));
+  setWindowIcon(applicationIcon());
+
+  gameList_ = new MenuComboBox(this);
+  gameList_->setObjectName("gameList");
+  gameList_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  gameList_->setMinimumContentsLength(20);
+  characterList_ = new MenuListBox(this);
+  characterList_->setObjectName("characterList");
+  comboList_ = new MenuListBox(this);
+  comboList_->setObjectName("comboList");
+  comboList_->setToolTip(tr("Right-click for the combo commands; %1 types a new combo as a script.")
+                             .arg(QKeySequence(kNewComboShortcut).toString(QKeySequence::NativeText)));
+
+  auto* slotBox = new QGroupBox(QStringLiteral("Memory Index"), this);
+  auto* slotColumn = new QVBoxLayout(slotBox);
+  slots_ = new QButtonGroup(this);
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    auto* button = new QRadioButton(QString::number(slot + 1), slotBox);
+    slots_->addButton(button, slot);
+    slotColumn->addWidget(button);
+  }
+  slotButton(0)->setChecked(true);
+  download_ = new QPushButton(QStringLiteral("DownLoad"), this);
+  download_->setObjectName("download");
+  indicator_ = new BusyIndicator(this);
+
+  auto* gameRow = new QHBoxLayout;
+  gameRow->addWidget(new QLabel(QStringLiteral("Game List:"), this));
+  gameRow->addWidget(gameList_, 1);
+  auto* rightColumn = new QVBoxLayout;
+  rightColumn->addWidget(indicator_, 0, Qt::AlignHCenter);
+  rightColumn->addWidget(slotBox);
+  rightColumn->addWidget(download_);
+  rightColumn->addStretch();
+
+  auto* grid = new QGridLayout(this);
+  grid->addLayout(gameRow, 0, 0, 1, 2);
+  grid->addWidget(new QLabel(QStringLiteral("Character List:"), this), 1, 0, Qt::AlignBottom);
+  grid->addWidget(new QLabel(QStringLiteral("Ultra/Super Combos List:"), this), 1, 1, Qt::AlignBottom);
+  grid->addWidget(characterList_, 2, 0);
+  grid->addWidget(comboList_, 2, 1);
+  grid->addLayout(rightColumn, 0, 2, 3, 1);
+  grid->setRowStretch(2, 1);
+  grid->setColumnStretch(0, 1);
+  grid->setColumnStretch(1, 1);
+
+  // The order in which Tab visits the controls: the three lists, "DownLoad", the slot buttons.
+  setTabOrder(gameList_, characterList_);
+  setTabOrder(characterList_, comboList_);
+  setTabOrder(comboList_, download_);
+  setTabOrder(download_, slotButton(0));
+  gameList_->setFocus();
+
+  games_ = std::make_unique<QtPickList>(*gameList_);
+  characters_ = std::make_unique<QtPickList>(*characterList_);
+  combos_ = std::make_unique<QtPickList>(*comboList_);
+}
+
+void MainDialog::buildMenus() {
+  gameList_->setCommandMenu(buildCommandMenu(kGameMenu, this));
+  characterList_->setCommandMenu(buildCommandMenu(kCharacterMenu, this));
+  comboList_->setCommandMenu(buildCommandMenu(kComboMenu, this));
+  backgroundMenu_ = new QMenu(this);
+  backgroundMenu_->addAction(aboutEntryText(), this, &MainDialog::showAbout);
+}
+
+void MainDialog::connectControls() {
+  for (auto* list : {characterList_, comboList_}) connect(list, &MenuListBox::commandChosen, this, &MainDialog::runCommand);
+  connect(gameList_, &MenuComboBox::commandChosen, this, &MainDialog::runCommand);
+
+  // The lists change their entries without signals (QtPickList), so these are the user's picks.
+  connect(gameList_, &QComboBox::currentIndexChanged, this, [this] {
+    if (catalogue_) catalogue_->FillCharacterList();
+  });
+  connect(characterList_, &QListWidget::itemSelectionChanged, this, [this] {
+    if (catalogue_) catalogue_->FillComboList();
+  });
+  connect(download_, &QPushButton::clicked, this, &MainDialog::onDownload);
+
+  connect(new QShortcut(QKeySequence(kNewComboShortcut), this), &QShortcut::activated, this,
+          [this] { runCommand(kNewComboFromScript); });
+  connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, &MainDialog::showAbout);
+}
+
+QRadioButton* MainDialog::slotButton(int slot) const { return qobject_cast<QRadioButton*>(slots_->button(slot)); }
+
+void MainDialog::initialise() {
+  store_ = std::make_unique<Store>("sp.dat", [this](const std::string& report) { prompts_.warning(report); });
+  catalogue_ = std::make_unique<Catalogue>(*store_, prompts_, CatalogueLists{*games_, *characters_, *combos_});
+  if (store_->ConnectStore()) catalogue_->FillGameList();
+  // The store goes with the window, before the link and the pictures go with the object.
+  connect(this, &QDialog::finished, this, [this] { store_->close(); });
+}
+
+void MainDialog::runCommand(int command) {
+  if (!catalogue_) return;
+  Catalogue& catalogue = *catalogue_;
+  switch (command) {
+    case kAddCharacter: return catalogue.OnAddCharacter();
+    case kDeleteCharacter: return catalogue.OnDeleteCharacter();
+    case kRenameCharacter: return catalogue.OnRenameCharacter();
+    case kDeleteCombo: return catalogue.OnDeleteCombo();
+    case kRenameCombo: return catalogue.OnRenameCombo();
+    case kAddGame: return catalogue.OnAddGame();
+    case kDeleteGame: return catalogue.OnDeleteGame();
+    case kRenameGame: return catalogue.OnRenameGame();
+    case kCaptureCombo: return onCapture();
+    case kReloadCombo: return onReload();
+    case kImportGame: return onImport();
+    case kExportGame: return onExport();
+    case kNewComboFromScript: return catalogue.OnNewComboFromScript();
+    default: return;
+  }
+}
+
+void MainDialog::onDownload() {}
+void MainDialog::onCapture() {}
+void MainDialog::onReload() {}
+void MainDialog::onImport() {}
+void MainDialog::onExport() {}
+
+void MainDialog::showAbout() {
+  AboutBox about(this);
+  about.exec();
+}
+
+void MainDialog::keyPressEvent(QKeyEvent* event) {
+  // The window has no OK button, yet Enter ends it like Escape does, unless a push button has
+  // the focus (then Enter presses that button, which handles the key before it gets here).
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (enter) {
+    accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+void MainDialog::contextMenuEvent(QContextMenuEvent* event) { backgroundMenu_->exec(event->globalPos()); }
+
+}  // namespace strikepad

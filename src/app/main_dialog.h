@@ -1,0 +1,90 @@
+#pragma once
+// The program's one window: the game, character and combo lists with their command menus,
+// the "Memory Index" slot buttons, "DownLoad" and the busy indicator. It owns the store, the
+// catalogue and the adapter's link for the whole run.
+
+#include <QDialog>
+#include <memory>
+
+#include "catalogue/prompts.h"
+
+class QButtonGroup;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+
+namespace strikepad {
+
+class BusyIndicator;
+class Catalogue;
+class MenuComboBox;
+class MenuListBox;
+class QtPickList;
+class QtPrompts;
+class Store;
+
+inline constexpr const char* kWindowTitle = "Norvik Strikepad 2.0 Velocade";
+inline constexpr int kSlotCount = 5;
+
+class MainDialog final : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Asks and tells the user through its own message boxes and dialogs.
+  MainDialog();
+  // Asks and tells through `prompts` instead (tests).
+  explicit MainDialog(Prompts& prompts);
+  ~MainDialog() override;
+
+  // Start-up, in this order: the adapter (the title tells whether it was found), the store
+  // (sp.dat in the current folder), and, when the store opened, the lists.
+  void initialise();
+  // Runs command 101..113; any other number does nothing.
+  void runCommand(int command);
+
+  MenuComboBox* gameList() const { return gameList_; }
+  MenuListBox* characterList() const { return characterList_; }
+  MenuListBox* comboList() const { return comboList_; }
+  QPushButton* downloadButton() const { return download_; }
+  QRadioButton* slotButton(int slot) const;
+  BusyIndicator* indicator() const { return indicator_; }
+  QMenu* backgroundMenu() const { return backgroundMenu_; }
+  Catalogue* catalogue() const { return catalogue_.get(); }
+  void showAbout();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+
+ private:
+  void buildControls();
+  void buildMenus();
+  void connectControls();
+
+  // The device and exchange commands.
+  void onDownload();
+  void onCapture();
+  void onReload();
+  void onImport();
+  void onExport();
+
+  std::unique_ptr<QtPrompts> ownPrompts_;
+  Prompts& prompts_;
+
+  MenuComboBox* gameList_ = nullptr;
+  MenuListBox* characterList_ = nullptr;
+  MenuListBox* comboList_ = nullptr;
+  QPushButton* download_ = nullptr;
+  QButtonGroup* slots_ = nullptr;
+  BusyIndicator* indicator_ = nullptr;
+  QMenu* backgroundMenu_ = nullptr;
+
+  std::unique_ptr<QtPickList> games_;
+  std::unique_ptr<QtPickList> characters_;
+  std::unique_ptr<QtPickList> combos_;
+  std::unique_ptr<Store> store_;
+  std::unique_ptr<Catalogue> catalogue_;
+};
+
+}  // namespace strikepad

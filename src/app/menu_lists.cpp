@@ -1,0 +1,51 @@
+#include "app/menu_lists.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMouseEvent>
+
+namespace strikepad {
+
+int runCommandMenu(QMenu& menu, const QPoint& globalPosition) {
+  const QAction* chosen = menu.exec(globalPosition);
+  return chosen ? chosen->data().toInt() : 0;
+}
+
+namespace {
+
+// Both controls: the menu's own context-menu event would otherwise reach the window, which
+// has a menu of its own (the About entry) on its background.
+void takeOverContextMenu(QWidget& control) { control.setContextMenuPolicy(Qt::PreventContextMenu); }
+
+}  // namespace
+
+MenuComboBox::MenuComboBox(QWidget* parent) : QComboBox(parent) { takeOverContextMenu(*this); }
+
+void MenuComboBox::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::RightButton || !menu_) {
+    QComboBox::mousePressEvent(event);
+    return;
+  }
+  if (const int command = runCommandMenu(*menu_, event->globalPosition().toPoint())) emit commandChosen(command);
+  event->accept();
+}
+
+MenuListBox::MenuListBox(QWidget* parent) : QListWidget(parent) {
+  takeOverContextMenu(*this);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  // Every row has one line of text, so the view need not measure each of many thousands.
+  setUniformItemSizes(true);
+}
+
+// The press is not passed on: the list's own handling would select the row under the pointer,
+// and the commands act on the row selected before.
+void MenuListBox::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::RightButton || !menu_) {
+    QListWidget::mousePressEvent(event);
+    return;
+  }
+  if (const int command = runCommandMenu(*menu_, event->globalPosition().toPoint())) emit commandChosen(command);
+  event->accept();
+}
+
+}  // namespace strikepad
