@@ -1,12 +1,252 @@
-#include <ostream>
+// init, list, add, delete and rename: the catalogue operations of the window, run on
+// in-memory lists, with messages on stderr.
 
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "catalogue/catalogue.h"
 #include "cli.h"
+#include "combo/script_parser.h"
+#include "store/schema.h"
+#include "store/store.h"
 
 namespace strikepad::cli {
+namespace {
+
+constexpr std::string_view kCatalogueUsage =
+    "usage: strikepad-cli init [FILE] | list\n"
+    "       add game NAME | add character GAME NAME | add combo GAME CHARACTER NAME [SCRIPTFILE]\n"
+    "       delete game GAME | delete character GAME NAME | delete combo GAME CHARACTER NAME\n"
+    "       rename game GAME NEW | rename character GAME NAME NEW | rename combo GAME CHARACTER NAME NEW\n";
+
+// Messages go to stderr; there is nobody to answer a question, so the answer is No.
+class StderrPrompts final : public Prompts {
+ public:
+  explicit StderrPrompts(std::ostream& err) : err_(err) {}
+
+  void notice(const std::string& text) override { err_ << text << "\n"; }
+  void warning(const std::string& text) override {
+    err_ << text << "\n";
+    storeFailed = true;
+  }
+  bool ask(const std::string& text, const std::string&) override {
+    err_ << text << " [answered No]\n";
+    return false;
+  }
+  std::string askName(const std::string&, const std::string&) override { return {}; }
+  std::string chooseOpenFile(const FileFilter&) override { return {}; }
+  std::string chooseSaveFile(const FileFilter&) override { return {}; }
+  void editScript(ComboBlock&) override {}
+  void setTitle(const std::string&) override {}
+
+  bool storeFailed = false;
+
+ private:
+  std::ostream& err_;
+};
+
+// ASCII letters only, as the store folds case when it compares names.
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+  auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+// The catalogue file with the window's three lists, held in memory.
+class Session {
+ public:
+  explicit Session(Context& context)
+      : context_(context), prompts_(context.err), store_(context.catalogue), catalogue_(store_, prompts_, {games_, characters_, combos_}) {}
+
+  bool open() {
+    if (!store_.ConnectStore()) return false;
+    catalogue_.FillGameList();
+    return true;
+  }
+
+  // Selects the game (then character, then combo) of that name, refilling the lists below.
+  // The name must match a whole entry, compared as the store compares names.
+  std::optional<RecordId> selectGame(const std::string& name) {
+    if (!select(games_, name, "game")) return std::nullopt;
+    catalogue_.FillCharacterList();
+    return games_.selectedId();
+  }
+  std::optional<RecordId> selectCharacter(const std::string& game, const std::string& name) {
+    if (!selectGame(game) || !select(characters_, name, "character")) return std::nullopt;
+    catalogue_.FillComboList();
+    return characters_.selectedId();
+  }
+  std::optional<RecordId> selectCombo(const std::string& game, const std::string& character, const std::string& name) {
+    if (!selectCharacter(game, character) || !select(combos_, name, "combo")) return std::nullopt;
+    return combos_.selectedId();
+  }
+
+  Catalogue& catalogue() { return catalogue_; }
+  Store& store() { return store_; }
+  bool storeFailed() const { return prompts_.storeFailed; }
+
+ private:
+  bool select(PickList& list, const std::string& name, std::string_view what) {
+    for (int i = 0; i < list.count(); ++i) {
+      if (equalsIgnoringCase(list.text(i), name)) {
+        list.select(i);
+        return true;
+      }
+    }
+    context_.err << "no " << what << " named " << name << "\n";
+    return false;
+  }
+
+  Context& context_;
+  StderrPrompts prompts_;
+  VectorPickList games_, characters_, combos_;
+  Store store_;
+  Catalogue catalogue_;
+};
+
+int init(Context& context) {
+  if (context.args.size() > 2) return kBadUsage;
+  const std::filesystem::path path = context.args.size() == 2 ? std::filesystem::path(context.args[1]) : context.catalogue;
+  std::string message;
+  if (!createCatalogue(path, message)) {
+    context.err << message << "\n";
+    return kRefused;
+  }
+  return kDone;
+}
+
+int list(Context& context, Session& session) {
+  if (context.args.size() != 1) return kBadUsage;
+  Store& store = session.store();
+  auto games = store.OpenRecordset("game");
+  for (; games && !games->atEnd(); games->moveNext()) {
+    context.out << "game " << games->integer("id") << " " << games->text("name") << "\n";
+    auto roles = store.OpenRecordset("role", "gameid=?", {games->collect("id")});
+    for (; roles && !roles->atEnd(); roles->moveNext()) {
+      context.out << "  role " << roles->integer("id") << " " << roles->text("name") << "\n";
+      auto moves = store.OpenRecordset("moves", "roleid=?", {roles->collect("id")});
+      for (; moves && !moves->atEnd(); moves->moveNext())
+        context.out << "    moves " << moves->integer("id") << " " << moves->text("name") << " "
+                    << moves->actualSize("data") << "\n";
+    }
+  }
+  return session.storeFailed() ? kRefused : kDone;
+}
+
+std::optional<std::string> readScript(Context& context, const std::vector<std::string>& words) {
+  if (words.size() < 6) return std::string{std::istreambuf_iterator<char>(context.in), {}};
+  std::ifstream file(words[5], std::ios::binary);
+  if (!file) {
+    context.err << "cannot open " << words[5] << "\n";
+    return std::nullopt;
+  }
+  return std::string{std::istreambuf_iterator<char>(file), {}};
+}
+
+int addCombo(Context& context, Session& session, const std::vector<std::string>& words) {
+  const std::optional<RecordId> character = session.selectCharacter(words[2], words[3]);
+  if (!character) return kRefused;
+  const std::optional<std::string> text = readScript(context, words);
+  if (!text) return kBadUsage;
+  const ParseResult parsed = parseScript(*text);
+  if (!parsed.ok()) {
+    context.err << parsed.message << "\n";
+    return kRefused;
+  }
+  if (isEmptyCombo(*parsed.block)) {
+    context.err << "the script holds no step; nothing stored\n";
+    return kRefused;
+  }
+  return session.catalogue().StoreNewCombo(words[4], *character, parsed.block->data(), parsed.block->size()) >= 0
+             ? kDone
+             : kRefused;
+}
+
+int add(Context& context, Session& session) {
+  const auto& words = context.args;
+  const std::string_view level = words.size() >= 2 ? std::string_view(words[1]) : "";
+  Catalogue& catalogue = session.catalogue();
+  if (level == "game" && words.size() == 3) return catalogue.StoreNewGame(words[2]) >= 0 ? kDone : kRefused;
+  if (level == "character" && words.size() == 4) {
+    const std::optional<RecordId> game = session.selectGame(words[2]);
+    return game && catalogue.StoreNewCharacter(words[3], *game) >= 0 ? kDone : kRefused;
+  }
+  if (level == "combo" && (words.size() == 5 || words.size() == 6)) return addCombo(context, session, words);
+  return kBadUsage;
+}
+
+int remove(Context& context, Session& session) {
+  const auto& words = context.args;
+  const std::string_view level = words.size() >= 2 ? std::string_view(words[1]) : "";
+  Catalogue& catalogue = session.catalogue();
+  std::optional<RecordId> id;
+  if (level == "game" && words.size() == 3) {
+    if ((id = session.selectGame(words[2]))) catalogue.RemoveGame(*id);
+  } else if (level == "character" && words.size() == 4) {
+    if ((id = session.selectCharacter(words[2], words[3]))) catalogue.RemoveCharacter(*id);
+  } else if (level == "combo" && words.size() == 5) {
+    if ((id = session.selectCombo(words[2], words[3], words[4]))) catalogue.RemoveCombo(*id);
+  } else {
+    return kBadUsage;
+  }
+  return id && !session.storeFailed() ? kDone : kRefused;
+}
+
+int rename(Context& context, Session& session) {
+  const auto& words = context.args;
+  const std::string_view level = words.size() >= 2 ? std::string_view(words[1]) : "";
+  Catalogue& catalogue = session.catalogue();
+  std::optional<RecordId> id;
+  int renamed = 0;
+  if (level == "game" && words.size() == 4) {
+    if ((id = session.selectGame(words[2]))) renamed = catalogue.RenameGame(*id, words[3]);
+  } else if (level == "character" && words.size() == 5) {
+    if ((id = session.selectCharacter(words[2], words[3]))) renamed = catalogue.RenameCharacter(*id, words[4]);
+  } else if (level == "combo" && words.size() == 6) {
+    if ((id = session.selectCombo(words[2], words[3], words[4]))) renamed = catalogue.RenameCombo(*id, words[5]);
+  } else {
+    return kBadUsage;
+  }
+  return renamed == 1 ? kDone : kRefused;
+}
+
+// A name the window could not have given: its name input refuses an empty one.
+bool hasEmptyName(const std::vector<std::string>& words) {
+  for (std::size_t i = 2; i < words.size(); ++i)
+    if (words[i].empty()) return true;
+  return false;
+}
+
+int runOnStore(Context& context) {
+  const std::string& command = context.args.front();
+  if (hasEmptyName(context.args)) {
+    context.err << "names may not be empty\n";
+    return kBadUsage;
+  }
+  Session session(context);
+  if (!session.open()) return kRefused;
+  int result = kBadUsage;
+  if (command == "list") result = list(context, session);
+  if (command == "add") result = add(context, session);
+  if (command == "delete") result = remove(context, session);
+  if (command == "rename") result = rename(context, session);
+  if (result == kBadUsage) context.err << kCatalogueUsage;
+  return result;
+}
+
+}  // namespace
 
 int runCatalogue(Context& context) {
-  context.err << context.args.front() << ": not built yet\n";
-  return kBadUsage;
+  if (context.args.front() == "init") {
+    const int result = init(context);
+    if (result == kBadUsage) context.err << kCatalogueUsage;
+    return result;
+  }
+  return runOnStore(context);
 }
 
 }  // namespace strikepad::cli
