@@ -1,16 +1,16 @@
 #include "exchange/file_bytes.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <fstream>
 
+#include "file_size_limit.h"
 #include "temp_dir.h"
 
 namespace strikepad {
 namespace {
 
+using testing::FileSizeLimit;
 using testing::TempDir;
 
 std::vector<std::uint8_t> bytesOf(std::string_view text) { return {text.begin(), text.end()}; }
@@ -22,28 +22,6 @@ void writeText(const std::filesystem::path& path, std::string_view text) {
 std::size_t entriesIn(const std::filesystem::path& folder) {
   return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
 }
-
-// Files of this process may not grow beyond `limit` bytes while it lives: a full disk.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t limit) {
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);  // the write then fails with EFBIG
-    rlimit limited = saved_;
-    limited.rlim_cur = limit;
-    setrlimit(RLIMIT_FSIZE, &limited);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, previousHandler_);
-  }
-  FileSizeLimit(const FileSizeLimit&) = delete;
-  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
- private:
-  rlimit saved_{};
-  void (*previousHandler_)(int);
-};
 
 TEST(ReadWholeFile, ReadsEveryByte) {
   TempDir dir;

@@ -1,0 +1,26 @@
+#pragma once
+// The texts the export and import show, exactly as the user sees them.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "catalogue/prompts.h"
+
+namespace strikepad::messages {
+
+inline const FileFilter kSpkFileFilter{"Strikepad 2.0 files(*.SPK)|*.SPK|All files (*.*)|*.*||", "*.SPK"};
+
+inline constexpr std::string_view kCanNotOpen = "can not open %s";
+inline constexpr std::string_view kCanNotWrite = "can not write %s";
+inline constexpr std::string_view kDamagedFile = "%s is damaged or not a Strikepad 2.0 file.";
+inline constexpr std::string_view kCanNotFindGameData = "Can not find game data";
+
+// `pattern` with its %s replaced by the file's name without its folder.
+inline std::string withFileName(std::string_view pattern, const std::filesystem::path& path) {
+  std::string text(pattern);
+  text.replace(text.find("%s"), 2, path.filename().string());
+  return text;
+}
+
+}  // namespace strikepad::messages

@@ -1,0 +1,125 @@
+#pragma once
+// A catalogue on a fresh sp.dat in a temporary folder, with in-memory lists, scripted
+// prompts, and a readable dump of everything stored.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "catalogue/catalogue.h"
+#include "exchange/file_bytes.h"
+#include "scripted_prompts.h"
+#include "store/schema.h"
+#include "store/store.h"
+#include "temp_dir.h"
+
+namespace strikepad {
+
+class ExchangeTest : public ::testing::Test {
+ protected:
+  ExchangeTest() : store_(dir_ / "sp.dat"), catalogue_(store_, prompts_, {games_, characters_, combos_}) {}
+
+  void SetUp() override {
+    std::string message;
+    ASSERT_TRUE(createCatalogue(store_.path(), message)) << message;
+    ASSERT_TRUE(store_.ConnectStore());
+    // Durability on power loss is not under test; skipping the flushes keeps the tests quick.
+    ASSERT_TRUE(store_.execute("pragma synchronous=off"));
+  }
+
+  static std::vector<std::string> texts(const VectorPickList& list) {
+    std::vector<std::string> result;
+    for (const auto& entry : list.entries()) result.push_back(entry.text);
+    return result;
+  }
+  static std::string selected(const VectorPickList& list) { return list.hasSelection() ? list.selectedText() : "<none>"; }
+
+  static std::string hex(const std::vector<std::uint8_t>& bytes) {
+    std::string text;
+    char digits[3];
+    for (const std::uint8_t byte : bytes) {
+      std::snprintf(digits, sizeof digits, "%02x", byte);
+      text += digits;
+    }
+    return text;
+  }
+
+  // Every game, character and combo (with its stored bytes) in store order, one a line.
+  std::vector<std::string> dump() {
+    std::vector<std::string> lines;
+    for (auto game = store_.OpenRecordset("game"); !game->atEnd(); game->moveNext())
+      dumpGame(game->integer("id"), lines);
+    return lines;
+  }
+  std::vector<std::string> dumpGame(RecordId gameId) {
+    std::vector<std::string> lines;
+    dumpGame(gameId, lines);
+    return lines;
+  }
+
+  RecordId gameId(const std::string& name) {
+    auto game = store_.OpenRecordset("game", "name=?", {name});
+    return game->atEnd() ? -1 : game->integer("id");
+  }
+
+  static ComboBlock blockWith(std::uint8_t seed) {
+    ComboBlock block;
+    for (std::size_t i = 0; i < block.size(); ++i) block[i] = static_cast<std::uint8_t>(seed + i * 3);
+    return block;
+  }
+
+  // A game with characters, each with its combos, e.g. {{"Ryu", {"Hadoken", "Shoryuken"}}};
+  // every combo gets its own block.
+  struct CharacterSpec {
+    std::string name;
+    std::vector<std::string> combos;
+  };
+  RecordId addGame(const std::string& name, const std::vector<CharacterSpec>& characters = {}) {
+    const RecordId game = catalogue_.StoreNewGame(name);
+    EXPECT_GT(game, 0);
+    for (const auto& character : characters) {
+      const RecordId id = catalogue_.StoreNewCharacter(character.name, game);
+      EXPECT_GT(id, 0);
+      for (const auto& combo : character.combos) {
+        const ComboBlock block = blockWith(static_cast<std::uint8_t>(++blockSeed_));
+        EXPECT_GT(catalogue_.StoreNewCombo(combo, id, block.data(), block.size()), 0);
+      }
+    }
+    return game;
+  }
+
+  std::filesystem::path writeFile(const std::string& name, const std::vector<std::uint8_t>& bytes) {
+    const auto path = dir_ / name;
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                static_cast<std::streamsize>(bytes.size()));
+    return path;
+  }
+  std::vector<std::uint8_t> fileBytes(const std::filesystem::path& path) { return readWholeFile(path).value(); }
+
+  testing::TempDir dir_;
+  testing::ScriptedPrompts prompts_;
+  VectorPickList games_, characters_, combos_;
+  Store store_;
+  Catalogue catalogue_;
+
+ private:
+  void dumpGame(RecordId gameId, std::vector<std::string>& lines) {
+    auto game = store_.OpenRecordset("game", "id=?", {std::int64_t{gameId}});
+    if (game->atEnd()) return;
+    lines.push_back("game " + game->text("name"));
+    for (auto role = store_.OpenRecordset("role", "gameid=?", {std::int64_t{gameId}}); !role->atEnd();
+         role->moveNext()) {
+      lines.push_back("  role " + role->text("name"));
+      for (auto combo = store_.OpenRecordset("moves", "roleid=?", {std::int64_t{role->integer("id")}});
+           !combo->atEnd(); combo->moveNext())
+        lines.push_back("    moves " + combo->text("name") + " " + hex(combo->getChunk("data", combo->actualSize("data"))));
+    }
+  }
+
+  int blockSeed_ = 0;
+};
+
+}  // namespace strikepad

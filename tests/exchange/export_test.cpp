@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include "exchange/exchange_commands.h"
+#include "exchange/exchange_messages.h"
+#include "exchange_fixture.h"
+#include "file_size_limit.h"
+#include "spk_bytes.h"
+
+namespace strikepad {
+namespace {
+
+using testing::SpkBytes;
+
+class ExportTest : public ExchangeTest {
+ protected:
+  // Chooses `file` in the save dialog and exports the game selected in the list.
+  ExportOutcome exportSelected(const std::filesystem::path& file) {
+    prompts_.answerSaveFile(file.string());
+    return OnExportGame(catalogue_);
+  }
+  void selectGame(const std::string& name) {
+    catalogue_.FillGameList();
+    selectByName(games_, name);
+    catalogue_.FillCharacterList();
+  }
+};
+
+TEST_F(ExportTest, AGameWithoutCharactersIsItsNameAndACountOfZero) {
+  addGame("Other");
+  addGame("Ab");
+  selectGame("Ab");
+  EXPECT_EQ(exportSelected(dir_ / "ab.SPK"), ExportOutcome::Exported);
+  EXPECT_EQ(prompts_.lastFilter.filter, "Strikepad 2.0 files(*.SPK)|*.SPK|All files (*.*)|*.*||");
+  EXPECT_EQ(prompts_.lastFilter.defaultExtension, "*.SPK");
+  EXPECT_EQ(fileBytes(dir_ / "ab.SPK"), SpkBytes().name("Ab").count(0).bytes());
+  EXPECT_TRUE(prompts_.messages().empty()) << "no message on success";
+}
+
+TEST_F(ExportTest, ScriptMadeCombosAreWrittenWhole) {
+  addGame("Street Brawler", {{"Kenji", {}}, {"Mei", {}}});
+  selectGame("Street Brawler");
+  ComboBlock first = emptyComboBlock(), second = emptyComboBlock();
+  first[0] = 0x40, second[0] = 0x02;
+  for (const auto& [block, name] : {std::pair{first, "Hurricane"}, std::pair{second, "Uppercut"}}) {
+    prompts_.answerScript(block);
+    prompts_.answerName(name);
+    catalogue_.OnNewComboFromScript();
+  }
+  ASSERT_EQ(texts(combos_), (std::vector<std::string>{"Hurricane", "Uppercut"}));
+
+  ASSERT_EQ(exportSelected(dir_ / "sb.SPK"), ExportOutcome::Exported);
+  const auto bytes = fileBytes(dir_ / "sb.SPK");
+  EXPECT_EQ(bytes.size(), 50u + 4 + 50 + 4 + 2 * (50 + 4 + 360) + 50 + 4);
+  EXPECT_EQ(bytes, SpkBytes()
+                       .name("Street Brawler")
+                       .count(2)
+                       .name("Kenji")
+                       .count(2)
+                       .combo("Hurricane", {first.begin(), first.end()})
+                       .combo("Uppercut", {second.begin(), second.end()})
+                       .name("Mei")
+                       .count(0)
+                       .bytes());
+}
+
+TEST_F(ExportTest, OneCharacterWithTwoCombosIs936Bytes) {
+  addGame("G", {{"C", {"One", "Two"}}});
+  selectGame("G");
+  ASSERT_EQ(exportSelected(dir_ / "g.SPK"), ExportOutcome::Exported);
+  EXPECT_EQ(fileBytes(dir_ / "g.SPK").size(), 936u);
+}
+
+TEST_F(ExportTest, NamesTooLongForTheFieldAreCutAndEmptyDataIsSizeZero) {
+  const std::string longName = std::string(48, 'n') + "\xC3\xA9" + "tail";
+  const RecordId game = addGame(longName, {{"C", {}}});
+  auto character = store_.OpenRecordset("role", "gameid=?", {std::int64_t{game}});
+  ASSERT_TRUE(store_.execute("insert into moves(name, roleid, data) values('Blank', ?, x'')",
+                             {std::int64_t{character->integer("id")}}));
+
+  ASSERT_EQ(ExportGameFile(catalogue_, game, dir_ / "long.SPK"), ExportOutcome::Exported);
+  EXPECT_EQ(fileBytes(dir_ / "long.SPK"),
+            SpkBytes().name(std::string(48, 'n')).count(1).name("C").count(1).combo("Blank", {}).bytes());
+}
+
+TEST_F(ExportTest, NothingIsWrittenWithoutASelectedGame) {
+  EXPECT_EQ(exportSelected(dir_ / "none.SPK"), ExportOutcome::NoGameSelected);
+  addGame("G");
+  catalogue_.FillGameList();
+  games_.select(-1);
+  EXPECT_EQ(exportSelected(dir_ / "none.SPK"), ExportOutcome::NoGameSelected);
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "none.SPK"));
+  EXPECT_TRUE(prompts_.messages().empty());
+}
+
+TEST_F(ExportTest, ACancelledDialogDoesNothing) {
+  addGame("G");
+  selectGame("G");
+  prompts_.answerSaveFile("");
+  EXPECT_EQ(OnExportGame(catalogue_), ExportOutcome::Cancelled);
+  EXPECT_TRUE(prompts_.messages().empty());
+}
+
+TEST_F(ExportTest, AnExistingFileIsReplacedCompletely) {
+  writeFile("g.SPK", std::vector<std::uint8_t>(5000, 0xAB));
+  addGame("G");
+  selectGame("G");
+  ASSERT_EQ(exportSelected(dir_ / "g.SPK"), ExportOutcome::Exported);
+  EXPECT_EQ(fileBytes(dir_ / "g.SPK"), SpkBytes().name("G").count(0).bytes());
+}
+
+TEST_F(ExportTest, AFileThatCannotBeCreatedIsNamed) {
+  addGame("G");
+  selectGame("G");
+  EXPECT_EQ(exportSelected(dir_ / "no such folder" / "g.SPK"), ExportOutcome::CannotOpen);
+  EXPECT_EQ(prompts_.notices(), std::vector<std::string>{"can not open g.SPK"});
+}
+
+TEST_F(ExportTest, AGameTheStoreNoLongerHoldsLeavesAnExistingFileAsItWas) {
+  const auto old = writeFile("g.SPK", SpkBytes().name("Old").count(0).bytes());
+  const RecordId game = addGame("G");
+  selectGame("G");
+  catalogue_.RemoveGame(game);  // the list still shows it
+  EXPECT_EQ(exportSelected(old), ExportOutcome::NoGameData);
+  EXPECT_EQ(prompts_.notices(), std::vector<std::string>{"Can not find game data"});
+  EXPECT_EQ(fileBytes(old), SpkBytes().name("Old").count(0).bytes());
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.path()), {}), 2) << "sp.dat and g.SPK only";
+}
+
+TEST_F(ExportTest, AFullDiskIsReportedAndTheOldFileKept) {
+  const auto old = writeFile("g.SPK", SpkBytes().name("Old").count(0).bytes());
+  const RecordId game = addGame("G", {{"C", {"One", "Two", "Three"}}});
+  ExportOutcome outcome;
+  {
+    testing::FileSizeLimit diskFullAfter(500);
+    outcome = ExportGameFile(catalogue_, game, old);
+  }
+  EXPECT_EQ(outcome, ExportOutcome::CannotWrite);
+  EXPECT_EQ(prompts_.notices(), std::vector<std::string>{"can not write g.SPK"});
+  EXPECT_EQ(fileBytes(old), SpkBytes().name("Old").count(0).bytes());
+}
+
+}  // namespace
+}  // namespace strikepad

@@ -1,0 +1,242 @@
+#include <gtest/gtest.h>
+
+#include "catalogue/messages.h"
+#include "exchange/exchange_commands.h"
+#include "exchange_fixture.h"
+#include "spk_bytes.h"
+
+namespace strikepad {
+namespace {
+
+using testing::sampleBlock;
+using testing::SpkBytes;
+
+class ImportTest : public ExchangeTest {
+ protected:
+  ImportOutcome importChosen(const std::filesystem::path& file) {
+    prompts_.answerOpenFile(file.string());
+    return OnImportGame(catalogue_);
+  }
+  ImportOutcome importBytes(const std::vector<std::uint8_t>& bytes) {
+    return ImportGameFile(catalogue_, writeFile("in.SPK", bytes));
+  }
+  std::string storedHex(const std::vector<std::uint8_t>& data) { return hex(data); }
+  static std::vector<std::uint8_t> bytesOf(const ComboBlock& block) { return {block.begin(), block.end()}; }
+
+  // Arena: Kenji with two combos, Mei with none, Rosa with one.
+  static std::vector<std::uint8_t> arenaFile() {
+    return SpkBytes()
+        .name("Arena")
+        .count(3)
+        .name("Kenji")
+        .count(2)
+        .combo("Hurricane", sampleBlock(1))
+        .combo("Uppercut", sampleBlock(2))
+        .name("Mei")
+        .count(0)
+        .name("Rosa")
+        .count(1)
+        .combo("Spin", sampleBlock(3))
+        .bytes();
+  }
+};
+
+TEST_F(ImportTest, ANewGameIsAddedSelectedAndShown) {
+  addGame("Before", {{"Old", {"Move"}}});
+  catalogue_.FillGameList();
+
+  EXPECT_EQ(importChosen(writeFile("arena.SPK", arenaFile())), ImportOutcome::Imported);
+  EXPECT_EQ(prompts_.lastFilter.filter, "Strikepad 2.0 files(*.SPK)|*.SPK|All files (*.*)|*.*||");
+  EXPECT_EQ(prompts_.lastFilter.defaultExtension, "*.SPK");
+  EXPECT_TRUE(prompts_.messages().empty()) << "no message on success";
+
+  EXPECT_EQ(texts(games_), (std::vector<std::string>{"Before", "Arena"}));
+  EXPECT_EQ(selected(games_), "Arena");
+  EXPECT_EQ(texts(characters_), (std::vector<std::string>{"Kenji", "Mei", "Rosa"}));
+  EXPECT_EQ(selected(characters_), "Kenji");
+  EXPECT_EQ(texts(combos_), (std::vector<std::string>{"Hurricane", "Uppercut"}));
+  EXPECT_EQ(dumpGame(gameId("Arena")), (std::vector<std::string>{
+                                           "game Arena",
+                                           "  role Kenji",
+                                           "    moves Hurricane " + hex(sampleBlock(1)),
+                                           "    moves Uppercut " + hex(sampleBlock(2)),
+                                           "  role Mei",
+                                           "  role Rosa",
+                                           "    moves Spin " + hex(sampleBlock(3)),
+                                       }));
+  EXPECT_TRUE(catalogue_.warnOnDuplicate);
+}
+
+TEST_F(ImportTest, ExportDeleteImportGivesBackTheSameGame) {
+  addGame("First", {{"A", {"a1"}}});
+  const RecordId game = addGame("Second", {{"Zed", {"z1", "z2", "z3"}}, {"Empty", {}}, {"Amy", {"x"}}});
+  addGame("Third", {{"B", {"b1"}}});
+  const auto before = dump();
+
+  ASSERT_EQ(ExportGameFile(catalogue_, game, dir_ / "second.SPK"), ExportOutcome::Exported);
+  catalogue_.RemoveGame(game);
+  catalogue_.FillGameList();
+  ASSERT_EQ(importChosen(dir_ / "second.SPK"), ImportOutcome::Imported);
+
+  auto after = dump();
+  // The game comes back as the newest one, with all it held.
+  std::vector<std::string> expected(before.begin(), before.begin() + 3);
+  expected.insert(expected.end(), before.begin() + 11, before.end());
+  expected.insert(expected.end(), before.begin() + 3, before.begin() + 11);
+  EXPECT_EQ(after, expected);
+  EXPECT_NE(gameId("Second"), game) << "new ids";
+}
+
+TEST_F(ImportTest, AnExistingGameIsReusedOnlyAfterYes) {
+  addGame("Arena", {{"Kenji", {"Old"}}});
+  catalogue_.FillGameList();
+  const auto before = dump();
+  const auto games = games_.entries();
+
+  prompts_.answerAsk(false);
+  EXPECT_EQ(importBytes(arenaFile()), ImportOutcome::Refused);
+  EXPECT_EQ(prompts_.questions(), std::vector<std::string>{messages::kReuseGameQuestion});
+  EXPECT_EQ(dump(), before);
+  EXPECT_EQ(texts(games_), std::vector<std::string>{"Arena"});
+  EXPECT_EQ(texts(characters_), std::vector<std::string>{"Kenji"});
+  EXPECT_TRUE(catalogue_.warnOnDuplicate);
+}
+
+TEST_F(ImportTest, YesReusesCharactersByNameAndReplacesCombosOfTheSameName) {
+  const RecordId other = addGame("Other", {{"Solo", {"s"}}});
+  const RecordId arena = addGame("arena", {{"KENJI", {"Kept", "uppercut"}}});
+  catalogue_.FillGameList();  // the lists show Other, not the game the file reuses
+  ASSERT_EQ(games_.selectedId(), other);
+  const auto kept = dumpGame(arena)[2];
+
+  prompts_.answerAsk(true);
+  ASSERT_EQ(importBytes(arenaFile()), ImportOutcome::Imported);
+  EXPECT_TRUE(prompts_.notices().empty()) << "refused names are not reported during an import";
+  EXPECT_EQ(dumpGame(arena), (std::vector<std::string>{
+                                 "game arena",
+                                 "  role KENJI",
+                                 kept,
+                                 "    moves uppercut " + hex(sampleBlock(2)),
+                                 "    moves Hurricane " + hex(sampleBlock(1)),
+                                 "  role Mei",
+                                 "  role Rosa",
+                                 "    moves Spin " + hex(sampleBlock(3)),
+                             }));
+  EXPECT_EQ(texts(games_), (std::vector<std::string>{"Other", "arena"})) << "no second entry";
+  EXPECT_EQ(selected(games_), "arena");
+  EXPECT_EQ(texts(characters_), (std::vector<std::string>{"KENJI", "Mei", "Rosa"}));
+  EXPECT_EQ(texts(combos_), (std::vector<std::string>{"Kept", "uppercut", "Hurricane"}));
+  EXPECT_TRUE(catalogue_.warnOnDuplicate);
+}
+
+TEST_F(ImportTest, AGameWithoutCharactersIsAddedAndTheListsRefilled) {
+  addGame("Before", {{"Old", {"Move"}}});
+  catalogue_.FillGameList();
+  ASSERT_EQ(importBytes(SpkBytes().name("Bare").count(0).bytes()), ImportOutcome::Imported);
+  EXPECT_EQ(selected(games_), "Bare");
+  EXPECT_TRUE(characters_.entries().empty());
+  EXPECT_TRUE(combos_.entries().empty());
+  EXPECT_EQ(dumpGame(gameId("Bare")), std::vector<std::string>{"game Bare"});
+}
+
+TEST_F(ImportTest, AnEmptyNameEndsTheImportWithWhatCameBefore) {
+  addGame("Before", {{"Old", {"Move"}}});
+  catalogue_.FillGameList();
+  const auto file = SpkBytes()
+                        .name("Cut")
+                        .count(3)
+                        .name("First")
+                        .count(1)
+                        .combo("One", sampleBlock(1))
+                        .name("Second")
+                        .count(2)
+                        .combo("Two", sampleBlock(2))
+                        .name("")
+                        .bytes();
+  ASSERT_EQ(importBytes(file), ImportOutcome::Imported);
+  EXPECT_EQ(dumpGame(gameId("Cut")), (std::vector<std::string>{"game Cut", "  role First",
+                                                                 "    moves One " + hex(sampleBlock(1)),
+                                                                 "  role Second",
+                                                                 "    moves Two " + hex(sampleBlock(2))}));
+  // No refill: the lists below keep what they showed, with the added names appended.
+  EXPECT_EQ(selected(games_), "Cut");
+  EXPECT_EQ(texts(characters_), (std::vector<std::string>{"Old", "First", "Second"}));
+  EXPECT_EQ(texts(combos_), (std::vector<std::string>{"Move", "One", "Two"}));
+  EXPECT_TRUE(catalogue_.warnOnDuplicate);
+}
+
+TEST_F(ImportTest, ShortDataIsFollowedByEndMarkers) {
+  const std::vector<std::uint8_t> oneStep{0x40, 0, 0x80, 0x80, 0x80, 0x80, 0x10, 0};
+  ASSERT_EQ(importBytes(SpkBytes()
+                            .name("G")
+                            .count(1)
+                            .name("C")
+                            .count(3)
+                            .combo("Full", sampleBlock(7))
+                            .combo("Short", oneStep)
+                            .combo("None", {})
+                            .bytes()),
+            ImportOutcome::Imported);
+  const auto lines = dumpGame(gameId("G"));
+  ASSERT_EQ(lines.size(), 5u);
+  EXPECT_EQ(lines[3], "    moves Short " + hex(bytesOf(blockFromBytes(oneStep.data(), oneStep.size()))))
+      << "never the rest of the combo before";
+  EXPECT_EQ(lines[4], "    moves None " + hex(bytesOf(emptyComboBlock())));
+}
+
+TEST_F(ImportTest, NamesFromAnotherCodePageArriveReadable) {
+  ASSERT_EQ(importBytes(SpkBytes().name("Caf\xE9").count(1).name("Jos\xE9").count(0).bytes()),
+            ImportOutcome::Imported);
+  EXPECT_EQ(texts(games_), std::vector<std::string>{"Caf\xC3\xA9"});
+  EXPECT_EQ(texts(characters_), std::vector<std::string>{"Jos\xC3\xA9"});
+}
+
+TEST_F(ImportTest, ADamagedFileIsNamedAndChangesNothing) {
+  addGame("Arena", {{"Kenji", {"Old"}}});
+  catalogue_.FillGameList();
+  const auto before = dump();
+  auto file = arenaFile();
+  file.resize(file.size() - 1);
+
+  EXPECT_EQ(ImportGameFile(catalogue_, writeFile("broken.SPK", file)), ImportOutcome::Damaged);
+  EXPECT_EQ(prompts_.messages(), std::vector<std::string>{"broken.SPK is damaged or not a Strikepad 2.0 file."})
+      << "found before any question is asked";
+  EXPECT_EQ(dump(), before);
+  EXPECT_EQ(texts(games_), std::vector<std::string>{"Arena"});
+  EXPECT_EQ(texts(characters_), std::vector<std::string>{"Kenji"});
+  EXPECT_TRUE(catalogue_.warnOnDuplicate);
+}
+
+TEST_F(ImportTest, FilesThatCannotBeReadOrHoldNoGameChangeNothing) {
+  prompts_.answerOpenFile("");
+  EXPECT_EQ(OnImportGame(catalogue_), ImportOutcome::Cancelled);
+
+  EXPECT_EQ(ImportGameFile(catalogue_, dir_ / "missing.SPK"), ImportOutcome::CannotOpen);
+  EXPECT_EQ(prompts_.notices(), std::vector<std::string>{"can not open missing.SPK"});
+
+  prompts_.clearEvents();
+  EXPECT_EQ(importBytes({}), ImportOutcome::NoGame);
+  EXPECT_EQ(importBytes(SpkBytes().name("").count(1).name("C").count(0).bytes()), ImportOutcome::NoGame);
+  EXPECT_TRUE(prompts_.messages().empty());
+  EXPECT_TRUE(dump().empty());
+  EXPECT_TRUE(catalogue_.warnOnDuplicate);
+}
+
+TEST_F(ImportTest, AStoreFailureUndoesTheWholeImport) {
+  addGame("Before", {{"Old", {"Move"}}});
+  catalogue_.FillGameList();
+  const auto before = dump();
+  ASSERT_TRUE(store_.execute(
+      "create trigger refuse before insert on moves when new.name='Spin' begin select raise(abort, 'no room'); end"));
+
+  EXPECT_EQ(importBytes(arenaFile()), ImportOutcome::Failed);
+  EXPECT_EQ(prompts_.warnings().size(), 1u) << "the store's own report";
+  EXPECT_EQ(dump(), before) << "Arena, Kenji and his combos were undone";
+  EXPECT_EQ(texts(games_), std::vector<std::string>{"Before"});
+  EXPECT_EQ(texts(characters_), std::vector<std::string>{"Old"});
+  EXPECT_EQ(texts(combos_), std::vector<std::string>{"Move"});
+  EXPECT_TRUE(catalogue_.warnOnDuplicate);
+}
+
+}  // namespace
+}  // namespace strikepad
