@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QContextMenuEvent>
+#include <QEventLoop>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/about_box.h"
@@ -20,6 +22,9 @@
 #include "app/qt_pick_list.h"
 #include "app/qt_prompts.h"
 #include "catalogue/catalogue.h"
+#include "device/device_commands.h"
+#include "device/hidapi_transport.h"
+#include "device/slot_protocol.h"
 #include "store/store.h"
 
 namespace strikepad {
@@ -28,18 +33,38 @@ namespace {
 
 constexpr const char* kNewComboShortcut = "Ctrl+N";
 
-}  // namespace
-
-MainDialog::MainDialog() : ownPrompts_(std::make_unique<QtPrompts>(*this)), prompts_(*ownPrompts_) {
-  buildControls();
-  buildMenus();
-  connectControls();
+// The pause between written chunks lets the window repaint (when uncovered, say) while the
+// user's input waits until the transfer is over.
+void pauseKeepingWindowPainted(std::chrono::milliseconds duration) {
+  QEventLoop loop;
+  QTimer::singleShot(duration, &loop, &QEventLoop::quit);
+  loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
-MainDialog::MainDialog(Prompts& prompts) : prompts_(prompts) {
+LinkTiming windowTiming() {
+  LinkTiming timing;
+  timing.pause = pauseKeepingWindowPainted;
+  return timing;
+}
+
+}  // namespace
+
+MainDialog::MainDialog() : MainDialog(nullptr, nullptr, windowTiming()) {}
+
+MainDialog::MainDialog(Prompts& prompts, HidTransport& adapter, LinkTiming timing)
+    : MainDialog(&prompts, &adapter, std::move(timing)) {}
+
+MainDialog::MainDialog(Prompts* prompts, HidTransport* adapter, LinkTiming timing)
+    : ownPrompts_(prompts ? nullptr : std::make_unique<QtPrompts>(*this)),
+      prompts_(prompts ? *prompts : *ownPrompts_),
+      ownAdapter_(adapter ? nullptr : std::make_unique<HidapiTransport>()),
+      link_(adapter ? *adapter : *ownAdapter_, std::move(timing)) {
   buildControls();
   buildMenus();
   connectControls();
+  store_ = std::make_unique<Store>("sp.dat", [this](const std::string& report) { prompts_.warning(report); });
+  catalogue_ = std::make_unique<Catalogue>(*store_, prompts_, CatalogueLists{*games_, *characters_, *combos_});
+  device_ = std::make_unique<DeviceCommands>(link_, *catalogue_, *this);
 }
 
 MainDialog::~MainDialog() = default;
@@ -120,13 +145,9 @@ void MainDialog::connectControls() {
   connect(gameList_, &MenuComboBox::commandChosen, this, &MainDialog::runCommand);
 
   // The lists change their entries without signals (QtPickList), so these are the user's picks.
-  connect(gameList_, &QComboBox::currentIndexChanged, this, [this] {
-    if (catalogue_) catalogue_->FillCharacterList();
-  });
-  connect(characterList_, &QListWidget::itemSelectionChanged, this, [this] {
-    if (catalogue_) catalogue_->FillComboList();
-  });
-  connect(download_, &QPushButton::clicked, this, &MainDialog::onDownload);
+  connect(gameList_, &QComboBox::currentIndexChanged, this, [this] { catalogue_->FillCharacterList(); });
+  connect(characterList_, &QListWidget::itemSelectionChanged, this, [this] { catalogue_->FillComboList(); });
+  connect(download_, &QPushButton::clicked, this, [this] { device_->OnDownload(); });
 
   connect(new QShortcut(QKeySequence(kNewComboShortcut), this), &QShortcut::activated, this,
           [this] { runCommand(kNewComboFromScript); });
@@ -135,16 +156,20 @@ void MainDialog::connectControls() {
 
 QRadioButton* MainDialog::slotButton(int slot) const { return qobject_cast<QRadioButton*>(slots_->button(slot)); }
 
+bool MainDialog::isSlotButtonChecked(int slot) const { return slotButton(slot)->isChecked(); }
+
+void MainDialog::drawBusyIndicator(bool busy, TransferState transfer) {
+  indicator_->setState(busy, transfer.done, transfer.total);
+}
+
+void MainDialog::invalidateClientArea() { update(); }
+
 void MainDialog::initialise() {
-  store_ = std::make_unique<Store>("sp.dat", [this](const std::string& report) { prompts_.warning(report); });
-  catalogue_ = std::make_unique<Catalogue>(*store_, prompts_, CatalogueLists{*games_, *characters_, *combos_});
+  link_.OpenDevice(prompts_);
   if (store_->ConnectStore()) catalogue_->FillGameList();
-  // The store goes with the window, before the link and the pictures go with the object.
-  connect(this, &QDialog::finished, this, [this] { store_->close(); });
 }
 
 void MainDialog::runCommand(int command) {
-  if (!catalogue_) return;
   Catalogue& catalogue = *catalogue_;
   switch (command) {
     case kAddCharacter: return catalogue.OnAddCharacter();
@@ -155,8 +180,8 @@ void MainDialog::runCommand(int command) {
     case kAddGame: return catalogue.OnAddGame();
     case kDeleteGame: return catalogue.OnDeleteGame();
     case kRenameGame: return catalogue.OnRenameGame();
-    case kCaptureCombo: return onCapture();
-    case kReloadCombo: return onReload();
+    case kCaptureCombo: return device_->OnCapture();
+    case kReloadCombo: return device_->OnReload();
     case kImportGame: return onImport();
     case kExportGame: return onExport();
     case kNewComboFromScript: return catalogue.OnNewComboFromScript();
@@ -164,9 +189,6 @@ void MainDialog::runCommand(int command) {
   }
 }
 
-void MainDialog::onDownload() {}
-void MainDialog::onCapture() {}
-void MainDialog::onReload() {}
 void MainDialog::onImport() {}
 void MainDialog::onExport() {}
 

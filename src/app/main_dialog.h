@@ -7,6 +7,8 @@
 #include <memory>
 
 #include "catalogue/prompts.h"
+#include "device/device_link.h"
+#include "device/device_panel.h"
 
 class QButtonGroup;
 class QLabel;
@@ -18,6 +20,8 @@ namespace strikepad {
 
 class BusyIndicator;
 class Catalogue;
+class DeviceCommands;
+class HidTransport;
 class MenuComboBox;
 class MenuListBox;
 class QtPickList;
@@ -25,20 +29,19 @@ class QtPrompts;
 class Store;
 
 inline constexpr const char* kWindowTitle = "Norvik Strikepad 2.0 Velocade";
-inline constexpr int kSlotCount = 5;
 
-class MainDialog final : public QDialog {
+class MainDialog final : public QDialog, public DevicePanel {
   Q_OBJECT
 
  public:
-  // Asks and tells the user through its own message boxes and dialogs.
+  // Asks and tells the user through its own message boxes and dialogs; the adapter through hidapi.
   MainDialog();
-  // Asks and tells through `prompts` instead (tests).
-  explicit MainDialog(Prompts& prompts);
+  // Through `prompts` and `adapter` instead (tests).
+  MainDialog(Prompts& prompts, HidTransport& adapter, LinkTiming timing);
   ~MainDialog() override;
 
   // Start-up, in this order: the adapter (the title tells whether it was found), the store
-  // (sp.dat in the current folder), and, when the store opened, the lists.
+  // (sp.dat in the current folder), and, when the store opened, the lists of the first game.
   void initialise();
   // Runs command 101..113; any other number does nothing.
   void runCommand(int command);
@@ -50,27 +53,32 @@ class MainDialog final : public QDialog {
   QRadioButton* slotButton(int slot) const;
   BusyIndicator* indicator() const { return indicator_; }
   QMenu* backgroundMenu() const { return backgroundMenu_; }
-  Catalogue* catalogue() const { return catalogue_.get(); }
+  Catalogue& catalogue() const { return *catalogue_; }
+  DeviceCommands& deviceCommands() const { return *device_; }
   void showAbout();
+
+  // DevicePanel
+  bool isSlotButtonChecked(int slot) const override;
+  void drawBusyIndicator(bool busy, TransferState transfer) override;
+  void invalidateClientArea() override;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
+  MainDialog(Prompts* prompts, HidTransport* adapter, LinkTiming timing);
   void buildControls();
   void buildMenus();
   void connectControls();
 
-  // The device and exchange commands.
-  void onDownload();
-  void onCapture();
-  void onReload();
   void onImport();
   void onExport();
 
   std::unique_ptr<QtPrompts> ownPrompts_;
   Prompts& prompts_;
+  std::unique_ptr<HidTransport> ownAdapter_;
+  DeviceLink link_;
 
   MenuComboBox* gameList_ = nullptr;
   MenuListBox* characterList_ = nullptr;
@@ -85,6 +93,7 @@ class MainDialog final : public QDialog {
   std::unique_ptr<QtPickList> combos_;
   std::unique_ptr<Store> store_;
   std::unique_ptr<Catalogue> catalogue_;
+  std::unique_ptr<DeviceCommands> device_;
 };
 
 }  // namespace strikepad
