@@ -5,7 +5,7 @@
 namespace strikepad {
 
 // How far the running transfer is: chunks written or replies received, of `total`.
-// total is 0 when no transfer is running.
+// total is 0 when no transfer is running, and while busy until the first chunk or reply.
 struct TransferState {
   int done = 0;
   int total = 0;

@@ -2,7 +2,6 @@
 // The real adapter through hidapi.
 
 #include <memory>
-#include <optional>
 
 #include "device/hid_transport.h"
 

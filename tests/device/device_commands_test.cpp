@@ -105,7 +105,7 @@ class DeviceCommandsTest : public LinkTest {
   RecordId ryu = -1, hadou = -1, shoryu = -1;
 };
 
-// --- the slot buttons and the indicator ---
+// --- before any transfer ---
 
 TEST_F(DeviceCommandsTest, SelectedSlotIsTheFirstCheckedOfTheFirstFourElseFive) {
   for (int slot = 0; slot < 5; ++slot) {
@@ -116,14 +116,24 @@ TEST_F(DeviceCommandsTest, SelectedSlotIsTheFirstCheckedOfTheFirstFourElseFive) 
   EXPECT_EQ(commands.SelectedSlot(), 4) << "no button checked";
 }
 
-TEST_F(DeviceCommandsTest, TheIndicatorIsDrawnForTheFlagAsItStands) {
-  commands.SetBusy(1);
-  commands.DrawBusyIndicator();
-  commands.SetBusy(0);
-  commands.DrawBusyIndicator();
-  ASSERT_EQ(panel.drawings.size(), 4u);
-  EXPECT_TRUE(panel.drawings[0].busy && panel.drawings[1].busy);
-  EXPECT_FALSE(panel.drawings[2].busy || panel.drawings[3].busy);
+TEST_F(DeviceCommandsTest, NothingToTransferIsRefusedBeforeTheAdapterIsTouched) {
+  combos.select(-1);
+  characters.select(-1);
+  commands.OnDownload();
+  commands.OnReload();
+  commands.OnCapture();
+  combos.clear();
+  characters.clear();
+  commands.OnDownload();
+  commands.OnReload();
+  commands.OnCapture();
+  EXPECT_EQ(window.messages(), (std::vector<std::string>{"your need to select a Ultra/Super Combos as first.",
+                                                         "Select a Character at first",
+                                                         "your Ultra/Super Combos list is empty.",
+                                                         "Character list is empty"}))
+      << "Reload says nothing";
+  EXPECT_TRUE(adapter.accepted().empty());
+  EXPECT_TRUE(panel.drawings.empty());
 }
 
 TEST_F(DeviceCommandsTest, ASecondDeviceCommandIsRefusedWhileBusy) {
@@ -153,16 +163,6 @@ TEST_F(DeviceCommandsTest, DownloadWritesTheSelectedComboIntoTheChosenSlot) {
   EXPECT_EQ(window.notices(), std::vector<std::string>{});
 }
 
-TEST_F(DeviceCommandsTest, DownloadRefusesWithoutACombo) {
-  combos.select(-1);
-  commands.OnDownload();
-  combos.clear();
-  commands.OnDownload();
-  EXPECT_EQ(window.messages(), (std::vector<std::string>{"your need to select a Ultra/Super Combos as first.",
-                                                         "your Ultra/Super Combos list is empty."}));
-  EXPECT_TRUE(panel.drawings.empty());
-}
-
 TEST_F(DeviceCommandsTest, AnsweringNoLeavesEverythingAlone) {
   window.answerAsk(false);
   commands.OnDownload();
@@ -187,13 +187,20 @@ TEST_F(DeviceCommandsTest, AFailedDownloadSaysSoWhileBusy) {
   EXPECT_EQ(stored(hadou), bytes(hadouBlock));
 }
 
-TEST_F(DeviceCommandsTest, DownloadWithoutAnAdapterShowsOnlyTheLookupsMessage) {
+TEST_F(DeviceCommandsTest, WithoutAnAdapterOnlyTheLookupsMessageShows) {
   link.CloseDevice();
   adapter.unplug();
   window.answerAsk(true);
   commands.OnDownload();
   EXPECT_EQ(window.notices(), std::vector<std::string>{"Can not find device."});
   EXPECT_EQ(window.title(), "Norvik Strikepad 2.0 Velocade [Disconnected]");
+  expectBusySpan(0);
+
+  window.clearEvents();
+  panel.drawings.clear();
+  commands.OnCapture();
+  EXPECT_EQ(window.notices(), std::vector<std::string>{"Can not find device."});
+  EXPECT_EQ(combos.count(), 2);
   expectBusySpan(0);
 }
 
@@ -243,15 +250,6 @@ TEST_F(DeviceCommandsTest, ReloadStoresWhatTheSlotHoldsAsTheCombosData) {
   EXPECT_EQ(combos.entries().size(), 2u) << "the list is not refilled";
   EXPECT_EQ(combos.selectedIndex(), 1);
   expectBusySpan(8);
-}
-
-TEST_F(DeviceCommandsTest, ReloadWithoutASelectionSaysNothing) {
-  combos.select(-1);
-  commands.OnReload();
-  combos.clear();
-  commands.OnReload();
-  EXPECT_TRUE(window.events().empty());
-  EXPECT_TRUE(panel.drawings.empty());
 }
 
 TEST_F(DeviceCommandsTest, AFailedReloadKeepsTheCombosData) {
@@ -313,15 +311,6 @@ TEST_F(DeviceCommandsTest, CaptureStoresTheSlotAsANewComboOfTheCharacter) {
   expectBusySpan(8);
 }
 
-TEST_F(DeviceCommandsTest, CaptureRefusesWithoutACharacter) {
-  characters.select(-1);
-  commands.OnCapture();
-  characters.clear();
-  commands.OnCapture();
-  EXPECT_EQ(window.messages(), (std::vector<std::string>{"Select a Character at first", "Character list is empty"}));
-  EXPECT_TRUE(adapter.accepted().empty());
-}
-
 TEST_F(DeviceCommandsTest, ACancelledNameDropsTheBlock) {
   window.answerName("");
   commands.OnCapture();
@@ -357,15 +346,6 @@ TEST_F(DeviceCommandsTest, AFailedCaptureStoresNothingAndAsksNoName) {
   adapter.breakHidLayer();
   commands.OnCapture();
   EXPECT_EQ(window.notices(), (std::vector<std::string>{"Can not Open HID Device!", "read device failed"}));
-  expectBusySpan(0);
-}
-
-TEST_F(DeviceCommandsTest, CaptureWithoutAnAdapterShowsOnlyTheLookupsMessage) {
-  link.CloseDevice();
-  adapter.unplug();
-  commands.OnCapture();
-  EXPECT_EQ(window.notices(), std::vector<std::string>{"Can not find device."});
-  EXPECT_EQ(combos.count(), 2);
   expectBusySpan(0);
 }
 
