@@ -25,6 +25,7 @@
 #include "device/device_commands.h"
 #include "device/hidapi_transport.h"
 #include "device/slot_protocol.h"
+#include "exchange/exchange_commands.h"
 #include "store/store.h"
 
 namespace strikepad {
@@ -182,15 +183,13 @@ void MainDialog::runCommand(int command) {
     case kRenameGame: return catalogue.OnRenameGame();
     case kCaptureCombo: return device_->OnCapture();
     case kReloadCombo: return device_->OnReload();
-    case kImportGame: return onImport();
-    case kExportGame: return onExport();
+    case kImportGame: OnImportGame(catalogue); return;
+    case kExportGame: OnExportGame(catalogue); return;
     case kNewComboFromScript: return catalogue.OnNewComboFromScript();
     default: return;
   }
 }
 
-void MainDialog::onImport() {}
-void MainDialog::onExport() {}
 
 void MainDialog::showAbout() {
   AboutBox about(this);

@@ -72,8 +72,6 @@ class MainDialog final : public QDialog, public DevicePanel {
   void buildMenus();
   void connectControls();
 
-  void onImport();
-  void onExport();
 
   std::unique_ptr<QtPrompts> ownPrompts_;
   Prompts& prompts_;
