@@ -6,6 +6,9 @@ namespace strikepad {
 
 namespace {
 
+// What an entry shows and carries; the combos' data stays in the file.
+constexpr const char* kListFields = "id, name";
+
 // Each entry shows the record's name and carries its id.
 void fillFrom(PickList& list, std::optional<Recordset> records) {
   if (!records) return;
@@ -22,7 +25,7 @@ Catalogue::Catalogue(Store& store, Prompts& prompts, CatalogueLists lists)
 
 void Catalogue::FillGameList() {
   lists_.games.clear();
-  fillFrom(lists_.games, store_.OpenRecordset("game"));
+  fillFrom(lists_.games, store_.OpenRecordset("game", {}, {}, kListFields));
   FillCharacterList();
 }
 
@@ -30,14 +33,15 @@ void Catalogue::FillCharacterList() {
   lists_.characters.clear();
   lists_.combos.clear();
   if (!lists_.games.hasSelection()) return;
-  fillFrom(lists_.characters, store_.OpenRecordset("role", "gameid=?", {std::int64_t{lists_.games.selectedId()}}));
+  fillFrom(lists_.characters, store_.OpenRecordset("role", "gameid=?", {std::int64_t{lists_.games.selectedId()}}, kListFields));
   FillComboList();
 }
 
 void Catalogue::FillComboList() {
   lists_.combos.clear();
   if (!lists_.characters.hasSelection()) return;
-  fillFrom(lists_.combos, store_.OpenRecordset("moves", "roleid=?", {std::int64_t{lists_.characters.selectedId()}}));
+  fillFrom(lists_.combos, store_.OpenRecordset("moves", "roleid=?", {std::int64_t{lists_.characters.selectedId()}},
+                                            kListFields));
 }
 
 }  // namespace strikepad

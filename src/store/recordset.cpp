@@ -19,10 +19,8 @@ void Recordset::load() {
   if (!query_) return;
   const int columnCount = static_cast<int>(columns_.size());
   while (sqlite3_step(query_.get()) == SQLITE_ROW) {
-    Row row;
-    row.values.reserve(columns_.size());
-    for (int i = 0; i < columnCount; ++i) row.values.push_back(columnValue(query_.get(), i));
-    rows_.push_back(std::move(row));
+    for (int i = 0; i < columnCount; ++i) values_.push_back(columnValue(query_.get(), i));
+    deleted_.push_back(false);
   }
   // The rows are held now; the statement's read lock is not.
   sqlite3_reset(query_.get());
@@ -30,22 +28,22 @@ void Recordset::load() {
 
 bool Recordset::atEnd() {
   load();
-  return position_ >= rows_.size();
+  return position_ >= deleted_.size();
 }
 
 void Recordset::moveNext() {
   load();
-  if (position_ < rows_.size()) ++position_;
+  if (position_ < deleted_.size()) ++position_;
 }
 
 std::size_t Recordset::recordCount() {
   load();
-  return rows_.size();
+  return deleted_.size();
 }
 
-Recordset::Row* Recordset::current() {
+bool Recordset::onRecord() {
   load();
-  return position_ < rows_.size() ? &rows_[position_] : nullptr;
+  return position_ < deleted_.size();
 }
 
 int Recordset::columnIndex(std::string_view field) const {
@@ -54,11 +52,11 @@ int Recordset::columnIndex(std::string_view field) const {
   return -1;
 }
 
-FieldValue Recordset::collect(std::string_view field) {
+const FieldValue& Recordset::collect(std::string_view field) {
+  static const FieldValue kNull;
   const int index = columnIndex(field);
-  const Row* row = current();
-  if (index < 0 || row == nullptr) return std::monostate{};
-  return row->values[static_cast<std::size_t>(index)];
+  if (index < 0 || !onRecord()) return kNull;
+  return value(position_, index);
 }
 
 std::int64_t Recordset::currentId() { return toInteger(collect("id")); }
@@ -78,15 +76,14 @@ void Recordset::appendChunk(std::string_view field, std::span<const std::uint8_t
 }
 
 std::size_t Recordset::actualSize(std::string_view field) {
-  const FieldValue value = collect(field);
+  const FieldValue& value = collect(field);
   if (const auto* bytes = std::get_if<Bytes>(&value)) return bytes->size();
   if (const auto* text = std::get_if<std::string>(&value)) return text->size();
   return 0;
 }
 
 Bytes Recordset::getChunk(std::string_view field, std::size_t count) {
-  const FieldValue value = collect(field);
-  const auto* bytes = std::get_if<Bytes>(&value);
+  const auto* bytes = std::get_if<Bytes>(&collect(field));
   if (bytes == nullptr) return {};
   return Bytes(bytes->begin(), bytes->begin() + static_cast<std::ptrdiff_t>(std::min(count, bytes->size())));
 }
@@ -123,20 +120,18 @@ bool Recordset::insertPending() {
   // The added record becomes the current one. A record set that has not read its table
   // yet (opened to add) goes on holding only the records it added.
   loaded_ = true;
-  Row row;
-  row.values.resize(columns_.size());
+  position_ = deleted_.size();
+  deleted_.push_back(false);
+  values_.resize(values_.size() + columns_.size());
   if (const int id = columnIndex("id"); id >= 0)
-    row.values[static_cast<std::size_t>(id)] = static_cast<std::int64_t>(sqlite3_last_insert_rowid(store_->handle()));
-  for (auto& [name, value] : pending_)
-    if (const int index = columnIndex(name); index >= 0) row.values[static_cast<std::size_t>(index)] = std::move(value);
-  rows_.push_back(std::move(row));
-  position_ = rows_.size() - 1;
+    value(position_, id) = static_cast<std::int64_t>(sqlite3_last_insert_rowid(store_->handle()));
+  for (auto& [name, pendingValue] : pending_)
+    if (const int index = columnIndex(name); index >= 0) value(position_, index) = std::move(pendingValue);
   return true;
 }
 
 bool Recordset::updatePending() {
-  Row* row = current();
-  if (row == nullptr || row->deleted) return pending_.empty();
+  if (!onRecord() || deleted_[position_]) return pending_.empty();
   if (pending_.empty()) return true;
   std::string assignments;
   std::vector<FieldValue> params;
@@ -146,22 +141,22 @@ bool Recordset::updatePending() {
   }
   params.emplace_back(currentId());
   if (!store_->execute("update " + table_ + " set " + assignments + " where id=?", params)) return false;
-  for (auto& [name, value] : pending_)
-    if (const int index = columnIndex(name); index >= 0) row->values[static_cast<std::size_t>(index)] = std::move(value);
+  for (auto& [name, pendingValue] : pending_)
+    if (const int index = columnIndex(name); index >= 0) value(position_, index) = std::move(pendingValue);
   return true;
 }
 
 bool Recordset::deleteCurrent() {
-  Row* row = current();
-  if (row == nullptr || row->deleted) return false;
+  if (!onRecord() || deleted_[position_]) return false;
   if (!store_->execute("delete from " + table_ + " where id=?", {currentId()})) return false;
-  row->deleted = true;
+  deleted_[position_] = true;
   return true;
 }
 
 void Recordset::close() {
   query_.reset();
-  rows_.clear();
+  values_.clear();
+  deleted_.clear();
   pending_.clear();
   loaded_ = true;
   position_ = 0;

@@ -33,8 +33,8 @@ class Recordset {
   // The exact number of records the query matched.
   std::size_t recordCount();
 
-  // The current record's value of `field` (null when there is no such field).
-  FieldValue collect(std::string_view field);
+  // The current record's value of `field` (null when there is no such field or no record).
+  const FieldValue& collect(std::string_view field);
   std::string text(std::string_view field) { return toText(collect(field)); }
   std::int32_t integer(std::string_view field) { return static_cast<std::int32_t>(toInteger(collect(field))); }
 
@@ -57,13 +57,9 @@ class Recordset {
   void close();
 
  private:
-  struct Row {
-    std::vector<FieldValue> values;
-    bool deleted = false;
-  };
-
   void load();
-  Row* current();
+  bool onRecord();
+  FieldValue& value(std::size_t row, int column) { return values_[row * columns_.size() + static_cast<std::size_t>(column)]; }
   std::int64_t currentId();
   int columnIndex(std::string_view field) const;
   bool insertPending();
@@ -73,7 +69,9 @@ class Recordset {
   std::string table_;
   StatementHandle query_;
   std::vector<std::string> columns_;
-  std::vector<Row> rows_;
+  // The records, row after row, all fields of a row side by side.
+  std::vector<FieldValue> values_;
+  std::vector<bool> deleted_;
   bool loaded_ = false;
   std::size_t position_ = 0;
   bool adding_ = false;

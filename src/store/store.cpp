@@ -26,7 +26,8 @@ void Store::setBusyTimeout(std::chrono::milliseconds timeout) {
 bool Store::ConnectStore() {
   db_.reset();
   sqlite3* raw = nullptr;
-  const int rc = sqlite3_open_v2(path_.c_str(), &raw, SQLITE_OPEN_READWRITE, nullptr);
+  // One thread uses the connection, so it needs no locking of its own.
+  const int rc = sqlite3_open_v2(path_.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
   ConnectionHandle db(raw);  // sqlite3 hands out a handle even when the open fails
   if (rc != SQLITE_OK) {
     report(db ? formatStoreError(sqlite3_errmsg(db.get()), sqlite3_extended_errcode(db.get()))
@@ -46,9 +47,10 @@ bool Store::ConnectStore() {
 }
 
 std::optional<Recordset> Store::OpenRecordset(std::string_view table, std::string_view filter,
-                                              std::vector<FieldValue> params) {
+                                              std::vector<FieldValue> params, std::string_view fields) {
   if (!db_) return std::nullopt;
-  std::string sql = "select * from ";
+  std::string sql = "select ";
+  sql.append(fields).append(" from ");
   sql.append(table);
   if (!filter.empty()) sql.append(" where ").append(filter);
   // Ids grow as records are added, so this is the order they were added in.

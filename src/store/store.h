@@ -44,9 +44,10 @@ class Store {
   // "select * from <table> [where <filter>]" in the order the records were added; values for
   // the filter's ? placeholders are bound, never pasted into the text. Without a connection:
   // nullopt and no message; when the query cannot be prepared: the report and nullopt.
-  // The table is not read until the record set is first read.
+  // The table is not read until the record set is first read. `fields` narrows what is read
+  // (the lists need no combo data).
   std::optional<Recordset> OpenRecordset(std::string_view table, std::string_view filter = {},
-                                         std::vector<FieldValue> params = {});
+                                         std::vector<FieldValue> params = {}, std::string_view fields = "*");
 
   // Runs one statement that returns no rows; on failure shows the report and returns false.
   bool execute(std::string_view sql, const std::vector<FieldValue>& params = {});
