@@ -88,7 +88,12 @@ void QtPickList::remove(int index) {
                           box->removeItem(index);
                           if (selected == index) box->setCurrentIndex(-1);
                         },
-                        [&](QListWidget* list) { delete list->takeItem(index); }},
+                        [&](QListWidget* list) {
+                          // The list would move the selection to the next entry.
+                          const bool wasSelected = list->item(index)->isSelected();
+                          delete list->takeItem(index);
+                          if (wasSelected) list->clearSelection();
+                        }},
              widget_);
 }
 

@@ -1,0 +1,95 @@
+// QtPrompts: captions, icons and buttons of the message boxes, and the file filters.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QMessageBox>
+
+#include "app/name_input_dialog.h"
+#include "app/qt_prompts.h"
+#include "ui_driver.h"
+
+namespace strikepad {
+namespace {
+
+using testing::whenModal;
+
+struct Shown {
+  QString caption;
+  QString text;
+  QMessageBox::Icon icon{};
+  QMessageBox::StandardButtons buttons;
+};
+
+// Records the next message box and answers it with `answer`.
+void answerNextBox(Shown& shown, QMessageBox::StandardButton answer) {
+  whenModal<QMessageBox>([&shown, answer](QMessageBox& box) {
+    shown = {box.windowTitle(), box.text(), box.icon(), box.standardButtons()};
+    box.button(answer)->click();
+  });
+}
+
+class QtPromptsTest : public ::testing::Test {
+ protected:
+  QWidget window_;
+  QtPrompts prompts_{window_};
+};
+
+TEST_F(QtPromptsTest, ANoticeHasTheApplicationsNameNoIconAndOnlyOk) {
+  Shown shown;
+  answerNextBox(shown, QMessageBox::Ok);
+  prompts_.notice("Character list is empty");
+  EXPECT_EQ(shown.caption, "strikepad");
+  EXPECT_EQ(shown.caption, QApplication::applicationName());
+  EXPECT_EQ(shown.text, "Character list is empty");
+  EXPECT_EQ(shown.icon, QMessageBox::NoIcon);
+  EXPECT_EQ(shown.buttons, QMessageBox::Ok);
+}
+
+TEST_F(QtPromptsTest, TheStoreErrorReportCarriesTheWarningIcon) {
+  Shown shown;
+  answerNextBox(shown, QMessageBox::Ok);
+  prompts_.warning("error Information:unable to open database file(e)");
+  EXPECT_EQ(shown.icon, QMessageBox::Warning);
+  EXPECT_EQ(shown.caption, QApplication::applicationName());
+}
+
+TEST_F(QtPromptsTest, AQuestionHasYesAndNoAndItsOwnCaptionWhenGiven) {
+  Shown shown;
+  answerNextBox(shown, QMessageBox::Yes);
+  EXPECT_TRUE(prompts_.ask("Delete it?", "Warning"));
+  EXPECT_EQ(shown.caption, "Warning");
+  EXPECT_EQ(shown.icon, QMessageBox::NoIcon);
+  EXPECT_EQ(shown.buttons, QMessageBox::Yes | QMessageBox::No);
+
+  answerNextBox(shown, QMessageBox::No);
+  EXPECT_FALSE(prompts_.ask("Go on?"));
+  EXPECT_EQ(shown.caption, QApplication::applicationName());
+}
+
+TEST_F(QtPromptsTest, AskNameRunsTheNameInputDialog) {
+  QString caption;
+  whenModal<NameInputDialog>([&](NameInputDialog& dialog) {
+    caption = dialog.windowTitle();
+    QTest::keyClicks(dialog.field(), "Ryu");
+    QTest::keyClick(dialog.field(), Qt::Key_Return);
+  });
+  EXPECT_EQ(prompts_.askName("Input Character Name", "Character Name"), "Ryu");
+  EXPECT_EQ(caption, "Input Character Name");
+}
+
+TEST_F(QtPromptsTest, SetTitleNamesTheWindow) {
+  prompts_.setTitle("Norvik Strikepad 2.0 Velocade [Connected]");
+  EXPECT_EQ(window_.windowTitle(), "Norvik Strikepad 2.0 Velocade [Connected]");
+}
+
+TEST(QtFileFilter, PairsOfDescriptionAndPatternBecomeQtFilters) {
+  EXPECT_EQ(toQtFileFilter("Strikepad Files(*.SPK)|*.SPK|All Files(*.*)|*.*||"),
+            "Strikepad Files(*.SPK);;All Files(*.*)");
+  EXPECT_EQ(toQtFileFilter("Strikepad Files|*.SPK;*.spk||"), "Strikepad Files (*.SPK *.spk)");
+}
+
+}  // namespace
+}  // namespace strikepad
