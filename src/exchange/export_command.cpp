@@ -9,6 +9,7 @@
 #include "exchange/file_bytes.h"
 #include "exchange/spk_format.h"
 #include "store/store.h"
+#include "store/transaction.h"
 
 namespace strikepad {
 
@@ -17,7 +18,7 @@ namespace {
 void appendCombos(std::vector<std::uint8_t>& out, Recordset& combos) {
   appendCount(out, static_cast<std::int32_t>(combos.recordCount()));
   for (; !combos.atEnd(); combos.moveNext()) {
-    const FieldValue data = combos.collect("data");
+    const FieldValue& data = combos.collect("data");
     const Bytes* bytes = std::get_if<Bytes>(&data);
     appendCombo(out, combos.text("name"), bytes ? std::span<const std::uint8_t>(*bytes) : std::span<const std::uint8_t>());
   }
@@ -25,6 +26,9 @@ void appendCombos(std::vector<std::uint8_t>& out, Recordset& combos) {
 
 // The file's bytes; nullopt when the game or its characters cannot be read.
 std::optional<std::vector<std::uint8_t>> gameFileBytes(Store& store, RecordId gameId) {
+  // One snapshot: another program's writes cannot land between two queries of the game.
+  Transaction snapshot(store);
+  if (!snapshot.active()) return std::nullopt;
   std::vector<std::uint8_t> out;
   {
     auto game = store.OpenRecordset("game", "id=?", {std::int64_t{gameId}});

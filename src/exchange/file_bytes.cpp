@@ -30,8 +30,11 @@ class ReadDescriptor {
 std::filesystem::path temporaryNameBeside(const std::filesystem::path& target, std::mt19937& random) {
   char suffix[16];
   std::snprintf(suffix, sizeof suffix, ".%08x", static_cast<unsigned>(random()));
+  std::string hidden = ".";
+  hidden += target.filename().string();
+  hidden += suffix;
   std::filesystem::path name = target;
-  name.replace_filename("." + target.filename().string() + suffix);
+  name.replace_filename(hidden);
   return name;
 }
 
