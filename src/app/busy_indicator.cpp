@@ -41,9 +41,14 @@ void BusyIndicator::paintProgress(QPainter& painter) const {
   painter.setPen(QPen(palette().color(QPalette::Highlight), 3, Qt::SolidLine, Qt::RoundCap));
   // Qt counts arcs in sixteenths of a degree, anticlockwise from three o'clock.
   painter.drawArc(ring, 90 * 16, -360 * 16 * done_ / total_);
-  painter.setPen(palette().color(QPalette::WindowText));
-  painter.drawText(QRectF(0, 0, kIndicatorSize.width(), 18), Qt::AlignCenter,
-                   QStringLiteral("%1/%2").arg(done_).arg(total_));
+  // The count sits on a dark label in the corner the gear leaves free, readable on any theme.
+  const QString count = QStringLiteral("%1/%2").arg(done_).arg(total_);
+  const QRectF label(0, 0, painter.fontMetrics().horizontalAdvance(count) + 6, painter.fontMetrics().height());
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(0, 0, 0, 170));
+  painter.drawRoundedRect(label, 3, 3);
+  painter.setPen(Qt::white);
+  painter.drawText(label, Qt::AlignCenter, count);
 }
 
 }  // namespace strikepad

@@ -21,6 +21,7 @@
 #include "app/menu_lists.h"
 #include "app/qt_pick_list.h"
 #include "app/qt_prompts.h"
+#include "app/system_menu_win.h"
 #include "catalogue/catalogue.h"
 #include "device/device_commands.h"
 #include "device/hidapi_transport.h"
@@ -139,6 +140,9 @@ void MainDialog::buildMenus() {
   comboList_->setCommandMenu(buildCommandMenu(kComboMenu, this));
   backgroundMenu_ = new QMenu(this);
   backgroundMenu_->addAction(aboutEntryText(), this, &MainDialog::showAbout);
+#ifdef Q_OS_WIN
+  appendAboutToSystemMenu(*this, aboutEntryText());
+#endif
 }
 
 void MainDialog::connectControls() {
@@ -208,5 +212,14 @@ void MainDialog::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainDialog::contextMenuEvent(QContextMenuEvent* event) { backgroundMenu_->exec(event->globalPos()); }
+
+#ifdef Q_OS_WIN
+bool MainDialog::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
+  if (!isAboutSystemCommand(eventType, message)) return QDialog::nativeEvent(eventType, message, result);
+  showAbout();
+  *result = 0;
+  return true;
+}
+#endif
 
 }  // namespace strikepad

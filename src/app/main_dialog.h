@@ -65,6 +65,9 @@ class MainDialog final : public QDialog, public DevicePanel {
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+#ifdef Q_OS_WIN
+  bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
+#endif
 
  private:
   MainDialog(Prompts* prompts, HidTransport* adapter, LinkTiming timing);

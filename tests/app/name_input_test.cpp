@@ -28,7 +28,7 @@ TEST(NameInput, ShowsTheCallersCaptionWithTheInitialTextSelectedAndFocused) {
   bool okIsDefault = false;
   const QString result = askWith("Input Game Name", "Game Name", [&](NameInputDialog& dialog) {
     caption = dialog.windowTitle();
-    focused = dialog.field()->hasFocus();
+    focused = dialog.focusWidget() == dialog.field();  // the focus once the dialog is active
     selected = dialog.field()->selectedText();
     okIsDefault = dialog.okButton()->isDefault();
     QTest::keyClick(dialog.field(), Qt::Key_Return);
