@@ -2,6 +2,9 @@
 
 #include <QButtonGroup>
 #include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
 #include <QEventLoop>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -17,7 +20,9 @@
 #include "app/about_box.h"
 #include "app/artwork.h"
 #include "app/busy_indicator.h"
+#include "app/combo_preview.h"
 #include "app/commands.h"
+#include "app/drop_hint.h"
 #include "app/menu_lists.h"
 #include "app/qt_pick_list.h"
 #include "app/qt_prompts.h"
@@ -41,6 +46,11 @@ void pauseKeepingWindowPainted(std::chrono::milliseconds duration) {
   QEventLoop loop;
   QTimer::singleShot(duration, &loop, &QEventLoop::quit);
   loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+QString comboListHint() {
+  return QObject::tr("Right-click for the combo commands; %1 types a new combo as a script.")
+      .arg(QKeySequence(kNewComboShortcut).toString(QKeySequence::NativeText));
 }
 
 LinkTiming windowTiming() {
@@ -67,6 +77,7 @@ MainDialog::MainDialog(Prompts* prompts, HidTransport* adapter, LinkTiming timin
   store_ = std::make_unique<Store>("sp.dat", [this](const std::string& report) { prompts_.warning(report); });
   catalogue_ = std::make_unique<Catalogue>(*store_, prompts_, CatalogueLists{*games_, *characters_, *combos_});
   device_ = std::make_unique<DeviceCommands>(link_, *catalogue_, *this);
+  comboPreview_ = new ComboHoverPreview(*comboList_, *catalogue_, comboListHint());
 }
 
 MainDialog::~MainDialog() = default;
@@ -86,8 +97,7 @@ void MainDialog::buildControls() {
   characterList_->setObjectName("characterList");
   comboList_ = new MenuListBox(this);
   comboList_->setObjectName("comboList");
-  comboList_->setToolTip(tr("Right-click for the combo commands; %1 types a new combo as a script.")
-                             .arg(QKeySequence(kNewComboShortcut).toString(QKeySequence::NativeText)));
+  comboList_->setToolTip(comboListHint());
 
   auto* slotBox = new QGroupBox(QStringLiteral("Memory Index"), this);
   auto* slotColumn = new QVBoxLayout(slotBox);
@@ -101,6 +111,8 @@ void MainDialog::buildControls() {
   download_ = new QPushButton(QStringLiteral("DownLoad"), this);
   download_->setObjectName("download");
   indicator_ = new BusyIndicator(this);
+  dropHint_ = new DropHint(this);
+  setAcceptDrops(true);
 
   auto* gameRow = new QHBoxLayout;
   gameRow->addWidget(new QLabel(QStringLiteral("Game List:"), this));
@@ -211,7 +223,33 @@ void MainDialog::keyPressEvent(QKeyEvent* event) {
   QDialog::keyPressEvent(event);
 }
 
+void MainDialog::done(int result) {
+  if (device_->busy()) return;
+  QDialog::done(result);
+}
+
 void MainDialog::contextMenuEvent(QContextMenuEvent* event) { backgroundMenu_->exec(event->globalPos()); }
+
+void MainDialog::dragEnterEvent(QDragEnterEvent* event) {
+  const std::optional<QString> file = draggedExchangeFile(event->mimeData());
+  if (!file || device_->busy()) return;
+  event->acceptProposedAction();
+  dropHint_->showFor(*file);
+}
+
+void MainDialog::dragLeaveEvent(QDragLeaveEvent*) { dropHint_->hide(); }
+
+void MainDialog::dropEvent(QDropEvent* event) {
+  dropHint_->hide();
+  const std::optional<QString> file = draggedExchangeFile(event->mimeData());
+  if (!file) return;
+  event->acceptProposedAction();
+  // The import asks and tells through modal boxes: run it once the drop has returned to the
+  // program the file came from, not inside the drag.
+  QTimer::singleShot(0, this, [this, path = QFile::encodeName(*file).toStdString()] {
+    ImportGameFile(*catalogue_, path);
+  });
+}
 
 #ifdef Q_OS_WIN
 bool MainDialog::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {

@@ -20,6 +20,8 @@ namespace strikepad {
 
 class BusyIndicator;
 class Catalogue;
+class ComboHoverPreview;
+class DropHint;
 class DeviceCommands;
 class HidTransport;
 class MenuComboBox;
@@ -53,9 +55,14 @@ class MainDialog final : public QDialog, public DevicePanel {
   QRadioButton* slotButton(int slot) const;
   BusyIndicator* indicator() const { return indicator_; }
   QMenu* backgroundMenu() const { return backgroundMenu_; }
+  ComboHoverPreview* comboPreview() const { return comboPreview_; }
+  DropHint* dropHint() const { return dropHint_; }
   Catalogue& catalogue() const { return *catalogue_; }
   DeviceCommands& deviceCommands() const { return *device_; }
   void showAbout();
+  // Ends the window unless a device transfer is running: a transfer's pause lets close
+  // requests through, and ending the window there would take what the transfer works on.
+  void done(int result) override;
 
   // DevicePanel
   bool isSlotButtonChecked(int slot) const override;
@@ -65,6 +72,10 @@ class MainDialog final : public QDialog, public DevicePanel {
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  // A dropped .SPK file is imported as "&Import" would import it, without the file dialog.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragLeaveEvent(QDragLeaveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 #ifdef Q_OS_WIN
   bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 #endif
@@ -74,7 +85,6 @@ class MainDialog final : public QDialog, public DevicePanel {
   void buildControls();
   void buildMenus();
   void connectControls();
-
 
   std::unique_ptr<QtPrompts> ownPrompts_;
   Prompts& prompts_;
@@ -88,6 +98,8 @@ class MainDialog final : public QDialog, public DevicePanel {
   QButtonGroup* slots_ = nullptr;
   BusyIndicator* indicator_ = nullptr;
   QMenu* backgroundMenu_ = nullptr;
+  DropHint* dropHint_ = nullptr;
+  ComboHoverPreview* comboPreview_ = nullptr;
 
   std::unique_ptr<QtPickList> games_;
   std::unique_ptr<QtPickList> characters_;

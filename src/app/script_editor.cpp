@@ -1,39 +1,20 @@
 #include "app/script_editor.h"
 
+#include <QFontDatabase>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QMimeData>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "app/message_boxes.h"
 #include "app/qt_text.h"
+#include "app/script_check.h"
+#include "app/script_highlighter.h"
+#include "app/script_text_box.h"
 #include "combo/script_parser.h"
 #include "combo/script_printer.h"
 
 namespace strikepad {
-
-LowerCaseTextEdit::LowerCaseTextEdit(QWidget* parent) : QPlainTextEdit(parent) {
-  setLineWrapMode(QPlainTextEdit::NoWrap);  // long lines scroll sideways, as the script is read by line
-  setTabChangesFocus(true);
-}
-
-void LowerCaseTextEdit::keyPressEvent(QKeyEvent* event) {
-  const QString lower = event->text().toLower();
-  if (lower == event->text()) {
-    QPlainTextEdit::keyPressEvent(event);
-    return;
-  }
-  QKeyEvent lowered(event->type(), event->key(), event->modifiers(), lower,
-                    event->isAutoRepeat(), static_cast<ushort>(event->count()));
-  QPlainTextEdit::keyPressEvent(&lowered);
-  event->setAccepted(lowered.isAccepted());
-}
-
-void LowerCaseTextEdit::insertFromMimeData(const QMimeData* source) {
-  if (source->hasText()) insertPlainText(source->text().toLower());
-}
 
 namespace {
 
@@ -46,13 +27,22 @@ QLabel* usageLine(const QString& text, QWidget* parent) {
 }  // namespace
 
 ScriptEditor::ScriptEditor(ComboBlock& block, QWidget* parent)
-    : QDialog(parent), block_(block), text_(new LowerCaseTextEdit(this)), ok_(new QPushButton(tr("OK"), this)) {
+    : QDialog(parent),
+      block_(block),
+      text_(new ScriptTextBox(this)),
+      highlighter_(new ScriptHighlighter(text_->document())),
+      status_(new QLabel(this)),
+      ok_(new QPushButton(tr("OK"), this)) {
   setWindowTitle(QStringLiteral("Dialog"));
   text_->setObjectName("scriptText");
+  text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   text_->setPlainText(toQString(printScript(block)));
   text_->setMinimumSize(text_->fontMetrics().averageCharWidth() * 60, text_->fontMetrics().lineSpacing() * 10);
+  status_->setObjectName("scriptStatus");
+  status_->setTextFormat(Qt::PlainText);
   ok_->setDefault(true);
   connect(ok_, &QPushButton::clicked, this, &ScriptEditor::parseAndClose);
+  connect(text_, &QPlainTextEdit::textChanged, this, &ScriptEditor::checkAsTyped);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(usageLine(QStringLiteral("Usage: [time],[key]/[analog key] [value]],......"), this));
@@ -62,12 +52,29 @@ ScriptEditor::ScriptEditor(ComboBlock& block, QWidget* parent)
                               this));
   layout->addWidget(usageLine(QStringLiteral("example:100 down rx -127 square cross"), this));
   layout->addWidget(text_, 1);
+  layout->addWidget(status_);
   auto* buttonRow = new QHBoxLayout;
   buttonRow->addStretch();
   buttonRow->addWidget(ok_);
   buttonRow->addStretch();
   layout->addLayout(buttonRow);
   text_->setFocus();
+  checkAsTyped();
+}
+
+QPlainTextEdit* ScriptEditor::textBox() const { return text_; }
+
+void ScriptEditor::checkAsTyped() {
+  const ScriptCheck check = checkScript(text_->toPlainText());
+  std::vector<int> timeStarts;
+  for (const StepSpan& step : check.steps) timeStarts.push_back(step.begin);
+  if (check.failing) timeStarts.push_back(check.failing->begin);
+  highlighter_->setTimeStarts(std::move(timeStarts));
+  text_->showCheck(check);
+  status_->setText(statusText(check));
+  QPalette palette = status_->palette();
+  palette.setColor(QPalette::WindowText, check.failing ? QColor(0xc6, 0x28, 0x28) : this->palette().color(QPalette::WindowText));
+  status_->setPalette(palette);
 }
 
 void ScriptEditor::parseAndClose() {

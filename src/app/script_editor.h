@@ -1,28 +1,22 @@
 #pragma once
-// The script editor: usage notes above a multi-line box. OK parses the text; a script with an
-// error keeps the editor open with the parser's message, a good one overwrites the caller's
-// block and closes it. Closing it otherwise leaves the block alone.
+// The script editor: usage notes above a multi-line box. As the user types, the box colours
+// the script, numbers its steps and marks the step that would fail, with the parser's message
+// in the status line below. OK parses the text; a script with an error keeps the editor open
+// with the parser's message, a good one overwrites the caller's block and closes it. Closing
+// it otherwise leaves the block alone.
 
 #include <QDialog>
-#include <QPlainTextEdit>
 
 #include "combo/combo_block.h"
 
+class QLabel;
+class QPlainTextEdit;
 class QPushButton;
 
 namespace strikepad {
 
-// Letters arrive in lower case, whether typed or pasted.
-class LowerCaseTextEdit final : public QPlainTextEdit {
-  Q_OBJECT
-
- public:
-  explicit LowerCaseTextEdit(QWidget* parent = nullptr);
-
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
-  void insertFromMimeData(const QMimeData* source) override;
-};
+class ScriptHighlighter;
+class ScriptTextBox;
 
 class ScriptEditor final : public QDialog {
   Q_OBJECT
@@ -31,14 +25,20 @@ class ScriptEditor final : public QDialog {
   // Opens on the printed form of `block`, which must outlive the dialog.
   explicit ScriptEditor(ComboBlock& block, QWidget* parent = nullptr);
 
-  QPlainTextEdit* textBox() const { return text_; }
+  QPlainTextEdit* textBox() const;
+  ScriptTextBox* scriptBox() const { return text_; }
+  ScriptHighlighter* highlighter() const { return highlighter_; }
+  QLabel* statusLine() const { return status_; }
   QPushButton* okButton() const { return ok_; }
 
  private:
+  void checkAsTyped();
   void parseAndClose();
 
   ComboBlock& block_;
-  LowerCaseTextEdit* text_;
+  ScriptTextBox* text_;
+  ScriptHighlighter* highlighter_;
+  QLabel* status_;
   QPushButton* ok_;
 };
 

@@ -1,0 +1,50 @@
+#include "app/drop_hint.h"
+
+#include <QFileInfo>
+#include <QMimeData>
+#include <QPainter>
+#include <QUrl>
+
+namespace strikepad {
+
+std::optional<QString> draggedExchangeFile(const QMimeData* data) {
+  if (!data || !data->hasUrls() || data->urls().size() != 1) return std::nullopt;
+  const QUrl& url = data->urls().front();
+  if (!url.isLocalFile()) return std::nullopt;
+  const QString path = url.toLocalFile();
+  if (QFileInfo(path).suffix().compare(QLatin1String("spk"), Qt::CaseInsensitive) != 0) return std::nullopt;
+  return path;
+}
+
+DropHint::DropHint(QWidget* window) : QWidget(window) {
+  setObjectName("dropHint");
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  hide();
+}
+
+void DropHint::showFor(const QString& path) {
+  text_ = tr("Drop to import\n%1").arg(QFileInfo(path).fileName());
+  setGeometry(parentWidget()->rect());
+  raise();
+  show();
+  update();
+}
+
+void DropHint::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  QColor veil = palette().color(QPalette::Window);
+  veil.setAlpha(215);
+  painter.fillRect(rect(), veil);
+  const QColor accent = palette().color(QPalette::Highlight);
+  painter.setPen(QPen(accent, 3, Qt::DashLine));
+  painter.drawRoundedRect(QRectF(rect()).adjusted(8, 8, -8, -8), 12, 12);
+  QFont large = font();
+  large.setPointSizeF(large.pointSizeF() * 1.4);
+  large.setBold(true);
+  painter.setFont(large);
+  painter.setPen(palette().color(QPalette::WindowText));
+  painter.drawText(rect(), Qt::AlignCenter, text_);
+}
+
+}  // namespace strikepad
