@@ -58,8 +58,15 @@ bool DeviceLink::sendFirstReport(Prompts& window, const Report& report) {
 
 int DeviceLink::ReadSlot(Prompts& window, int slot, ComboBlock& block, const TransferProgress& progress) {
   if (!isOpen() && OpenDevice(window) == 0) return kNoAdapter;
+  dropWaitingReports();
   if (!sendFirstReport(window, readRequest(slot))) return kTransferFailed;
   return collectReplies(block, progress);
+}
+
+void DeviceLink::dropWaitingReports() {
+  std::vector<std::uint8_t> stale;
+  for (int dropped = 0; dropped < timing_.strayLimit; ++dropped)
+    if (transport_.read(stale, std::chrono::milliseconds(0)) != ReadResult::Received) return;
 }
 
 int DeviceLink::collectReplies(ComboBlock& block, const TransferProgress& progress) {

@@ -58,6 +58,10 @@ class DeviceLink {
   // The first report of a transfer gets a second chance after a fresh lookup, so a transfer on
   // a handle left from an unplugged and replugged adapter completes on the new handle.
   bool sendFirstReport(Prompts& window, const Report& report);
+  // Replies of an earlier read that gave up on them (an adapter that fell behind) may still be
+  // waiting; taken for this read's, they would put the end of another slot into this block.
+  // Bounded, so an adapter that never stops sending cannot hold the read here.
+  void dropWaitingReports();
   int collectReplies(ComboBlock& block, const TransferProgress& progress);
 
   HidTransport& transport_;
