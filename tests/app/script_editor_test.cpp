@@ -1,5 +1,5 @@
-// The script editor: its texts, the lower-casing box, and OK that parses and stays open on
-// an error.
+// The script editor: its texts, the lower-casing box, the colours, step numbers and failing
+// step shown as the user types, and OK that parses and stays open on an error.
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,12 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <QTextBlock>
+#include <QTextLayout>
+
 #include "app/script_editor.h"
+#include "app/script_highlighter.h"
+#include "app/script_text_box.h"
 #include "combo/script_parser.h"
 #include "ui_driver.h"
 
@@ -20,7 +25,8 @@ using testing::whenModal;
 
 QStringList labelTexts(const QWidget& dialog) {
   QStringList texts;
-  for (const QLabel* label : dialog.findChildren<QLabel*>()) texts << label->text();
+  for (const QLabel* label : dialog.findChildren<QLabel*>())
+    if (label->objectName() != "scriptStatus") texts << label->text();
   return texts;
 }
 
@@ -105,6 +111,100 @@ TEST(ScriptEditor, EscapeClosesWithoutTouchingTheBlock) {
   EXPECT_FALSE(editor.isVisible());
   EXPECT_EQ(editor.result(), QDialog::Rejected);
   EXPECT_TRUE(isEmptyCombo(block));
+}
+
+// The margin's numbers beside each text line of `editor`.
+std::vector<QList<int>> marginNumbers(const ScriptEditor& editor) {
+  std::vector<QList<int>> lines;
+  for (int line = 0; line < editor.textBox()->document()->blockCount(); ++line)
+    lines.push_back(editor.scriptBox()->stepNumbersOnLine(line));
+  return lines;
+}
+
+TEST(ScriptEditor, TheMarginNumbersStepsAsTheParserCountsThem) {
+  ComboBlock block = emptyComboBlock();
+  ScriptEditor editor(block);
+  // An empty line counts no step, a doubled space starts one, an axis value on the next line
+  // belongs to the step above; the last line fails.
+  const QString script = "100 up\n\n200 down\n300  400 left\n500 lx\n50 r1\n600 x";
+  editor.textBox()->setPlainText(script);
+  EXPECT_EQ(marginNumbers(editor),
+            (std::vector<QList<int>>{{1}, {}, {2}, {3, 4}, {5}, {}, {6}}));
+  const std::string message = parseScript(script.toStdString()).message;
+  EXPECT_EQ(message, "error keyword in line 6");
+  EXPECT_EQ(editor.scriptBox()->failingStepNumber(), 6);
+  EXPECT_EQ(editor.statusLine()->text().toStdString(), message);
+}
+
+TEST(ScriptEditor, TheFailingStepIsTheOneTheParserNamesWhateverTheLayout) {
+  ComboBlock block = emptyComboBlock();
+  ScriptEditor editor(block);
+  for (const char* script : {"100  up", "100 up\n\n\nabc", "100 lx\n\n50 up\n200 ly", "1\n2  3\n\n4 UP", "  \n100 rx x"}) {
+    editor.textBox()->setPlainText(script);
+    const std::string message = parseScript(script).message;
+    ASSERT_FALSE(message.empty()) << script;
+    const int failing = editor.scriptBox()->failingStepNumber();
+    EXPECT_EQ(message.substr(message.rfind(' ') + 1), std::to_string(failing)) << script;
+    int shownOnSomeLine = 0;
+    for (const QList<int>& numbers : marginNumbers(editor)) shownOnSomeLine += numbers.count(failing);
+    EXPECT_EQ(shownOnSomeLine, 1) << script;
+    EXPECT_EQ(editor.statusLine()->text().toStdString(), message) << script;
+  }
+}
+
+TEST(ScriptEditor, TheFailingStepIsMarkedAsTheUserTypesAndTheMarkGoesWhenItIsFixed) {
+  ComboBlock block = emptyComboBlock();
+  ScriptEditor editor(block);
+  editor.show();
+  QTest::keyClicks(editor.textBox(), "100 up");
+  QTest::keyClick(editor.textBox(), Qt::Key_Return);
+  QTest::keyClicks(editor.textBox(), "200 dwn");
+  EXPECT_EQ(editor.statusLine()->text(), "error keyword in line 2");
+  const QList<QTextEdit::ExtraSelection> marks = editor.textBox()->extraSelections();
+  ASSERT_EQ(marks.size(), 1);
+  EXPECT_EQ(marks.front().format.underlineStyle(), QTextCharFormat::WaveUnderline);
+  EXPECT_EQ(marks.front().cursor.selectedText(), "200 dwn");
+
+  QTest::keyClick(editor.textBox(), Qt::Key_Backspace);
+  QTest::keyClick(editor.textBox(), Qt::Key_Backspace);
+  QTest::keyClicks(editor.textBox(), "OWN");
+  EXPECT_EQ(editor.textBox()->toPlainText(), "100 up\n200 down");
+  EXPECT_EQ(editor.statusLine()->text(), "2 steps");
+  EXPECT_TRUE(editor.textBox()->extraSelections().isEmpty());
+  EXPECT_EQ(editor.scriptBox()->failingStepNumber(), 0);
+}
+
+TEST(ScriptEditor, SaysWhenTheTextGoesBeyondTheStepsAComboHolds) {
+  ComboBlock block = emptyComboBlock();
+  ScriptEditor editor(block);
+  QStringList lines;
+  for (int n = 0; n < 46; ++n) lines << "100 up";
+  editor.textBox()->setPlainText(lines.join('\n'));
+  EXPECT_EQ(editor.statusLine()->text(), "45 steps, all the adapter holds: the text after them is ignored");
+  EXPECT_EQ(marginNumbers(editor)[45], QList<int>{});
+}
+
+// The format the highlighter gave the text at `position` of `editor`'s first line.
+QTextCharFormat formatAt(const ScriptEditor& editor, int line, int position) {
+  const QTextBlock block = editor.textBox()->document()->findBlockByNumber(line);
+  for (const QTextLayout::FormatRange& range : block.layout()->formats())
+    if (position >= range.start && position < range.start + range.length) return range.format;
+  return {};
+}
+
+TEST(ScriptEditor, ColoursTimesKeyWordsAndAxisValues) {
+  ComboBlock block = emptyComboBlock();
+  ScriptEditor editor(block);
+  editor.textBox()->setPlainText("100 lx 50 up  200 ry\n\n-5 square");
+  const ScriptHighlighter& colours = *editor.highlighter();
+  EXPECT_EQ(formatAt(editor, 0, 0), colours.timeFormat());      // 100
+  EXPECT_EQ(formatAt(editor, 0, 4), colours.keywordFormat());   // lx
+  EXPECT_EQ(formatAt(editor, 0, 7), colours.valueFormat());     // 50
+  EXPECT_EQ(formatAt(editor, 0, 10), colours.keywordFormat());  // up
+  EXPECT_EQ(formatAt(editor, 0, 14), colours.timeFormat());     // 200, after the doubled space
+  EXPECT_EQ(formatAt(editor, 0, 18), colours.keywordFormat());  // ry
+  EXPECT_EQ(formatAt(editor, 2, 0), colours.valueFormat());     // -5, ry's value two lines on
+  EXPECT_EQ(formatAt(editor, 2, 3), colours.keywordFormat());   // square
 }
 
 }  // namespace

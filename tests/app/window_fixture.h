@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QTest>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -56,7 +57,9 @@ class WindowTest : public ::testing::Test {
     previousFolder_ = std::filesystem::current_path();
     std::filesystem::current_path(dir_.path());
     LinkTiming instant;
-    instant.pause = [](std::chrono::milliseconds) {};
+    instant.pause = [this](std::chrono::milliseconds) {
+      if (duringPause_) duringPause_();
+    };
     window_ = std::make_unique<MainDialog>(prompts_, adapter_, instant);
     window_->initialise();
     window_->show();
@@ -89,6 +92,8 @@ class WindowTest : public ::testing::Test {
   ScriptedPrompts prompts_;
   SimulatedAdapter adapter_;
   std::unique_ptr<MainDialog> window_;
+  // Runs in each pause between the chunks of a transfer, where the window's event loop would.
+  std::function<void()> duringPause_;
 
  private:
   void fill(const std::vector<GameSample>& games) {
