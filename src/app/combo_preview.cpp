@@ -94,6 +94,8 @@ QString ComboPreview::footer() const { return footer_->text(); }
 
 ComboHoverPreview::ComboHoverPreview(QListWidget& list, Catalogue& catalogue, const QString& footer)
     : QObject(&list), list_(list), catalogue_(catalogue), popup_(new ComboPreview(footer, &list)) {
+  // Moves without a button pressed tell when the pointer leaves the previewed entry.
+  list_.viewport()->setMouseTracking(true);
   list_.viewport()->installEventFilter(this);
   list_.installEventFilter(this);
 }

@@ -18,6 +18,7 @@
 #include "simulated_adapter.h"
 #include "store/schema.h"
 #include "store/store.h"
+#include "store/transaction.h"
 #include "temp_dir.h"
 
 namespace strikepad::testing {
@@ -102,6 +103,7 @@ class WindowTest : public ::testing::Test {
     Store store(dir_ / "sp.dat");
     ASSERT_TRUE(store.ConnectStore());
     Catalogue catalogue(store, quiet, {gameList, characterList, comboList});
+    Transaction oneWrite(store);  // a thousand combos are written in a moment, not one by one
     std::uint8_t buttons = 1;
     for (const GameSample& game : games) {
       const RecordId gameId = catalogue.StoreNewGame(game.name);
@@ -113,6 +115,7 @@ class WindowTest : public ::testing::Test {
         }
       }
     }
+    ASSERT_TRUE(oneWrite.commit());
   }
 
   std::filesystem::path previousFolder_;
