@@ -164,6 +164,30 @@ TEST_F(MainWindowTest, DownLoadWritesTheSelectedComboIntoTheChosenSlotWhileTheIn
   EXPECT_FALSE(window().deviceCommands().busy());
 }
 
+TEST_F(MainWindowTest, CloseRequestsDuringATransferAreIgnoredAndTheTransferFinishes) {
+  openWindowOn(kSample);
+  int pauses = 0;
+  bool visibleInEveryPause = true;
+  duringPause_ = [&] {
+    ++pauses;
+    window().close();                                             // the close box
+    QTest::keyClick(window().characterList(), Qt::Key_Escape);
+    QTest::keyClick(window().characterList(), Qt::Key_Return);
+    visibleInEveryPause = visibleInEveryPause && window().isVisible();
+  };
+  prompts_.answerAsk(true);
+  QTest::mouseClick(window().downloadButton(), Qt::LeftButton);
+  EXPECT_GT(pauses, 0);
+  EXPECT_TRUE(visibleInEveryPause);
+  EXPECT_TRUE(window().isVisible());
+  EXPECT_EQ(adapter_.slot(0), sampleBlock(1));
+  EXPECT_EQ(prompts_.notices(), std::vector<std::string>{});
+
+  duringPause_ = nullptr;
+  QTest::keyClick(window().characterList(), Qt::Key_Escape);  // idle again: Escape ends it
+  EXPECT_FALSE(window().isVisible());
+}
+
 TEST_F(MainWindowTest, SlotFiveIsTheSelectedSlotWhenItsButtonIsChecked) {
   openWindowOn(kSample);
   window().slotButton(4)->setChecked(true);
