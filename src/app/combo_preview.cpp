@@ -129,7 +129,7 @@ bool ComboHoverPreview::eventFilter(QObject* watched, QEvent* event) {
 
 bool ComboHoverPreview::showFor(QListWidgetItem* item, const QPoint& globalPosition) {
   if (!item || !popup_) return false;
-  const auto data = catalogue_.ReadComboData(item->data(Qt::UserRole).value<RecordId>());
+  const auto data = catalogue_.ReadComboData(catalogue_.lists().combos.id(list_.row(item)));
   if (!data) return false;
   popup_->showCombo(item->text(), *data, globalPosition);
   shown_ = list_.model()->index(list_.row(item), 0);

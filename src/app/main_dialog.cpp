@@ -183,10 +183,19 @@ void MainDialog::invalidateClientArea() { update(); }
 
 void MainDialog::initialise() {
   link_.OpenDevice(prompts_);
-  if (store_->ConnectStore()) catalogue_->FillGameList();
+  if (store_->ConnectStore()) runShowingEntries([this] { catalogue_->FillGameList(); });
 }
 
 void MainDialog::runCommand(int command) {
+  runShowingEntries([this, command] { dispatch(command); });
+}
+
+void MainDialog::runShowingEntries(const std::function<void()>& work) {
+  work();
+  for (QtPickList* list : {games_.get(), characters_.get(), combos_.get()}) list->showEntries();
+}
+
+void MainDialog::dispatch(int command) {
   Catalogue& catalogue = *catalogue_;
   switch (command) {
     case kAddCharacter: return catalogue.OnAddCharacter();
@@ -247,7 +256,7 @@ void MainDialog::dropEvent(QDropEvent* event) {
   // The import asks and tells through modal boxes: run it once the drop has returned to the
   // program the file came from, not inside the drag.
   QTimer::singleShot(0, this, [this, path = QFile::encodeName(*file).toStdString()] {
-    ImportGameFile(*catalogue_, path);
+    runShowingEntries([&] { ImportGameFile(*catalogue_, path); });
   });
 }
 

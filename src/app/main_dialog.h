@@ -4,6 +4,7 @@
 // catalogue and the adapter's link for the whole run.
 
 #include <QDialog>
+#include <functional>
 #include <memory>
 
 #include "catalogue/prompts.h"
@@ -85,6 +86,9 @@ class MainDialog final : public QDialog, public DevicePanel {
   void buildControls();
   void buildMenus();
   void connectControls();
+  void dispatch(int command);
+  // Runs `work`, then has the lists show every entry it appended.
+  void runShowingEntries(const std::function<void()>& work);
 
   std::unique_ptr<QtPrompts> ownPrompts_;
   Prompts& prompts_;

@@ -1,6 +1,7 @@
 #include "app/qt_pick_list.h"
 
 #include <QSignalBlocker>
+#include <QTimer>
 
 #include "app/qt_text.h"
 
@@ -17,15 +18,18 @@ bool inRange(int index, int count) { return index >= 0 && index < count; }
 
 }  // namespace
 
+QtPickList::~QtPickList() = default;
+
 QWidget& QtPickList::widget() const {
   return *std::visit([](auto* w) -> QWidget* { return w; }, widget_);
 }
 
 int QtPickList::count() const {
-  return std::visit([](auto* w) { return w->count(); }, widget_);
+  return std::visit([](auto* w) { return w->count(); }, widget_) + static_cast<int>(heldTexts_.size());
 }
 
 std::string QtPickList::text(int index) const {
+  showEntries();
   if (!inRange(index, count())) return {};
   return toStdString(std::visit(Overloaded{[&](QComboBox* box) { return box->itemText(index); },
                                            [&](QListWidget* list) { return list->item(index)->text(); }},
@@ -34,13 +38,13 @@ std::string QtPickList::text(int index) const {
 
 RecordId QtPickList::id(int index) const {
   if (!inRange(index, count())) return -1;
-  const QVariant data = std::visit(Overloaded{[&](QComboBox* box) { return box->itemData(index); },
-                                              [&](QListWidget* list) { return list->item(index)->data(Qt::UserRole); }},
-                                   widget_);
-  return data.value<RecordId>();
+  return std::visit(Overloaded{[&](QComboBox* box) { return box->itemData(index).value<RecordId>(); },
+                               [&](QListWidget*) { return listBoxIds_[static_cast<std::size_t>(index)]; }},
+                    widget_);
 }
 
 int QtPickList::selectedIndex() const {
+  showEntries();
   return std::visit(Overloaded{[](QComboBox* box) { return box->currentIndex(); },
                                [](QListWidget* list) {
                                  const QList<QListWidgetItem*> selected = list->selectedItems();
@@ -50,6 +54,7 @@ int QtPickList::selectedIndex() const {
 }
 
 void QtPickList::select(int index) {
+  showEntries();
   const QSignalBlocker quiet(widget());
   if (!inRange(index, count())) index = -1;
   std::visit(Overloaded{[&](QComboBox* box) { box->setCurrentIndex(index); },
@@ -69,16 +74,33 @@ int QtPickList::append(const std::string& text, RecordId id) {
                           box->addItem(toQString(text), id);
                           box->setCurrentIndex(selected);
                         },
-                        [&](QListWidget* list) {
-                          auto* item = new QListWidgetItem(toQString(text));
-                          item->setData(Qt::UserRole, id);
-                          list->addItem(item);  // the list takes ownership
-                        }},
+                        [&](QListWidget*) { holdBack(toQString(text), id); }},
              widget_);
   return count() - 1;
 }
 
+void QtPickList::holdBack(const QString& text, RecordId id) {
+  // The first entry held back also asks the event loop to add them, for the case that no
+  // other call comes first.
+  if (heldTexts_.empty()) QTimer::singleShot(0, heldBackTimer_.get(), [this] { showEntries(); });
+  heldTexts_.append(text);
+  listBoxIds_.push_back(id);
+}
+
+QListWidget* QtPickList::listBox() const {
+  auto* const* list = std::get_if<QListWidget*>(&widget_);
+  return list ? *list : nullptr;
+}
+
+void QtPickList::showEntries() const {
+  if (heldTexts_.empty()) return;
+  const QSignalBlocker quiet(widget());
+  listBox()->addItems(heldTexts_);  // one notice to the view for all the rows
+  heldTexts_.clear();
+}
+
 void QtPickList::remove(int index) {
+  showEntries();
   if (!inRange(index, count())) return;
   const QSignalBlocker quiet(widget());
   std::visit(Overloaded{[&](QComboBox* box) {
@@ -92,12 +114,15 @@ void QtPickList::remove(int index) {
                           // The list would move the selection to the next entry.
                           const bool wasSelected = list->item(index)->isSelected();
                           delete list->takeItem(index);
+                          listBoxIds_.erase(listBoxIds_.begin() + index);
                           if (wasSelected) list->clearSelection();
                         }},
              widget_);
 }
 
 void QtPickList::clear() {
+  heldTexts_.clear();
+  listBoxIds_.clear();
   const QSignalBlocker quiet(widget());
   std::visit([](auto* w) { w->clear(); }, widget_);
 }
