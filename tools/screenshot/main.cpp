@@ -1,14 +1,25 @@
-// strikepad-screenshot OUTPUT.png [busy]: renders the main window on the catalogue in the
-// current folder (sp.dat) into a PNG, as if an adapter were attached. For the documentation;
-// run it with QT_QPA_PLATFORM=offscreen.
+// strikepad-screenshot OUTPUT.png [busy|editor|preview|drop]: renders the main window on the
+// catalogue in the current folder (sp.dat) into a PNG, as if an adapter were attached. For the
+// documentation; run it with QT_QPA_PLATFORM=offscreen.
+//   busy     the indicator during a transfer
+//   editor   the script editor on a script with an error in its fourth step
+//   preview  the preview of the first combo shown over the window, as when hovering over it
+//   drop     the window while an .SPK file is dragged over it
 
 #include <QApplication>
+#include <QHelpEvent>
+#include <QPainter>
 #include <QPixmap>
+#include <QPlainTextEdit>
 #include <iostream>
 #include <string_view>
 
 #include "app/artwork.h"
+#include "app/combo_preview.h"
+#include "app/drop_hint.h"
 #include "app/main_dialog.h"
+#include "app/menu_lists.h"
+#include "app/script_editor.h"
 #include "catalogue/prompts.h"
 #include "device/hid_transport.h"
 
@@ -54,12 +65,43 @@ class AttachedAdapter final : public strikepad::HidTransport {
 
 }  // namespace
 
+QPixmap scriptEditorWithAnError() {
+  strikepad::ComboBlock block = strikepad::emptyComboBlock();
+  strikepad::ScriptEditor editor(block);
+  editor.textBox()->setPlainText(QStringLiteral("100 down rx -127 square cross\n\n50  30 up\n80 right circel\n60 lx 90"));
+  editor.show();
+  editor.adjustSize();
+  return editor.grab();
+}
+
+// The window with the preview of its first combo where hovering over it would show it.
+QPixmap windowWithPreview(strikepad::MainDialog& window) {
+  QListWidget& list = *window.comboList();
+  const QPoint point = list.visualItemRect(list.item(0)).center();
+  QHelpEvent rest(QEvent::ToolTip, point, list.viewport()->mapToGlobal(point));
+  QApplication::sendEvent(list.viewport(), &rest);
+  strikepad::ComboPreview& preview = *window.comboPreview()->popup();
+  const QPixmap popup = preview.grab();
+  const QPoint at = list.viewport()->mapTo(&window, point) + QPoint(16, 16);
+  QPixmap canvas(QSize(std::max(window.width(), at.x() + popup.width()), std::max(window.height(), at.y() + popup.height())) *
+                 window.devicePixelRatio());
+  canvas.setDevicePixelRatio(window.devicePixelRatio());
+  canvas.fill(Qt::transparent);
+  QPainter painter(&canvas);
+  painter.drawPixmap(0, 0, window.grab());
+  painter.drawPixmap(at, popup);
+  return canvas;
+}
+
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
-  if (argc < 2 || argc > 3 || (argc == 3 && std::string_view(argv[2]) != "busy")) {
-    std::cerr << "usage: strikepad-screenshot OUTPUT.png [busy]\n";
+  const std::string_view mode = argc == 3 ? argv[2] : "";
+  if (argc < 2 || argc > 3 || (argc == 3 && mode != "busy" && mode != "editor" && mode != "preview" && mode != "drop")) {
+    std::cerr << "usage: strikepad-screenshot OUTPUT.png [busy|editor|preview|drop]\n";
     return 2;
   }
+  const QString output = QString::fromLocal8Bit(argv[1]);
+  if (mode == "editor") return scriptEditorWithAnError().save(output) ? 0 : 1;
   QApplication::setWindowIcon(strikepad::applicationIcon());
   QWidget* window = nullptr;
   SilentPrompts prompts(window);
@@ -67,8 +109,10 @@ int main(int argc, char** argv) {
   strikepad::MainDialog dialog(prompts, adapter, {});
   window = &dialog;
   dialog.initialise();
-  if (argc == 3) dialog.drawBusyIndicator(true, {3, 8});
+  if (mode == "busy") dialog.drawBusyIndicator(true, {3, 8});
   dialog.show();
   dialog.adjustSize();
-  return dialog.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+  if (mode == "preview") return windowWithPreview(dialog).save(output) ? 0 : 1;
+  if (mode == "drop") dialog.dropHint()->showFor(QStringLiteral("Street Fighter IV.SPK"));
+  return dialog.grab().save(output) ? 0 : 1;
 }
