@@ -154,5 +154,163 @@ TEST_F(StoreFaults, AReadOnlyFolderRefusesEveryWriteWithOneReportEachAndLosesNot
   EXPECT_EQ(dumpCatalogue(file()), before_);
 }
 
+
+// Another program holds the file locked (its own transaction) for longer than the store waits.
+class LockHolder {
+ public:
+  LockHolder(const fs::path& file, const char* begin) {
+    int ready[2], release[2];
+    if (::pipe(ready) != 0 || ::pipe(release) != 0) throw std::runtime_error("pipe");
+    child_ = ::fork();
+    if (child_ == 0) {
+      ::close(ready[0]);
+      ::close(release[1]);  // else the parent's close would never reach the read below
+      sqlite3* db = nullptr;
+      if (sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK ||
+          sqlite3_exec(db, begin, nullptr, nullptr, nullptr) != SQLITE_OK ||
+          sqlite3_exec(db, "insert into game(name) values('never committed')", nullptr, nullptr, nullptr) != SQLITE_OK)
+        ::_exit(2);
+      (void)!::write(ready[1], "L", 1);
+      char go;
+      (void)!::read(release[0], &go, 1);
+      sqlite3_exec(db, "rollback", nullptr, nullptr, nullptr);
+      sqlite3_close(db);
+      ::_exit(0);
+    }
+    ::close(ready[1]);
+    ::close(release[0]);
+    release_ = release[1];
+    char locked = 0;
+    locked_ = ::read(ready[0], &locked, 1) == 1;
+    ::close(ready[0]);
+  }
+  ~LockHolder() { release(); }
+  LockHolder(const LockHolder&) = delete;
+  LockHolder& operator=(const LockHolder&) = delete;
+
+  bool locked() const { return locked_; }
+  // Lets the other program roll back and end; waits for it.
+  void release() {
+    if (release_ < 0) return;
+    ::close(release_);
+    release_ = -1;
+    int status = 0;
+    ::waitpid(child_, &status, 0);
+  }
+
+ private:
+  pid_t child_ = -1;
+  int release_ = -1;
+  bool locked_ = false;
+};
+
+TEST_F(StoreFaults, WritesWhileAnotherProgramIsWritingAreRefusedWithOneReportEachThenWorkAgain) {
+  Window window(file());
+  ASSERT_TRUE(window.start());
+  window.store.setBusyTimeout(5ms);  // how long the store waits is not under test
+  const auto names = window.gameNames();
+  LockHolder other(file(), "begin immediate");
+  ASSERT_TRUE(other.locked());
+
+  window.catalogue.FillGameList();
+  EXPECT_EQ(window.gameNames(), names) << "reading goes on while the other program writes";
+  window.tryEveryWrite(spk());
+  EXPECT_EQ(window.prompts.shown, refusedWrites("error Information:database is locked(5)"));
+
+  other.release();
+  EXPECT_EQ(dumpCatalogue(file()), before_);
+  window.prompts.shown.clear();
+  window.catalogue.FillGameList();
+  window.catalogue.OnAddGame();
+  EXPECT_EQ(window.prompts.shown, std::vector<std::string>{});
+  EXPECT_EQ(window.games.selectedText(), "Added");
+}
+
+TEST_F(StoreFaults, WritesWhileAnotherProgramHoldsTheFileWholeAreRefusedAndLoseNothing) {
+  Window window(file());
+  ASSERT_TRUE(window.start());
+  window.store.setBusyTimeout(5ms);
+  LockHolder other(file(), "begin exclusive");
+  ASSERT_TRUE(other.locked());
+
+  window.catalogue.OnAddGame();
+  ImportGameFile(window.catalogue, spk());
+  EXPECT_EQ(window.prompts.shown, std::vector<std::string>(2, "error Information:database is locked(5)"));
+
+  other.release();
+  EXPECT_EQ(dumpCatalogue(file()), before_);
+  window.catalogue.FillGameList();
+  EXPECT_EQ(window.games.count(), 2);
+}
+
+std::vector<std::string> storeReports(const std::vector<std::string>& shown) {
+  std::vector<std::string> reports;
+  for (const std::string& text : shown)
+    if (text.starts_with("error Information:")) reports.push_back(text);
+  return reports;
+}
+
+// A damaged file is reported once, at start; the lists stay empty, later commands show no
+// store report (only their own notices about the empty lists), and the file keeps its bytes
+// for whoever can still rescue them.
+void expectOneReportAtStartOnly(const fs::path& file, const fs::path& spk, const std::string& report) {
+  const auto bytes = fileBytes(file);
+  Window window(file);
+  EXPECT_FALSE(window.start());
+  window.catalogue.FillGameList();
+  window.tryEveryWrite(spk);
+  EXPECT_EQ(window.prompts.shown, (std::vector<std::string>{report, "Game list is empty."}));
+  EXPECT_EQ(window.games.count(), 0);
+  EXPECT_EQ(fileBytes(file), bytes) << "the file is not modified";
+}
+
+TEST_F(StoreFaults, AFileCutShortIsReportedOnceAtStart) {
+  fs::resize_file(file(), fs::file_size(file()) / 2);
+  expectOneReportAtStartOnly(file(), spk(), "error Information:database disk image is malformed(b)");
+}
+
+TEST_F(StoreFaults, AFileOverwrittenWithGarbageIsReportedOnceAtStart) {
+  auto bytes = fileBytes(file());
+  std::mt19937 random(7);
+  for (auto& byte : bytes) byte = static_cast<std::uint8_t>(random());
+  std::ofstream(file(), std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  expectOneReportAtStartOnly(file(), spk(), "error Information:file is not a database(1a)");
+}
+
+// With its first page whole the file opens; the damage is reported where a command meets it,
+// and nothing is written into it.
+TEST_F(StoreFaults, AFileOverwrittenPastItsFirstPageIsReportedWhereReadAndNotModified) {
+  auto bytes = fileBytes(file());
+  std::mt19937 random(11);
+  for (std::size_t i = 4096; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(random());
+  std::ofstream(file(), std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  Window window(file());
+  window.start();
+  window.tryEveryWrite(spk());
+  const auto reports = storeReports(window.prompts.shown);
+  EXPECT_FALSE(reports.empty());
+  EXPECT_EQ(reports, std::vector<std::string>(reports.size(), "error Information:database disk image is malformed(b)"));
+  EXPECT_EQ(window.games.count(), 0);
+  EXPECT_EQ(fileBytes(file()), bytes);
+}
+
+TEST_F(StoreFaults, AFullDiskDuringAnImportAddsNothingAndLeavesTheFileSound) {
+  Window window(file());
+  ASSERT_TRUE(window.start());
+  const auto big = encodeSpk(makeGame("Too Big", 20, 50));
+  std::ofstream(dir_ / "big.SPK", std::ios::binary).write(reinterpret_cast<const char*>(big.data()), static_cast<std::streamsize>(big.size()));
+  ImportOutcome outcome;
+  {
+    FileSizeLimit diskFull(fs::file_size(file()) + 64 * 1024);
+    outcome = ImportGameFile(window.catalogue, dir_ / "big.SPK");
+  }
+  EXPECT_EQ(outcome, ImportOutcome::Failed);
+  EXPECT_EQ(window.prompts.shown, std::vector<std::string>{"error Information:disk I/O error(30a)"});
+  EXPECT_EQ(integrityCheck(file()), "ok");
+  EXPECT_EQ(dumpCatalogue(file()), before_);
+  window.prompts.shown.clear();
+  EXPECT_EQ(ImportGameFile(window.catalogue, spk()), ImportOutcome::Imported) << "room again: it works";
+}
+
 }  // namespace
 }  // namespace strikepad::testing
