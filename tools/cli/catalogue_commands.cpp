@@ -128,10 +128,11 @@ int list(Context& context, Session& session) {
     auto roles = store.OpenRecordset("role", "gameid=?", {games->collect("id")});
     for (; roles && !roles->atEnd(); roles->moveNext()) {
       context.out << "  role " << roles->integer("id") << " " << roles->text("name") << "\n";
-      auto moves = store.OpenRecordset("moves", "roleid=?", {roles->collect("id")});
+      // The size alone, not the bytes: one character's combos are held at a time, without data.
+      auto moves = store.OpenRecordset("moves", "roleid=?", {roles->collect("id")}, "id, name, length(data) as size");
       for (; moves && !moves->atEnd(); moves->moveNext())
         context.out << "    moves " << moves->integer("id") << " " << moves->text("name") << " "
-                    << moves->actualSize("data") << "\n";
+                    << moves->integer("size") << "\n";
     }
   }
   return session.storeFailed() ? kRefused : kDone;
