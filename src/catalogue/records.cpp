@@ -64,7 +64,8 @@ bool inTransaction(Store& store, bool (*work)(Store&, RecordId), RecordId id) {
 
 RecordId insertUnlessTaken(Store& store, const Level& level, RecordId parentId, const std::string& name,
                            std::span<const std::uint8_t> data) {
-  Transaction transaction(store);
+  // The name check writes nothing, so the insert is the one statement.
+  Transaction transaction(store, Transaction::Writes::OneStatement);
   if (!transaction.active()) return kNotStored;
   switch (checkName(store, level, parentId, name)) {
     case NameCheck::Failed: return kNotStored;

@@ -6,8 +6,8 @@
 
 namespace strikepad {
 
-Recordset::Recordset(Store& store, std::string table, StatementHandle query)
-    : store_(&store), table_(std::move(table)), query_(std::move(query)) {
+Recordset::Recordset(Store& store, std::string table, StatementLease query, std::vector<FieldValue> params)
+    : store_(&store), table_(std::move(table)), query_(std::move(query)), params_(std::move(params)) {
   const int count = sqlite3_column_count(query_.get());
   columns_.reserve(static_cast<std::size_t>(count));
   for (int i = 0; i < count; ++i) columns_.emplace_back(sqlite3_column_name(query_.get(), i));
@@ -22,8 +22,13 @@ void Recordset::load() {
     for (int i = 0; i < columnCount; ++i) values_.push_back(columnValue(query_.get(), i));
     deleted_.push_back(false);
   }
-  // The rows are held now; the statement's read lock is not.
-  sqlite3_reset(query_.get());
+  // The rows are held now; the statement and its read lock go back to the store.
+  releaseQuery();
+}
+
+void Recordset::releaseQuery() {
+  query_.release();
+  params_.clear();
 }
 
 bool Recordset::atEnd() {
@@ -62,13 +67,14 @@ const FieldValue& Recordset::collect(std::string_view field) {
 std::int64_t Recordset::currentId() { return toInteger(collect("id")); }
 
 void Recordset::setValue(std::string_view field, FieldValue value) {
-  for (auto& [name, pendingValue] : pending_) {
-    if (name == field) {
-      pendingValue = std::move(value);
+  for (std::size_t i = 0; i < pendingFields_.size(); ++i) {
+    if (pendingFields_[i] == field) {
+      pendingValues_[i] = std::move(value);
       return;
     }
   }
-  pending_.emplace_back(std::string(field), std::move(value));
+  pendingFields_.emplace_back(field);
+  pendingValues_.push_back(std::move(value));
 }
 
 void Recordset::appendChunk(std::string_view field, std::span<const std::uint8_t> bytes) {
@@ -90,32 +96,41 @@ Bytes Recordset::getChunk(std::string_view field, std::size_t count) {
 
 void Recordset::addNew() {
   adding_ = true;
-  pending_.clear();
+  clearPending();
 }
 
 bool Recordset::update() {
   const bool written = adding_ ? insertPending() : updatePending();
   adding_ = false;
-  pending_.clear();
+  clearPending();
   return written;
+}
+
+void Recordset::clearPending() {
+  pendingFields_.clear();
+  pendingValues_.clear();
+}
+
+void Recordset::storePending() {
+  for (std::size_t i = 0; i < pendingFields_.size(); ++i)
+    if (const int index = columnIndex(pendingFields_[i]); index >= 0)
+      value(position_, index) = std::move(pendingValues_[i]);
 }
 
 bool Recordset::insertPending() {
   std::string sql = "insert into " + table_;
-  std::vector<FieldValue> params;
-  if (pending_.empty()) {
+  if (pendingFields_.empty()) {
     sql += " default values";
   } else {
     std::string names;
     std::string marks;
-    for (const auto& [name, value] : pending_) {
+    for (const std::string& name : pendingFields_) {
       names += (names.empty() ? "" : ",") + name;
       marks += marks.empty() ? "?" : ",?";
-      params.push_back(value);
     }
     sql += "(" + names + ") values(" + marks + ")";
   }
-  if (!store_->execute(sql, params)) return false;
+  if (!store_->execute(sql, pendingValues_)) return false;
 
   // The added record becomes the current one. A record set that has not read its table
   // yet (opened to add) goes on holding only the records it added.
@@ -125,24 +140,21 @@ bool Recordset::insertPending() {
   values_.resize(values_.size() + columns_.size());
   if (const int id = columnIndex("id"); id >= 0)
     value(position_, id) = static_cast<std::int64_t>(sqlite3_last_insert_rowid(store_->handle()));
-  for (auto& [name, pendingValue] : pending_)
-    if (const int index = columnIndex(name); index >= 0) value(position_, index) = std::move(pendingValue);
+  storePending();
   return true;
 }
 
 bool Recordset::updatePending() {
-  if (!onRecord() || deleted_[position_]) return pending_.empty();
-  if (pending_.empty()) return true;
+  if (!onRecord() || deleted_[position_]) return pendingFields_.empty();
+  if (pendingFields_.empty()) return true;
   std::string assignments;
-  std::vector<FieldValue> params;
-  for (const auto& [name, value] : pending_) {
-    assignments += (assignments.empty() ? "" : ",") + name + "=?";
-    params.push_back(value);
-  }
-  params.emplace_back(currentId());
-  if (!store_->execute("update " + table_ + " set " + assignments + " where id=?", params)) return false;
-  for (auto& [name, pendingValue] : pending_)
-    if (const int index = columnIndex(name); index >= 0) value(position_, index) = std::move(pendingValue);
+  for (const std::string& name : pendingFields_) assignments += (assignments.empty() ? "" : ",") + name + "=?";
+  // The id is bound after the fields, for a moment among the pending values.
+  pendingValues_.emplace_back(currentId());
+  const bool written = store_->execute("update " + table_ + " set " + assignments + " where id=?", pendingValues_);
+  pendingValues_.pop_back();
+  if (!written) return false;
+  storePending();
   return true;
 }
 
@@ -154,10 +166,10 @@ bool Recordset::deleteCurrent() {
 }
 
 void Recordset::close() {
-  query_.reset();
+  releaseQuery();
   values_.clear();
   deleted_.clear();
-  pending_.clear();
+  clearPending();
   loaded_ = true;
   position_ = 0;
 }

@@ -11,11 +11,10 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "store/field_value.h"
-#include "store/sqlite_handles.h"
+#include "store/statement_cache.h"
 
 namespace strikepad {
 
@@ -23,7 +22,8 @@ class Store;
 
 class Recordset {
  public:
-  Recordset(Store& store, std::string table, StatementHandle query);
+  // `params` are the values bound to `query`, held until the records are read.
+  Recordset(Store& store, std::string table, StatementLease query, std::vector<FieldValue> params);
   Recordset(Recordset&&) noexcept = default;
   Recordset& operator=(Recordset&&) noexcept = default;
 
@@ -58,16 +58,21 @@ class Recordset {
 
  private:
   void load();
+  void releaseQuery();
   bool onRecord();
   FieldValue& value(std::size_t row, int column) { return values_[row * columns_.size() + static_cast<std::size_t>(column)]; }
   std::int64_t currentId();
   int columnIndex(std::string_view field) const;
+  void clearPending();
+  // Moves the pending values into the current record.
+  void storePending();
   bool insertPending();
   bool updatePending();
 
   Store* store_;
   std::string table_;
-  StatementHandle query_;
+  StatementLease query_;
+  std::vector<FieldValue> params_;
   std::vector<std::string> columns_;
   // The records, row after row, all fields of a row side by side.
   std::vector<FieldValue> values_;
@@ -75,7 +80,10 @@ class Recordset {
   bool loaded_ = false;
   std::size_t position_ = 0;
   bool adding_ = false;
-  std::vector<std::pair<std::string, FieldValue>> pending_;
+  // The fields set since addNew() or the last update(), and their values side by side (the
+  // values are bound as they stand).
+  std::vector<std::string> pendingFields_;
+  std::vector<FieldValue> pendingValues_;
 };
 
 }  // namespace strikepad

@@ -2,9 +2,9 @@
 
 namespace strikepad {
 
-StatementHandle prepareStatement(sqlite3* db, std::string_view sql) {
+StatementHandle prepareStatement(sqlite3* db, std::string_view sql, unsigned flags) {
   sqlite3_stmt* raw = nullptr;
-  sqlite3_prepare_v2(db, sql.data(), static_cast<int>(sql.size()), &raw, nullptr);
+  sqlite3_prepare_v3(db, sql.data(), static_cast<int>(sql.size()), flags, &raw, nullptr);
   return StatementHandle(raw);
 }
 

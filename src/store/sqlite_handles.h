@@ -21,8 +21,9 @@ struct StatementFinalizer {
 using ConnectionHandle = std::unique_ptr<sqlite3, ConnectionCloser>;
 using StatementHandle = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
 
-// Prepares `sql`; empty handle on failure (the connection's error says why).
-StatementHandle prepareStatement(sqlite3* db, std::string_view sql);
+// Prepares `sql` (`flags`: SQLITE_PREPARE_*); empty handle on failure (the connection's
+// error says why).
+StatementHandle prepareStatement(sqlite3* db, std::string_view sql, unsigned flags = 0);
 
 // Binds `params` to ?1, ?2, ... in order. Returns an SQLite result code.
 int bindAll(sqlite3_stmt* statement, const std::vector<FieldValue>& params);

@@ -23,8 +23,13 @@ void Store::setBusyTimeout(std::chrono::milliseconds timeout) {
   if (db_) sqlite3_busy_timeout(db_.get(), static_cast<int>(busyTimeout_.count()));
 }
 
-bool Store::ConnectStore() {
+void Store::close() {
+  statements_.clear();
   db_.reset();
+}
+
+bool Store::ConnectStore() {
+  close();
   sqlite3* raw = nullptr;
   // One thread uses the connection, so it needs no locking of its own.
   const int rc = sqlite3_open_v2(path_.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
@@ -55,17 +60,18 @@ std::optional<Recordset> Store::OpenRecordset(std::string_view table, std::strin
   if (!filter.empty()) sql.append(" where ").append(filter);
   // Ids grow as records are added, so this is the order they were added in.
   sql.append(" order by id");
-  StatementHandle statement = prepareStatement(db_.get(), sql);
+  StatementLease statement = statements_.lease(db_.get(), sql);
   if (!statement || bindAll(statement.get(), params) != SQLITE_OK) {
     reportLastError();
     return std::nullopt;
   }
-  return Recordset(*this, std::string(table), std::move(statement));
+  // The values are bound where they lie; the record set keeps them there until it has read.
+  return Recordset(*this, std::string(table), std::move(statement), std::move(params));
 }
 
 bool Store::execute(std::string_view sql, const std::vector<FieldValue>& params) {
   if (!db_) return false;
-  StatementHandle statement = prepareStatement(db_.get(), sql);
+  const StatementLease statement = statements_.lease(db_.get(), sql);
   if (!statement || bindAll(statement.get(), params) != SQLITE_OK ||
       sqlite3_step(statement.get()) != SQLITE_DONE) {
     reportLastError();

@@ -13,6 +13,7 @@
 #include "store/field_value.h"
 #include "store/recordset.h"
 #include "store/sqlite_handles.h"
+#include "store/statement_cache.h"
 
 namespace strikepad {
 
@@ -27,6 +28,7 @@ class Store {
   static constexpr std::chrono::milliseconds kDefaultBusyTimeout{3000};
 
   explicit Store(std::filesystem::path path = "sp.dat", Reporter reporter = {});
+  ~Store() { close(); }
   Store(const Store&) = delete;
   Store& operator=(const Store&) = delete;
 
@@ -38,7 +40,8 @@ class Store {
   // tables. On failure shows one store error report and stays closed.
   bool ConnectStore();
   bool isOpen() const { return db_ != nullptr; }
-  void close() { db_.reset(); }
+  // Record sets not yet read hold no statement afterwards: they read as empty.
+  void close();
   const std::filesystem::path& path() const { return path_; }
 
   // "select * from <table> [where <filter>]" in the order the records were added; values for
@@ -50,6 +53,7 @@ class Store {
                                          std::vector<FieldValue> params = {}, std::string_view fields = "*");
 
   // Runs one statement that returns no rows; on failure shows the report and returns false.
+  // Its text is kept with the connection, so pass values as params, not in the text.
   bool execute(std::string_view sql, const std::vector<FieldValue>& params = {});
 
   // Shows the store error report for the connection's last failure.
@@ -63,6 +67,8 @@ class Store {
   Reporter reporter_;
   std::chrono::milliseconds busyTimeout_ = kDefaultBusyTimeout;
   ConnectionHandle db_;
+  // Prepared on db_; emptied before db_ closes, so no statement outlives its connection.
+  StatementCache statements_;
 };
 
 }  // namespace strikepad

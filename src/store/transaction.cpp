@@ -8,9 +8,13 @@ namespace {
 constexpr const char* kSavepoint = "strikepad_nested";
 }
 
-Transaction::Transaction(Store& store) : store_(store) {
+Transaction::Transaction(Store& store, Writes writes) : store_(store) {
   if (!store_.isOpen()) return;
   nested_ = sqlite3_get_autocommit(store_.handle()) == 0;
+  if (nested_ && writes == Writes::OneStatement) {
+    joined_ = active_ = true;
+    return;
+  }
   // The outermost one takes the write lock at once: a transaction that first reads and then
   // asks for the lock could not wait for another program without risking a deadlock.
   active_ = nested_ ? store_.execute(std::string("savepoint ") + kSavepoint)
@@ -23,6 +27,10 @@ Transaction::~Transaction() {
 
 bool Transaction::commit() {
   if (!active_) return false;
+  if (joined_) {
+    active_ = false;
+    return true;
+  }
   if (store_.execute(nested_ ? std::string("release ") + kSavepoint : std::string("commit"))) {
     active_ = false;
     return true;
@@ -33,6 +41,7 @@ bool Transaction::commit() {
 
 void Transaction::rollback() {
   active_ = false;
+  if (joined_) return;
   if (nested_) {
     store_.execute(std::string("rollback to ") + kSavepoint);
     store_.execute(std::string("release ") + kSavepoint);

@@ -11,7 +11,11 @@ class Store;
 
 class Transaction {
  public:
-  explicit Transaction(Store& store);
+  // Work that writes at most one statement needs no savepoint inside another transaction:
+  // the outer one holds the write lock already, and a failed statement undoes itself.
+  enum class Writes { Several, OneStatement };
+
+  explicit Transaction(Store& store, Writes writes = Writes::Several);
   ~Transaction();
   Transaction(const Transaction&) = delete;
   Transaction& operator=(const Transaction&) = delete;
@@ -28,6 +32,8 @@ class Transaction {
 
   Store& store_;
   bool nested_ = false;
+  // Nested one-statement work: begins, commits and undoes nothing of its own.
+  bool joined_ = false;
   bool active_ = false;
 };
 

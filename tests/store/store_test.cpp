@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -218,6 +219,70 @@ TEST_F(StoreTest, InnerTransactionIsUndoneAloneInsideAnOuterOne) {
   }
   EXPECT_TRUE(outer.commit());
   EXPECT_EQ(gameNames(), (std::vector<std::string>{"outer", "inner kept"}));
+}
+
+TEST_F(StoreTest, OneStatementWorkInsideAnotherTransactionIsUndoneWithIt) {
+  {
+    Transaction outer(store_);
+    addGame("outer");
+    Transaction inner(store_, Transaction::Writes::OneStatement);
+    ASSERT_TRUE(inner.active());
+    addGame("inner");
+    EXPECT_TRUE(inner.commit());
+  }
+  {
+    Transaction alone(store_, Transaction::Writes::OneStatement);
+    ASSERT_TRUE(alone.active());
+    addGame("alone, not committed");
+  }
+  EXPECT_TRUE(gameNames().empty());
+}
+
+TEST_F(StoreTest, ARecordSetNotYetReadKeepsItsValuesWhileTheSameQueryRunsAgain) {
+  addGame("first");
+  addGame("second");
+  auto first = store_.OpenRecordset("game", "name=?", {std::string("first")});
+  auto second = store_.OpenRecordset("game", "name=?", {std::string("second")});
+  EXPECT_EQ(gameNames("name=?", {std::string("second")}), (std::vector<std::string>{"second"}));
+  ASSERT_EQ(second->recordCount(), 1u);
+  EXPECT_EQ(second->text("name"), "second");
+  ASSERT_EQ(first->recordCount(), 1u);
+  EXPECT_EQ(first->text("name"), "first");
+}
+
+TEST_F(StoreTest, AStatementThatFailedRunsAgainWithNewValues) {
+  const std::int64_t id = addGame("kept");
+  const std::string insert = "insert into game(id, name) values(?, ?)";
+  EXPECT_FALSE(store_.execute(insert, {id, std::string("same id")}));
+  ASSERT_EQ(reports_.size(), 1u);
+  EXPECT_NE(reports_[0].find("UNIQUE constraint failed"), std::string::npos);
+  EXPECT_TRUE(store_.execute(insert, {id + 1, std::string("new id")}));
+  EXPECT_EQ(gameNames(), (std::vector<std::string>{"kept", "new id"}));
+  EXPECT_EQ(reports_.size(), 1u);
+}
+
+TEST_F(StoreTest, RecordSetsOutlivingTheConnectionHoldNothingAndTheNextConnectionReads) {
+  addGame("a");
+  auto unread = store_.OpenRecordset("game");
+  auto adding = store_.OpenRecordset("game");
+  store_.close();
+  EXPECT_TRUE(unread->atEnd());
+  adding->addNew();
+  adding->setValue("name", std::string("after close"));
+  EXPECT_FALSE(adding->update());
+  ASSERT_TRUE(store_.ConnectStore());
+  EXPECT_EQ(gameNames(), (std::vector<std::string>{"a"}));
+}
+
+TEST_F(StoreTest, ARecordSetMayOutliveItsStore) {
+  std::optional<Recordset> unread;
+  {
+    Store other(path_);
+    ASSERT_TRUE(other.ConnectStore());
+    unread = other.OpenRecordset("game");
+  }
+  unread.reset();
+  EXPECT_TRUE(gameNames().empty());
 }
 
 TEST_F(StoreTest, AnotherProgramHoldingTheFileGetsTheReportAndNothingIsWritten) {
