@@ -72,7 +72,7 @@ std::optional<std::vector<std::uint8_t>> Catalogue::ReadComboData(RecordId combo
 
 int Catalogue::ReplaceComboData(RecordId comboId, const std::uint8_t* block, std::size_t length) {
   auto combo = store_.OpenRecordset("moves", "id=?", {std::int64_t{comboId}});
-  if (!combo) return -1;
+  if (!combo || combo->failed()) return -1;
   if (combo->recordCount() == 0) return 0;
   combo->appendChunk("data", std::span(block, length));
   return combo->update() ? 1 : -1;

@@ -17,7 +17,7 @@ NameCheck checkName(Store& store, const Level& level, RecordId parentId, const s
                      ? store.OpenRecordset(level.table, std::string(level.parentField) + "=? and name=?",
                                            {std::int64_t{parentId}, name})
                      : store.OpenRecordset(level.table, "name=?", {name});
-  if (!matches) return NameCheck::Failed;
+  if (!matches || matches->failed()) return NameCheck::Failed;
   return matches->recordCount() > 0 ? NameCheck::Taken : NameCheck::Free;
 }
 
@@ -27,6 +27,7 @@ std::optional<Recordset> openById(Store& store, const Level& level, RecordId id)
 
 // Deletes every record the walk holds, children of each first when `children` is given.
 bool deleteAll(Recordset& records, bool (*children)(Store&, RecordId), Store& store) {
+  if (records.failed()) return false;
   for (; !records.atEnd(); records.moveNext()) {
     if (children && !children(store, records.integer("id"))) return false;
     if (!records.deleteCurrent()) return false;
@@ -36,12 +37,12 @@ bool deleteAll(Recordset& records, bool (*children)(Store&, RecordId), Store& st
 
 bool deleteComboRecord(Store& store, RecordId comboId) {
   auto combo = openById(store, kComboLevel, comboId);
-  return combo && (combo->recordCount() == 0 || combo->deleteCurrent());
+  return combo && !combo->failed() && (combo->recordCount() == 0 || combo->deleteCurrent());
 }
 
 bool deleteCharacterRecords(Store& store, RecordId characterId) {
   auto character = openById(store, kCharacterLevel, characterId);
-  if (!character) return false;
+  if (!character || character->failed()) return false;
   if (character->recordCount() == 0) return true;
   auto combos = store.OpenRecordset("moves", "roleid=?", {std::int64_t{characterId}});
   return combos && deleteAll(*combos, nullptr, store) && character->deleteCurrent();
@@ -49,7 +50,7 @@ bool deleteCharacterRecords(Store& store, RecordId characterId) {
 
 bool deleteGameRecords(Store& store, RecordId gameId) {
   auto game = openById(store, kGameLevel, gameId);
-  if (!game) return false;
+  if (!game || game->failed()) return false;
   if (game->recordCount() == 0) return true;
   auto characters = store.OpenRecordset("role", "gameid=?", {std::int64_t{gameId}});
   return characters && deleteAll(*characters, deleteCharacterRecords, store) && game->deleteCurrent();

@@ -37,7 +37,7 @@ std::optional<std::vector<std::uint8_t>> gameFileBytes(Store& store, RecordId ga
     appendName(out, game->text("name"));
   }
   auto characters = store.OpenRecordset("role", "gameid=?", {std::int64_t{gameId}});
-  if (!characters) return std::nullopt;
+  if (!characters || characters->failed()) return std::nullopt;
   appendCount(out, static_cast<std::int32_t>(characters->recordCount()));
   for (; !characters->atEnd(); characters->moveNext()) {
     appendName(out, characters->text("name"));

@@ -18,9 +18,18 @@ void Recordset::load() {
   loaded_ = true;
   if (!query_) return;
   const int columnCount = static_cast<int>(columns_.size());
-  while (sqlite3_step(query_.get()) == SQLITE_ROW) {
+  int result = SQLITE_ROW;
+  while ((result = sqlite3_step(query_.get())) == SQLITE_ROW) {
     for (int i = 0; i < columnCount; ++i) values_.push_back(columnValue(query_.get(), i));
     deleted_.push_back(false);
+  }
+  if (result != SQLITE_DONE) {
+    // A read that stops halfway (a lock held too long, a damaged page) must not pass for a
+    // short result: a cascade would take it for "no children" and orphan them.
+    values_.clear();
+    deleted_.clear();
+    failed_ = true;
+    store_->reportLastError();
   }
   // The rows are held now; the statement and its read lock go back to the store.
   releaseQuery();

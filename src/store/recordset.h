@@ -32,6 +32,11 @@ class Recordset {
   void moveNext();
   // The exact number of records the query matched.
   std::size_t recordCount();
+  // True when reading the records failed (already reported); the set then holds none.
+  bool failed() {
+    load();
+    return failed_;
+  }
 
   // The current record's value of `field` (null when there is no such field or no record).
   const FieldValue& collect(std::string_view field);
@@ -78,6 +83,7 @@ class Recordset {
   std::vector<FieldValue> values_;
   std::vector<bool> deleted_;
   bool loaded_ = false;
+  bool failed_ = false;
   std::size_t position_ = 0;
   bool adding_ = false;
   // The fields set since addNew() or the last update(), and their values side by side (the

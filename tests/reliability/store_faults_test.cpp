@@ -243,6 +243,26 @@ TEST_F(StoreFaults, WritesWhileAnotherProgramHoldsTheFileWholeAreRefusedAndLoseN
   EXPECT_EQ(window.games.count(), 2);
 }
 
+// A read that the other program's lock stops halfway is reported, never taken for an empty
+// result: the lists say why they are empty, and the delete removes nothing.
+TEST_F(StoreFaults, ReadsWhileAnotherProgramHoldsTheFileWholeAreReportedNotTakenForEmpty) {
+  Window window(file());
+  ASSERT_TRUE(window.start());
+  window.store.setBusyTimeout(5ms);
+  LockHolder other(file(), "begin exclusive");
+  ASSERT_TRUE(other.locked());
+
+  window.catalogue.FillGameList();
+  EXPECT_EQ(window.prompts.shown, std::vector<std::string>{"error Information:database is locked(5)"});
+  EXPECT_EQ(window.games.count(), 0);
+  EXPECT_EQ(window.catalogue.ReadComboData(1), std::nullopt);
+
+  other.release();
+  EXPECT_EQ(dumpCatalogue(file()), before_);
+  window.catalogue.FillGameList();
+  EXPECT_EQ(window.gameNames(), (std::vector<std::string>{"Street", "Arcana"}));
+}
+
 std::vector<std::string> storeReports(const std::vector<std::string>& shown) {
   std::vector<std::string> reports;
   for (const std::string& text : shown)
