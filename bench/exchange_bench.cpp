@@ -6,134 +6,23 @@
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
-#include <cstdio>
+#include <algorithm>
 #include <cstdlib>
-#include <filesystem>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "catalogue/catalogue.h"
+#include "bench_support.h"
 #include "exchange/exchange_commands.h"
 #include "exchange/spk_format.h"
-#include "store/schema.h"
-#include "store/store.h"
 
-namespace strikepad {
+namespace strikepad::bench {
 namespace {
 
-constexpr int kCharacters = 200;
-constexpr int kCombosEach = 50;
-
-class QuietPrompts final : public Prompts {
- public:
-  void notice(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
-  void warning(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
-  bool ask(const std::string&, const std::string&) override { return false; }
-  std::string askName(const std::string&, const std::string&) override { return {}; }
-  std::string chooseOpenFile(const FileFilter&) override { return {}; }
-  std::string chooseSaveFile(const FileFilter&) override { return {}; }
-  void editScript(ComboBlock&) override {}
-  void setTitle(const std::string&) override {}
-};
-
-using Connection = std::unique_ptr<sqlite3, decltype(&sqlite3_close)>;
-using Statement = std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)>;
-
-Connection openConnection(const std::filesystem::path& path) {
-  sqlite3* db = nullptr;
-  if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) std::abort();
-  return Connection(db, sqlite3_close);
-}
-
-Statement prepare(sqlite3* db, const char* sql) {
-  sqlite3_stmt* statement = nullptr;
-  if (sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) != SQLITE_OK) std::abort();
-  return Statement(statement, sqlite3_finalize);
-}
-
-SpkGame sampleGame() {
-  SpkGame game{"Benchmark Game", {}, false};
-  for (int c = 0; c < kCharacters; ++c) {
-    SpkCharacter& character = game.characters.emplace_back();
-    character.name = "Character " + std::to_string(c);
-    for (int m = 0; m < kCombosEach; ++m)
-      character.combos.push_back({"Combo " + std::to_string(m), std::vector<std::uint8_t>(kBlockSize, static_cast<std::uint8_t>(m))});
-  }
-  return game;
-}
-
-// A fresh temporary folder, removed with everything in it.
-class Folder {
- public:
-  Folder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "strikepad-bench-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) std::abort();
-    path_ = pattern;
-  }
-  ~Folder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  Folder(const Folder&) = delete;
-  Folder& operator=(const Folder&) = delete;
-  std::filesystem::path operator/(const char* name) const { return path_ / name; }
-
- private:
-  std::filesystem::path path_;
-};
-
-void writeBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
-  std::unique_ptr<std::FILE, decltype(&std::fclose)> file(std::fopen(path.c_str(), "wb"), std::fclose);
-  if (!file || std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) std::abort();
-}
-
-// The store, lists and catalogue the window would hold, on one file.
-struct OpenCatalogue {
-  explicit OpenCatalogue(const std::filesystem::path& path)
-      : store(path), catalogue(store, prompts, {games, characters, combos}) {
-    if (!store.ConnectStore()) std::abort();
-  }
-  QuietPrompts prompts;
-  VectorPickList games, characters, combos;
-  Store store;
-  Catalogue catalogue;
-};
-
-void newCatalogue(const std::filesystem::path& path) {
-  std::filesystem::remove(path);
-  std::string message;
-  if (!createCatalogue(path, message)) std::abort();
-}
-
-void insertRows(sqlite3* db, const SpkGame& game) {
-  sqlite3_exec(db, "begin immediate", nullptr, nullptr, nullptr);
-  auto insertGame = prepare(db, "insert into game(name) values(?)");
-  auto insertRole = prepare(db, "insert into role(name, gameid) values(?, ?)");
-  auto insertMove = prepare(db, "insert into moves(name, roleid, data) values(?, ?, ?)");
-  sqlite3_bind_text(insertGame.get(), 1, game.name.c_str(), -1, SQLITE_STATIC);
-  sqlite3_step(insertGame.get());
-  const sqlite3_int64 gameId = sqlite3_last_insert_rowid(db);
-  for (const SpkCharacter& character : game.characters) {
-    sqlite3_bind_text(insertRole.get(), 1, character.name.c_str(), -1, SQLITE_STATIC);
-    sqlite3_bind_int64(insertRole.get(), 2, gameId);
-    sqlite3_step(insertRole.get());
-    sqlite3_reset(insertRole.get());
-    const sqlite3_int64 roleId = sqlite3_last_insert_rowid(db);
-    for (const SpkCombo& combo : character.combos) {
-      sqlite3_bind_text(insertMove.get(), 1, combo.name.c_str(), -1, SQLITE_STATIC);
-      sqlite3_bind_int64(insertMove.get(), 2, roleId);
-      sqlite3_bind_blob(insertMove.get(), 3, combo.data.data(), static_cast<int>(combo.data.size()), SQLITE_STATIC);
-      sqlite3_step(insertMove.get());
-      sqlite3_reset(insertMove.get());
-    }
-  }
-  sqlite3_exec(db, "commit", nullptr, nullptr, nullptr);
-}
+SpkGame sampleGame() { return exchangeGame("Benchmark Game"); }
 
 void BM_ImportOurs(benchmark::State& state) {
-  Folder folder;
+  TempFolder folder;
   const auto spk = folder / "game.SPK";
   writeBytes(spk, encodeSpk(sampleGame()));
   for (auto _ : state) {
@@ -149,14 +38,14 @@ void BM_ImportOurs(benchmark::State& state) {
 }
 
 void BM_ImportFloor(benchmark::State& state) {
-  Folder folder;
+  TempFolder folder;
   const SpkGame game = sampleGame();
   for (auto _ : state) {
     state.PauseTiming();
     newCatalogue(folder / "sp.dat");
     std::optional<Connection> db(openConnection(folder / "sp.dat"));
     state.ResumeTiming();
-    insertRows(db->get(), game);
+    insertGame(db->get(), game);
     state.PauseTiming();
     db.reset();
     state.ResumeTiming();
@@ -166,15 +55,12 @@ void BM_ImportFloor(benchmark::State& state) {
 // Both export sides read a catalogue that holds the sample game.
 class FilledCatalogue {
  public:
-  FilledCatalogue() {
-    newCatalogue(folder_ / "sp.dat");
-    insertRows(openConnection(folder_ / "sp.dat").get(), sampleGame());
-  }
-  std::filesystem::path catalogue() const { return folder_ / "sp.dat"; }
+  FilledCatalogue() { insertGame(openConnection(folder_.catalogue()).get(), sampleGame()); }
+  std::filesystem::path catalogue() const { return folder_.catalogue(); }
   std::filesystem::path output() const { return folder_ / "out.SPK"; }
 
  private:
-  Folder folder_;
+  CatalogueFolder folder_;
 };
 
 void BM_ExportOurs(benchmark::State& state) {
@@ -189,7 +75,7 @@ void BM_ExportFloor(benchmark::State& state) {
   const Connection db = openConnection(filled.catalogue());
   for (auto _ : state) {
     std::vector<std::uint8_t> out;
-    sqlite3_exec(db.get(), "begin", nullptr, nullptr, nullptr);
+    exec(db.get(), "begin");
     auto game = prepare(db.get(), "select name from game where id=1");
     sqlite3_step(game.get());
     appendName(out, reinterpret_cast<const char*>(sqlite3_column_text(game.get(), 0)));
@@ -217,7 +103,7 @@ void BM_ExportFloor(benchmark::State& state) {
       appendCount(countBytes, count);
       std::copy(countBytes.begin(), countBytes.end(), out.begin() + static_cast<std::ptrdiff_t>(countAt));
     }
-    sqlite3_exec(db.get(), "commit", nullptr, nullptr, nullptr);
+    exec(db.get(), "commit");
     writeBytes(filled.output(), out);
   }
 }
@@ -228,4 +114,4 @@ BENCHMARK(BM_ExportOurs)->Name("exchange_export/ours")->Unit(benchmark::kMillise
 BENCHMARK(BM_ExportFloor)->Name("exchange_export/floor")->Unit(benchmark::kMillisecond);
 
 }  // namespace
-}  // namespace strikepad
+}  // namespace strikepad::bench

@@ -6,99 +6,24 @@
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <memory>
-#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "catalogue/catalogue.h"
+#include "bench_support.h"
 #include "exchange/exchange_commands.h"
 #include "exchange/spk_format.h"
-#include "store/schema.h"
-#include "store/store.h"
 
-namespace strikepad {
+namespace strikepad::bench {
 namespace {
 
 constexpr int kGames = 1000;
 constexpr int kCharactersEach = 20;
 constexpr int kCombosEach = 10;
-// The game that is exported, and imported under another name.
-constexpr int kExchangeCharacters = 200;
-constexpr int kExchangeCombos = 50;
 
 namespace fs = std::filesystem;
-using Connection = std::unique_ptr<sqlite3, decltype(&sqlite3_close)>;
-using Statement = std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)>;
-
-class LoudPrompts final : public Prompts {
- public:
-  void notice(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
-  void warning(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
-  bool ask(const std::string&, const std::string&) override { return false; }
-  std::string askName(const std::string&, const std::string&) override { return {}; }
-  std::string chooseOpenFile(const FileFilter&) override { return {}; }
-  std::string chooseSaveFile(const FileFilter&) override { return {}; }
-  void editScript(ComboBlock&) override {}
-  void setTitle(const std::string&) override {}
-};
-
-Connection connect(const fs::path& path) {
-  sqlite3* db = nullptr;
-  if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) std::abort();
-  return Connection(db, sqlite3_close);
-}
-
-Statement prepare(sqlite3* db, const char* sql) {
-  sqlite3_stmt* statement = nullptr;
-  if (sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) != SQLITE_OK) std::abort();
-  return Statement(statement, sqlite3_finalize);
-}
-
-void exec(sqlite3* db, const char* sql) {
-  if (sqlite3_exec(db, sql, nullptr, nullptr, nullptr) != SQLITE_OK) std::abort();
-}
-
-SpkGame exchangeGame(const std::string& name) {
-  SpkGame game{name, {}, false};
-  for (int c = 0; c < kExchangeCharacters; ++c) {
-    SpkCharacter& character = game.characters.emplace_back();
-    character.name = "Character " + std::to_string(c);
-    for (int m = 0; m < kExchangeCombos; ++m)
-      character.combos.push_back({"Combo " + std::to_string(m), std::vector<std::uint8_t>(kBlockSize, static_cast<std::uint8_t>(m))});
-  }
-  return game;
-}
-
-// Inserts the game's rows in one transaction; returns the new game's id.
-sqlite3_int64 insertGame(sqlite3* db, const SpkGame& game) {
-  exec(db, "begin immediate");
-  const Statement insertGame = prepare(db, "insert into game(name) values(?)");
-  const Statement insertRole = prepare(db, "insert into role(name, gameid) values(?, ?)");
-  const Statement insertMove = prepare(db, "insert into moves(name, roleid, data) values(?, ?, ?)");
-  sqlite3_bind_text(insertGame.get(), 1, game.name.c_str(), -1, SQLITE_STATIC);
-  sqlite3_step(insertGame.get());
-  const sqlite3_int64 gameId = sqlite3_last_insert_rowid(db);
-  for (const SpkCharacter& character : game.characters) {
-    sqlite3_bind_text(insertRole.get(), 1, character.name.c_str(), -1, SQLITE_STATIC);
-    sqlite3_bind_int64(insertRole.get(), 2, gameId);
-    sqlite3_step(insertRole.get());
-    sqlite3_reset(insertRole.get());
-    const sqlite3_int64 roleId = sqlite3_last_insert_rowid(db);
-    for (const SpkCombo& combo : character.combos) {
-      sqlite3_bind_text(insertMove.get(), 1, combo.name.c_str(), -1, SQLITE_STATIC);
-      sqlite3_bind_int64(insertMove.get(), 2, roleId);
-      sqlite3_bind_blob(insertMove.get(), 3, combo.data.data(), static_cast<int>(combo.data.size()), SQLITE_STATIC);
-      sqlite3_step(insertMove.get());
-      sqlite3_reset(insertMove.get());
-    }
-  }
-  exec(db, "commit");
-  return gameId;
-}
 
 // Removes a game added by a run, so that every run meets the same catalogue.
 void removeGame(sqlite3* db, const char* name) {
@@ -119,29 +44,6 @@ void removeGame(sqlite3* db, const char* name) {
   exec(db, "commit");
 }
 
-// A catalogue file in its own temporary folder, removed with it.
-class CatalogueFolder {
- public:
-  CatalogueFolder() {
-    std::string pattern = (fs::temp_directory_path() / "strikepad-load-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) std::abort();
-    folder_ = pattern;
-    std::string message;
-    if (!createCatalogue(catalogue(), message)) std::abort();
-  }
-  ~CatalogueFolder() {
-    std::error_code ignored;
-    fs::remove_all(folder_, ignored);
-  }
-  CatalogueFolder(const CatalogueFolder&) = delete;
-  CatalogueFolder& operator=(const CatalogueFolder&) = delete;
-  fs::path catalogue() const { return folder_ / "sp.dat"; }
-  fs::path operator/(const char* name) const { return folder_ / name; }
-
- private:
-  fs::path folder_;
-};
-
 // The large catalogue, built on first use; its last game is the one exported.
 class LargeCatalogue {
  public:
@@ -155,33 +57,17 @@ class LargeCatalogue {
 
  private:
   LargeCatalogue() {
-    const Connection db = connect(path());
+    const Connection db = openConnection(path());
     exec(db.get(), "begin");
-    const Statement game = prepare(db.get(), "insert into game(name) values(?)");
-    const Statement role = prepare(db.get(), "insert into role(name, gameid) values(?, ?)");
-    const Statement move = prepare(db.get(), "insert into moves(name, roleid, data) values(?, ?, ?)");
-    std::vector<unsigned char> block(kBlockSize);
+    RowWriter rows(db.get());
+    std::vector<std::uint8_t> block(kBlockSize);
     for (int g = 0; g < kGames; ++g) {
-      const std::string gameName = "Game " + std::to_string(g);
-      sqlite3_bind_text(game.get(), 1, gameName.c_str(), -1, SQLITE_TRANSIENT);
-      sqlite3_step(game.get());
-      sqlite3_reset(game.get());
-      const sqlite3_int64 gameId = sqlite3_last_insert_rowid(db.get());
+      const sqlite3_int64 gameId = rows.addGame("Game " + std::to_string(g));
       for (int c = 0; c < kCharactersEach; ++c) {
-        const std::string roleName = "Character " + std::to_string(c);
-        sqlite3_bind_text(role.get(), 1, roleName.c_str(), -1, SQLITE_TRANSIENT);
-        sqlite3_bind_int64(role.get(), 2, gameId);
-        sqlite3_step(role.get());
-        sqlite3_reset(role.get());
-        const sqlite3_int64 roleId = sqlite3_last_insert_rowid(db.get());
+        const sqlite3_int64 characterId = rows.addCharacter("Character " + std::to_string(c), gameId);
         for (int m = 0; m < kCombosEach; ++m) {
-          const std::string moveName = "Combo " + std::to_string(m);
-          block.assign(kBlockSize, static_cast<unsigned char>(g + c + m));
-          sqlite3_bind_text(move.get(), 1, moveName.c_str(), -1, SQLITE_TRANSIENT);
-          sqlite3_bind_int64(move.get(), 2, roleId);
-          sqlite3_bind_blob(move.get(), 3, block.data(), static_cast<int>(block.size()), SQLITE_TRANSIENT);
-          sqlite3_step(move.get());
-          sqlite3_reset(move.get());
+          block.assign(kBlockSize, static_cast<std::uint8_t>(g + c + m));
+          rows.addCombo("Combo " + std::to_string(m), characterId, block);
         }
       }
     }
@@ -191,16 +77,6 @@ class LargeCatalogue {
 
   CatalogueFolder folder_;
   sqlite3_int64 exchangeGameId_ = 0;
-};
-
-struct OpenCatalogue {
-  explicit OpenCatalogue(const fs::path& path) : store(path), catalogue(store, prompts, {games, characters, combos}) {
-    if (!store.ConnectStore()) std::abort();
-  }
-  LoudPrompts prompts;
-  VectorPickList games, characters, combos;
-  Store store;
-  Catalogue catalogue;
 };
 
 // --- opening and filling the lists ---
@@ -216,21 +92,12 @@ void BM_OpenAndFillOurs(benchmark::State& state) {
 
 void BM_OpenAndFillFloor(benchmark::State& state) {
   const LargeCatalogue& large = LargeCatalogue::get();
-  using Entries = std::vector<std::pair<std::string, sqlite3_int64>>;
-  auto read = [](sqlite3* db, const char* sql, sqlite3_int64 parent, Entries& entries) {
-    entries.clear();
-    const Statement query = prepare(db, sql);
-    if (parent) sqlite3_bind_int64(query.get(), 1, parent);
-    while (sqlite3_step(query.get()) == SQLITE_ROW)
-      entries.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(query.get(), 1)),
-                           sqlite3_column_int64(query.get(), 0));
-  };
   Entries games, characters, combos;
   for (auto _ : state) {
-    const Connection db = connect(large.path());
-    read(db.get(), "select id, name from game order by id", 0, games);
-    read(db.get(), "select id, name from role where gameid=? order by id", games.front().second, characters);
-    read(db.get(), "select id, name from moves where roleid=? order by id", characters.front().second, combos);
+    const Connection db = openConnection(large.path());
+    readEntries(db.get(), "select id, name from game order by id", 0, games);
+    readEntries(db.get(), "select id, name from role where gameid=? order by id", games.front().second, characters);
+    readEntries(db.get(), "select id, name from moves where roleid=? order by id", characters.front().second, combos);
     benchmark::DoNotOptimize(combos.size());
   }
 }
@@ -261,7 +128,7 @@ void BM_AddComboSmall(benchmark::State& state) {
   SpkGame game = exchangeGame("Small Game");
   game.characters.resize(1);
   game.characters[0].combos.resize(kCombosEach);
-  insertGame(connect(small.catalogue()).get(), game);
+  insertGame(openConnection(small.catalogue()).get(), game);
   addCombos(state, small.catalogue(), 1);
 }
 
@@ -275,11 +142,7 @@ constexpr const char* kImportedName = "Imported Game";
 void BM_ImportOurs(benchmark::State& state) {
   const LargeCatalogue& large = LargeCatalogue::get();
   const fs::path spk = large.file("import.SPK");
-  {
-    const auto bytes = encodeSpk(exchangeGame(kImportedName));
-    std::unique_ptr<std::FILE, decltype(&std::fclose)> file(std::fopen(spk.c_str(), "wb"), std::fclose);
-    if (!file || std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) std::abort();
-  }
+  writeBytes(spk, encodeSpk(exchangeGame(kImportedName)));
   OpenCatalogue open(large.path());
   for (auto _ : state) {
     if (ImportGameFile(open.catalogue, spk) != ImportOutcome::Imported) std::abort();
@@ -292,7 +155,7 @@ void BM_ImportOurs(benchmark::State& state) {
 void BM_ImportFloor(benchmark::State& state) {
   const LargeCatalogue& large = LargeCatalogue::get();
   const SpkGame game = exchangeGame(kImportedName);
-  const Connection db = connect(large.path());
+  const Connection db = openConnection(large.path());
   for (auto _ : state) {
     insertGame(db.get(), game);
     state.PauseTiming();
@@ -316,7 +179,7 @@ void BM_ExportOurs(benchmark::State& state) {
 // The same rows read with plain SQLite in one snapshot, the same bytes written with stdio.
 void BM_ExportFloor(benchmark::State& state) {
   const LargeCatalogue& large = LargeCatalogue::get();
-  const Connection db = connect(large.path());
+  const Connection db = openConnection(large.path());
   const fs::path output = large.file("out.SPK");
   for (auto _ : state) {
     std::vector<std::uint8_t> out;
@@ -349,8 +212,7 @@ void BM_ExportFloor(benchmark::State& state) {
       sqlite3_reset(moves.get());
     }
     exec(db.get(), "commit");
-    std::unique_ptr<std::FILE, decltype(&std::fclose)> file(std::fopen(output.c_str(), "wb"), std::fclose);
-    if (!file || std::fwrite(out.data(), 1, out.size(), file.get()) != out.size()) std::abort();
+    writeBytes(output, out);
   }
 }
 
@@ -358,4 +220,4 @@ BENCHMARK(BM_ExportOurs)->Name("load_export/ours")->Unit(benchmark::kMillisecond
 BENCHMARK(BM_ExportFloor)->Name("load_export/floor")->Unit(benchmark::kMillisecond);
 
 }  // namespace
-}  // namespace strikepad
+}  // namespace strikepad::bench
