@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "catalogue/catalogue.h"
+#include "catalogue_session.h"
 #include "cli.h"
 #include "combo/script_parser.h"
 #include "store/schema.h"
@@ -24,70 +25,39 @@ constexpr std::string_view kCatalogueUsage =
     "       delete game GAME | delete character GAME NAME | delete combo GAME CHARACTER NAME\n"
     "       rename game GAME NEW | rename character GAME NAME NEW | rename combo GAME CHARACTER NAME NEW\n";
 
-// Messages go to stderr; there is nobody to answer a question, so the answer is No.
-class StderrPrompts final : public Prompts {
- public:
-  explicit StderrPrompts(std::ostream& err) : err_(err) {}
-
-  void notice(const std::string& text) override { err_ << text << "\n"; }
-  void warning(const std::string& text) override {
-    err_ << text << "\n";
-    storeFailed = true;
-  }
-  bool ask(const std::string& text, const std::string&) override {
-    err_ << text << " [answered No]\n";
-    return false;
-  }
-  std::string askName(const std::string&, const std::string&) override { return {}; }
-  std::string chooseOpenFile(const FileFilter&) override { return {}; }
-  std::string chooseSaveFile(const FileFilter&) override { return {}; }
-  void editScript(ComboBlock&) override {}
-  void setTitle(const std::string&) override {}
-
-  bool storeFailed = false;
-
- private:
-  std::ostream& err_;
-};
-
 // ASCII letters only, as the store folds case when it compares names.
 bool equalsIgnoringCase(std::string_view a, std::string_view b) {
   auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
 }
 
-// The catalogue file with the window's three lists, held in memory.
+// The open catalogue, with its entries selected by name.
 class Session {
  public:
-  explicit Session(Context& context)
-      : context_(context), prompts_(context.err), store_(context.catalogue), catalogue_(store_, prompts_, {games_, characters_, combos_}) {}
+  explicit Session(Context& context) : context_(context), session_(context) {}
 
-  bool open() {
-    if (!store_.ConnectStore()) return false;
-    catalogue_.FillGameList();
-    return true;
-  }
+  bool open() { return session_.open(); }
 
   // Selects the game (then character, then combo) of that name, refilling the lists below.
   // The name must match a whole entry, compared as the store compares names.
   std::optional<RecordId> selectGame(const std::string& name) {
-    if (!select(games_, name, "game")) return std::nullopt;
-    catalogue_.FillCharacterList();
-    return games_.selectedId();
+    if (!select(session_.games, name, "game")) return std::nullopt;
+    session_.catalogue.FillCharacterList();
+    return session_.games.selectedId();
   }
   std::optional<RecordId> selectCharacter(const std::string& game, const std::string& name) {
-    if (!selectGame(game) || !select(characters_, name, "character")) return std::nullopt;
-    catalogue_.FillComboList();
-    return characters_.selectedId();
+    if (!selectGame(game) || !select(session_.characters, name, "character")) return std::nullopt;
+    session_.catalogue.FillComboList();
+    return session_.characters.selectedId();
   }
   std::optional<RecordId> selectCombo(const std::string& game, const std::string& character, const std::string& name) {
-    if (!selectCharacter(game, character) || !select(combos_, name, "combo")) return std::nullopt;
-    return combos_.selectedId();
+    if (!selectCharacter(game, character) || !select(session_.combos, name, "combo")) return std::nullopt;
+    return session_.combos.selectedId();
   }
 
-  Catalogue& catalogue() { return catalogue_; }
-  Store& store() { return store_; }
-  bool storeFailed() const { return prompts_.storeFailed; }
+  Catalogue& catalogue() { return session_.catalogue; }
+  Store& store() { return session_.store; }
+  bool storeFailed() const { return session_.prompts.storeFailed(); }
 
  private:
   bool select(PickList& list, const std::string& name, std::string_view what) {
@@ -102,10 +72,7 @@ class Session {
   }
 
   Context& context_;
-  StderrPrompts prompts_;
-  VectorPickList games_, characters_, combos_;
-  Store store_;
-  Catalogue catalogue_;
+  CatalogueSession session_;
 };
 
 int init(Context& context) {

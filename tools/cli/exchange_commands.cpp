@@ -6,47 +6,19 @@
 #include <string_view>
 #include <vector>
 
-#include "catalogue/catalogue.h"
+#include "catalogue_session.h"
 #include "cli.h"
 #include "exchange/exchange_commands.h"
-#include "store/store.h"
 
 namespace strikepad::cli {
 namespace {
 
 constexpr std::string_view kExchangeUsage = "usage: strikepad-cli export GAME FILE | import FILE [--yes]\n";
 
-class ExchangePrompts final : public Prompts {
- public:
-  ExchangePrompts(std::ostream& err, bool yes) : err_(err), yes_(yes) {}
-
-  void notice(const std::string& text) override { err_ << text << "\n"; }
-  void warning(const std::string& text) override { err_ << text << "\n"; }
-  bool ask(const std::string& text, const std::string&) override {
-    err_ << text << (yes_ ? " [answered Yes]\n" : " [answered No: --yes reuses the game]\n");
-    return yes_;
-  }
-  std::string askName(const std::string&, const std::string&) override { return {}; }
-  std::string chooseOpenFile(const FileFilter&) override { return {}; }
-  std::string chooseSaveFile(const FileFilter&) override { return {}; }
-  void editScript(ComboBlock&) override {}
-  void setTitle(const std::string&) override {}
-
- private:
-  std::ostream& err_;
-  bool yes_;
-};
-
-// The catalogue file with the window's three lists, held in memory.
-struct Session {
-  Session(Context& context, bool yes)
-      : prompts(context.err, yes), store(context.catalogue), catalogue(store, prompts, {games, characters, combos}) {}
-
-  ExchangePrompts prompts;
-  VectorPickList games, characters, combos;
-  Store store;
-  Catalogue catalogue;
-};
+// The import's one question (reuse an existing game?) is answered as --yes says.
+StandingAnswer reuseAnswer(bool yes) {
+  return yes ? StandingAnswer{true, " [answered Yes]"} : StandingAnswer{false, " [answered No: --yes reuses the game]"};
+}
 
 int exportGame(Context& context) {
   if (context.args.size() != 3) {
@@ -54,7 +26,7 @@ int exportGame(Context& context) {
     return kBadUsage;
   }
   const std::string& name = context.args[1];
-  Session session(context, false);
+  CatalogueSession session(context);
   if (!session.store.ConnectStore()) return kRefused;
   // Names compare as the store compares them, without regard to letter case.
   auto game = session.store.OpenRecordset("game", "name=?", {name});
@@ -82,10 +54,9 @@ int importFile(Context& context) {
     context.err << kExchangeUsage;
     return kBadUsage;
   }
-  Session session(context, yes);
-  if (!session.store.ConnectStore()) return kRefused;
+  CatalogueSession session(context, reuseAnswer(yes));
   // The import finds a reused game's entry in the game list, as in the window.
-  session.catalogue.FillGameList();
+  if (!session.open()) return kRefused;
   switch (ImportGameFile(session.catalogue, files.front())) {
     case ImportOutcome::Imported:
       return kDone;

@@ -7,36 +7,18 @@
 #include <string>
 #include <string_view>
 
-#include "catalogue/prompts.h"
 #include "cli.h"
 #include "device/device_link.h"
 #include "device/device_messages.h"
 #include "device/hidapi_transport.h"
 #include "device/slot_protocol.h"
 #include "hex.h"
+#include "stderr_prompts.h"
 
 namespace strikepad::cli {
 namespace {
 
 constexpr std::string_view kSlotUsage = "usage: strikepad-cli slot read SLOT | slot write SLOT [HEX]   (SLOT 1 to 5)\n";
-
-// The link's messages go to stderr; it asks nothing, and there is no title to set.
-class StderrNotices final : public Prompts {
- public:
-  explicit StderrNotices(std::ostream& err) : err_(err) {}
-
-  void notice(const std::string& text) override { err_ << text << "\n"; }
-  void warning(const std::string& text) override { err_ << text << "\n"; }
-  bool ask(const std::string&, const std::string&) override { return false; }
-  std::string askName(const std::string&, const std::string&) override { return {}; }
-  std::string chooseOpenFile(const FileFilter&) override { return {}; }
-  std::string chooseSaveFile(const FileFilter&) override { return {}; }
-  void editScript(ComboBlock&) override {}
-  void setTitle(const std::string&) override {}
-
- private:
-  std::ostream& err_;
-};
 
 // "1".."5" to slot 0..4.
 std::optional<int> slotFromText(std::string_view text) {
@@ -71,7 +53,8 @@ int runSlot(Context& context) {
     toWrite = parsed.block;
   }
 
-  StderrNotices notices(context.err);
+  // The link's messages go to stderr; it asks nothing.
+  StderrPrompts notices(context.err);
   HidapiTransport transport;
   DeviceLink link(transport, LinkTiming{});
   if (toWrite) {

@@ -1,0 +1,40 @@
+#pragma once
+// The commands' prompts on a shell: messages go to stderr, and as nobody is there to answer,
+// each question gets the standing answer, noted after it.
+
+#include <ostream>
+#include <string>
+#include <utility>
+
+#include "catalogue/prompts.h"
+
+namespace strikepad::cli {
+
+struct StandingAnswer {
+  bool yes = false;
+  std::string note = " [answered No]";
+};
+
+class StderrPrompts final : public Prompts {
+ public:
+  explicit StderrPrompts(std::ostream& err, StandingAnswer answer = {}) : err_(err), answer_(std::move(answer)) {}
+
+  void notice(const std::string& text) override;
+  void warning(const std::string& text) override;
+  bool ask(const std::string& text, const std::string& caption) override;
+  std::string askName(const std::string&, const std::string&) override { return {}; }
+  std::string chooseOpenFile(const FileFilter&) override { return {}; }
+  std::string chooseSaveFile(const FileFilter&) override { return {}; }
+  void editScript(ComboBlock&) override {}
+  void setTitle(const std::string&) override {}
+
+  // A warning is how the store reports a failure.
+  bool storeFailed() const { return storeFailed_; }
+
+ private:
+  std::ostream& err_;
+  StandingAnswer answer_;
+  bool storeFailed_ = false;
+};
+
+}  // namespace strikepad::cli
