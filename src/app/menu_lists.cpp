@@ -11,6 +11,13 @@ int runCommandMenu(QMenu& menu, const QPoint& globalPosition) {
   return chosen ? chosen->data().toInt() : 0;
 }
 
+bool CommandMenuHolder::takeMenuPress(QMouseEvent& event, const std::function<void(int)>& deliver) {
+  if (event.button() != Qt::RightButton || !menu_) return false;
+  if (const int command = runCommandMenu(*menu_, event.globalPosition().toPoint())) deliver(command);
+  event.accept();
+  return true;
+}
+
 namespace {
 
 // Both controls: the menu's own context-menu event would otherwise reach the window, which
@@ -22,12 +29,7 @@ void takeOverContextMenu(QWidget& control) { control.setContextMenuPolicy(Qt::Pr
 MenuComboBox::MenuComboBox(QWidget* parent) : QComboBox(parent) { takeOverContextMenu(*this); }
 
 void MenuComboBox::mousePressEvent(QMouseEvent* event) {
-  if (event->button() != Qt::RightButton || !menu_) {
-    QComboBox::mousePressEvent(event);
-    return;
-  }
-  if (const int command = runCommandMenu(*menu_, event->globalPosition().toPoint())) emit commandChosen(command);
-  event->accept();
+  if (!takeMenuPress(*event, [this](int command) { emit commandChosen(command); })) QComboBox::mousePressEvent(event);
 }
 
 MenuListBox::MenuListBox(QWidget* parent) : QListWidget(parent) {
@@ -37,15 +39,10 @@ MenuListBox::MenuListBox(QWidget* parent) : QListWidget(parent) {
   setUniformItemSizes(true);
 }
 
-// The press is not passed on: the list's own handling would select the row under the pointer,
-// and the commands act on the row selected before.
+// A menu press is not passed on: the list's own handling would select the row under the
+// pointer, and the commands act on the row selected before.
 void MenuListBox::mousePressEvent(QMouseEvent* event) {
-  if (event->button() != Qt::RightButton || !menu_) {
-    QListWidget::mousePressEvent(event);
-    return;
-  }
-  if (const int command = runCommandMenu(*menu_, event->globalPosition().toPoint())) emit commandChosen(command);
-  event->accept();
+  if (!takeMenuPress(*event, [this](int command) { emit commandChosen(command); })) QListWidget::mousePressEvent(event);
 }
 
 }  // namespace strikepad

@@ -7,47 +7,54 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPointer>
+#include <functional>
 
 namespace strikepad {
 
 // Shows `menu` at the press and returns the chosen command, or 0 when it was dismissed.
 int runCommandMenu(QMenu& menu, const QPoint& globalPosition);
 
-class MenuComboBox final : public QComboBox {
-  Q_OBJECT
-
+// The command menu both controls hold, and their handling of a right-button press.
+class CommandMenuHolder {
  public:
-  explicit MenuComboBox(QWidget* parent = nullptr);
   // The menu belongs to the window, which outlives the control's use of it.
   void setCommandMenu(QMenu* menu) { menu_ = menu; }
   QMenu* commandMenu() const { return menu_; }
 
- signals:
-  void commandChosen(int command);
-
  protected:
-  void mousePressEvent(QMouseEvent* event) override;
+  ~CommandMenuHolder() = default;
+  // A right-button press with a menu set runs the menu, hands `deliver` the chosen command
+  // and is accepted; false for any other press, which is the control's own to handle.
+  bool takeMenuPress(QMouseEvent& event, const std::function<void(int)>& deliver);
 
  private:
   QPointer<QMenu> menu_;
 };
 
-class MenuListBox final : public QListWidget {
+class MenuComboBox final : public QComboBox, public CommandMenuHolder {
   Q_OBJECT
 
  public:
-  explicit MenuListBox(QWidget* parent = nullptr);
-  void setCommandMenu(QMenu* menu) { menu_ = menu; }
-  QMenu* commandMenu() const { return menu_; }
+  explicit MenuComboBox(QWidget* parent = nullptr);
 
  signals:
   void commandChosen(int command);
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
+};
 
- private:
-  QPointer<QMenu> menu_;
+class MenuListBox final : public QListWidget, public CommandMenuHolder {
+  Q_OBJECT
+
+ public:
+  explicit MenuListBox(QWidget* parent = nullptr);
+
+ signals:
+  void commandChosen(int command);
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
 };
 
 }  // namespace strikepad
