@@ -1,36 +1,15 @@
 #pragma once
 // A catalogue on a fresh sp.dat in a temporary folder, with in-memory lists and scripted prompts.
 
-#include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
-#include "catalogue/catalogue.h"
-#include "scripted_prompts.h"
-#include "store/schema.h"
-#include "store/store.h"
-#include "temp_dir.h"
+#include "catalogue_test_base.h"
 
 namespace strikepad {
 
-class CatalogueTest : public ::testing::Test {
+class CatalogueTest : public testing::CatalogueTestBase {
  protected:
-  CatalogueTest() : store_(dir_ / "sp.dat"), catalogue_(store_, prompts_, {games_, characters_, combos_}) {}
-
-  void SetUp() override {
-    std::string message;
-    ASSERT_TRUE(createCatalogue(store_.path(), message)) << message;
-    ASSERT_TRUE(store_.ConnectStore());
-  }
-
-  static std::vector<std::string> texts(const VectorPickList& list) {
-    std::vector<std::string> result;
-    for (const auto& entry : list.entries()) result.push_back(entry.text);
-    return result;
-  }
-  static std::string selected(const VectorPickList& list) { return list.hasSelection() ? list.selectedText() : "<none>"; }
-
   // Names of one table's records (for a parent, when given), in store order.
   std::vector<std::string> stored(const char* table, const char* parentField = nullptr, RecordId parent = 0) {
     std::vector<std::string> names;
@@ -48,34 +27,13 @@ class CatalogueTest : public ::testing::Test {
     return block;
   }
 
-  static std::vector<std::uint8_t> bytesOf(const ComboBlock& block) { return {block.begin(), block.end()}; }
-
   RecordId addCombo(const std::string& name, RecordId characterId, std::uint8_t firstByte = 1) {
     const ComboBlock block = blockWith(firstByte);
     return catalogue_.StoreNewCombo(name, characterId, block.data(), block.size());
   }
 
-  // A game with characters, each with its combos, e.g. {{"Ryu", {"Hadoken", "Shoryuken"}}}.
-  struct CharacterSpec {
-    std::string name;
-    std::vector<std::string> combos;
-  };
-  RecordId addGame(const std::string& name, const std::vector<CharacterSpec>& characters = {}) {
-    const RecordId game = catalogue_.StoreNewGame(name);
-    EXPECT_GT(game, 0);
-    for (const auto& character : characters) {
-      const RecordId id = catalogue_.StoreNewCharacter(character.name, game);
-      EXPECT_GT(id, 0);
-      for (const auto& combo : character.combos) EXPECT_GT(addCombo(combo, id), 0);
-    }
-    return game;
-  }
-
-  testing::TempDir dir_;
-  testing::ScriptedPrompts prompts_;
-  VectorPickList games_, characters_, combos_;
-  Store store_;
-  Catalogue catalogue_;
+  // The combos addGame stores all hold the block addCombo stores by default.
+  ComboBlock nextComboBlock() override { return blockWith(1); }
 };
 
 }  // namespace strikepad

@@ -9,33 +9,18 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/catalogue.h"
+#include "catalogue_test_base.h"
 #include "exchange/file_bytes.h"
-#include "scripted_prompts.h"
-#include "store/schema.h"
-#include "store/store.h"
-#include "temp_dir.h"
 
 namespace strikepad {
 
-class ExchangeTest : public ::testing::Test {
+class ExchangeTest : public testing::CatalogueTestBase {
  protected:
-  ExchangeTest() : store_(dir_ / "sp.dat"), catalogue_(store_, prompts_, {games_, characters_, combos_}) {}
-
   void SetUp() override {
-    std::string message;
-    ASSERT_TRUE(createCatalogue(store_.path(), message)) << message;
-    ASSERT_TRUE(store_.ConnectStore());
+    ASSERT_NO_FATAL_FAILURE(CatalogueTestBase::SetUp());
     // Durability on power loss is not under test; skipping the flushes keeps the tests quick.
     ASSERT_TRUE(store_.execute("pragma synchronous=off"));
   }
-
-  static std::vector<std::string> texts(const VectorPickList& list) {
-    std::vector<std::string> result;
-    for (const auto& entry : list.entries()) result.push_back(entry.text);
-    return result;
-  }
-  static std::string selected(const VectorPickList& list) { return list.hasSelection() ? list.selectedText() : "<none>"; }
 
   static std::string hex(const std::vector<std::uint8_t>& bytes) {
     std::string text;
@@ -71,25 +56,8 @@ class ExchangeTest : public ::testing::Test {
     return block;
   }
 
-  // A game with characters, each with its combos, e.g. {{"Ryu", {"Hadoken", "Shoryuken"}}};
-  // every combo gets its own block.
-  struct CharacterSpec {
-    std::string name;
-    std::vector<std::string> combos;
-  };
-  RecordId addGame(const std::string& name, const std::vector<CharacterSpec>& characters = {}) {
-    const RecordId game = catalogue_.StoreNewGame(name);
-    EXPECT_GT(game, 0);
-    for (const auto& character : characters) {
-      const RecordId id = catalogue_.StoreNewCharacter(character.name, game);
-      EXPECT_GT(id, 0);
-      for (const auto& combo : character.combos) {
-        const ComboBlock block = blockWith(static_cast<std::uint8_t>(++blockSeed_));
-        EXPECT_GT(catalogue_.StoreNewCombo(combo, id, block.data(), block.size()), 0);
-      }
-    }
-    return game;
-  }
+  // Every combo addGame stores gets its own block.
+  ComboBlock nextComboBlock() override { return blockWith(static_cast<std::uint8_t>(++blockSeed_)); }
 
   std::filesystem::path writeFile(const std::string& name, const std::vector<std::uint8_t>& bytes) {
     const auto path = dir_ / name;
@@ -98,12 +66,6 @@ class ExchangeTest : public ::testing::Test {
     return path;
   }
   std::vector<std::uint8_t> fileBytes(const std::filesystem::path& path) { return readWholeFile(path).value(); }
-
-  testing::TempDir dir_;
-  testing::ScriptedPrompts prompts_;
-  VectorPickList games_, characters_, combos_;
-  Store store_;
-  Catalogue catalogue_;
 
  private:
   void dumpGame(RecordId gameId, std::vector<std::string>& lines) {

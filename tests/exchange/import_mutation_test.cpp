@@ -15,25 +15,13 @@
 namespace strikepad {
 namespace {
 
-using testing::sampleBlock;
+using testing::arenaFile;
 using testing::SpkBytes;
 
 std::vector<std::vector<std::uint8_t>> validFiles() {
   return {
       SpkBytes().name("Arena").count(0).bytes(),
-      SpkBytes()
-          .name("Arena")
-          .count(3)
-          .name("Kenji")
-          .count(2)
-          .combo("Hurricane", sampleBlock(1))
-          .combo("Uppercut", sampleBlock(2))
-          .name("Mei")
-          .count(0)
-          .name("Rosa")
-          .count(1)
-          .combo("Spin", {1, 2, 3, 4, 5, 6, 7, 8})
-          .bytes(),
+      arenaFile({1, 2, 3, 4, 5, 6, 7, 8}),
       SpkBytes().name("Dojo").count(1).name("Ken").count(1).combo("Empty", {}).bytes(),
   };
 }

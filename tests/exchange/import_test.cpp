@@ -8,6 +8,7 @@
 namespace strikepad {
 namespace {
 
+using testing::arenaFile;
 using testing::sampleBlock;
 using testing::SpkBytes;
 
@@ -21,31 +22,13 @@ class ImportTest : public ExchangeTest {
     return ImportGameFile(catalogue_, writeFile("in.SPK", bytes));
   }
   std::string storedHex(const std::vector<std::uint8_t>& data) { return hex(data); }
-  static std::vector<std::uint8_t> bytesOf(const ComboBlock& block) { return {block.begin(), block.end()}; }
-
-  // Arena: Kenji with two combos, Mei with none, Rosa with one.
-  static std::vector<std::uint8_t> arenaFile() {
-    return SpkBytes()
-        .name("Arena")
-        .count(3)
-        .name("Kenji")
-        .count(2)
-        .combo("Hurricane", sampleBlock(1))
-        .combo("Uppercut", sampleBlock(2))
-        .name("Mei")
-        .count(0)
-        .name("Rosa")
-        .count(1)
-        .combo("Spin", sampleBlock(3))
-        .bytes();
-  }
 };
 
 TEST_F(ImportTest, ANewGameIsAddedSelectedAndShown) {
   addGame("Before", {{"Old", {"Move"}}});
   catalogue_.FillGameList();
 
-  EXPECT_EQ(importChosen(writeFile("arena.SPK", arenaFile())), ImportOutcome::Imported);
+  EXPECT_EQ(importChosen(writeFile("arena.SPK", arenaFile(sampleBlock(3)))), ImportOutcome::Imported);
   EXPECT_EQ(prompts_.lastFilter.filter, "Strikepad 2.0 files(*.SPK)|*.SPK|All files (*.*)|*.*||");
   EXPECT_EQ(prompts_.lastFilter.defaultExtension, "*.SPK");
   EXPECT_TRUE(prompts_.messages().empty()) << "no message on success";
@@ -94,7 +77,7 @@ TEST_F(ImportTest, AnExistingGameIsReusedOnlyAfterYes) {
   const auto games = games_.entries();
 
   prompts_.answerAsk(false);
-  EXPECT_EQ(importBytes(arenaFile()), ImportOutcome::Refused);
+  EXPECT_EQ(importBytes(arenaFile(sampleBlock(3))), ImportOutcome::Refused);
   EXPECT_EQ(prompts_.questions(), std::vector<std::string>{messages::kReuseGameQuestion});
   EXPECT_EQ(dump(), before);
   EXPECT_EQ(texts(games_), std::vector<std::string>{"Arena"});
@@ -110,7 +93,7 @@ TEST_F(ImportTest, YesReusesCharactersByNameAndReplacesCombosOfTheSameName) {
   const auto kept = dumpGame(arena)[2];
 
   prompts_.answerAsk(true);
-  ASSERT_EQ(importBytes(arenaFile()), ImportOutcome::Imported);
+  ASSERT_EQ(importBytes(arenaFile(sampleBlock(3))), ImportOutcome::Imported);
   EXPECT_TRUE(prompts_.notices().empty()) << "refused names are not reported during an import";
   EXPECT_EQ(dumpGame(arena), (std::vector<std::string>{
                                  "game arena",
@@ -195,7 +178,7 @@ TEST_F(ImportTest, ADamagedFileIsNamedAndChangesNothing) {
   addGame("Arena", {{"Kenji", {"Old"}}});
   catalogue_.FillGameList();
   const auto before = dump();
-  auto file = arenaFile();
+  auto file = arenaFile(sampleBlock(3));
   file.resize(file.size() - 1);
 
   EXPECT_EQ(ImportGameFile(catalogue_, writeFile("broken.SPK", file)), ImportOutcome::Damaged);
@@ -229,7 +212,7 @@ TEST_F(ImportTest, AStoreFailureUndoesTheWholeImport) {
   ASSERT_TRUE(store_.execute(
       "create trigger refuse before insert on moves when new.name='Spin' begin select raise(abort, 'no room'); end"));
 
-  EXPECT_EQ(importBytes(arenaFile()), ImportOutcome::Failed);
+  EXPECT_EQ(importBytes(arenaFile(sampleBlock(3))), ImportOutcome::Failed);
   EXPECT_EQ(prompts_.warnings().size(), 1u) << "the store's own report";
   EXPECT_EQ(dump(), before) << "Arena, Kenji and his combos were undone";
   EXPECT_EQ(texts(games_), std::vector<std::string>{"Before"});

@@ -7,6 +7,13 @@
 
 namespace strikepad::testing {
 
+// A recognisable 360-byte block: `seed` in every byte's low bits, a step counter above.
+inline std::vector<std::uint8_t> sampleBlock(std::uint8_t seed) {
+  std::vector<std::uint8_t> block(360);
+  for (std::size_t i = 0; i < block.size(); ++i) block[i] = static_cast<std::uint8_t>(seed ^ (i * 7));
+  return block;
+}
+
 class SpkBytes {
  public:
   SpkBytes& name(std::string_view text) {
@@ -23,6 +30,10 @@ class SpkBytes {
     name(text).count(static_cast<std::int32_t>(data.size()));
     return raw(data);
   }
+  // Kenji with his two combos, Hurricane and Uppercut, on sample blocks 1 and 2.
+  SpkBytes& kenjiWithTwoCombos() {
+    return name("Kenji").count(2).combo("Hurricane", sampleBlock(1)).combo("Uppercut", sampleBlock(2));
+  }
   SpkBytes& raw(const std::vector<std::uint8_t>& more) {
     bytes_.insert(bytes_.end(), more.begin(), more.end());
     return *this;
@@ -33,11 +44,18 @@ class SpkBytes {
   std::vector<std::uint8_t> bytes_;
 };
 
-// A recognisable 360-byte block: `seed` in every byte's low bits, a step counter above.
-inline std::vector<std::uint8_t> sampleBlock(std::uint8_t seed) {
-  std::vector<std::uint8_t> block(360);
-  for (std::size_t i = 0; i < block.size(); ++i) block[i] = static_cast<std::uint8_t>(seed ^ (i * 7));
-  return block;
+// Arena: Kenji with two combos, Mei with none, Rosa with one, Spin, holding `spin`.
+inline std::vector<std::uint8_t> arenaFile(const std::vector<std::uint8_t>& spin) {
+  return SpkBytes()
+      .name("Arena")
+      .count(3)
+      .kenjiWithTwoCombos()
+      .name("Mei")
+      .count(0)
+      .name("Rosa")
+      .count(1)
+      .combo("Spin", spin)
+      .bytes();
 }
 
 }  // namespace strikepad::testing

@@ -25,14 +25,7 @@ TEST(SpkWriter, AGameWithoutCharactersIsFiftyFourBytes) {
 TEST(SpkWriter, OneCharacterWithTwoCombosIs936Bytes) {
   const auto bytes = encodeSpk(twoComboGame());
   EXPECT_EQ(bytes.size(), 936u);
-  EXPECT_EQ(bytes, SpkBytes()
-                       .name("Street Brawler")
-                       .count(1)
-                       .name("Kenji")
-                       .count(2)
-                       .combo("Hurricane", sampleBlock(1))
-                       .combo("Uppercut", sampleBlock(2))
-                       .bytes());
+  EXPECT_EQ(bytes, SpkBytes().name("Street Brawler").count(1).kenjiWithTwoCombos().bytes());
 }
 
 TEST(SpkWriter, CountsAndSizesAreLittleEndian) {
