@@ -20,11 +20,6 @@ namespace {
 
 using Kind = ScriptedPrompts::Kind;
 
-const std::vector<GameSample> kSample{
-    {"Street Fighter IV", {{"Ryu", {"Hadouken", "Shoryuken"}}, {"Ken", {"Tatsumaki"}}}},
-    {"Tekken 6", {{"Jin", {"Electric"}}}},
-};
-
 // The first game again, with a new combo for Ryu and a new character.
 SpkGame exchangeSample() {
   const ComboBlock block = sampleBlock(0x40);
@@ -74,7 +69,7 @@ enum class Way { Menu, Drop };
 class ImportBothWays : public DropTest, public ::testing::WithParamInterface<Way> {};
 
 TEST_P(ImportBothWays, AsksTheSameAndEndsWithTheSameLists) {
-  openWindowOn(kSample);
+  openWindowOn(kTwoGames);
   const std::filesystem::path file = dir_ / "Street Fighter IV.SPK";
   writeFile(file, encodeSpk(exchangeSample()));
   prompts_.clearEvents();
@@ -104,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(MenuAndDrop, ImportBothWays, ::testing::Values(Way::Men
                          [](const auto& info) { return info.param == Way::Menu ? "Menu" : "Drop"; });
 
 TEST_F(DropTest, WhileAnSpkFileIsDraggedOverTheWindowItNamesTheFile) {
-  openWindowOn(kSample);
+  openWindowOn(kTwoGames);
   const std::filesystem::path file = dir_ / "Tekken 7.spk";
   writeFile(file, encodeSpk(SpkGame{"Tekken 7", {}, false}));
   ASSERT_TRUE(dragOver(file));
@@ -116,7 +111,7 @@ TEST_F(DropTest, WhileAnSpkFileIsDraggedOverTheWindowItNamesTheFile) {
 }
 
 TEST_F(DropTest, ADroppedTextFileIsNotTakenAndChangesNothing) {
-  openWindowOn(kSample);
+  openWindowOn(kTwoGames);
   const std::filesystem::path file = dir_ / "notes.txt";
   writeFile(file, encodeSpk(exchangeSample()));  // even with an exchange file's bytes inside
   prompts_.clearEvents();
@@ -132,7 +127,7 @@ TEST_F(DropTest, ADroppedTextFileIsNotTakenAndChangesNothing) {
 }
 
 TEST_F(DropTest, SeveralFilesOrTextAreNotTaken) {
-  openWindowOn(kSample);
+  openWindowOn(kTwoGames);
   QMimeData several;
   several.setUrls({QUrl::fromLocalFile("/tmp/a.SPK"), QUrl::fromLocalFile("/tmp/b.SPK")});
   EXPECT_FALSE(draggedExchangeFile(&several));

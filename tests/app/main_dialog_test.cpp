@@ -23,18 +23,13 @@ namespace {
 
 using Kind = ScriptedPrompts::Kind;
 
-const std::vector<GameSample> kSample{
-    {"Street Fighter IV", {{"Ryu", {"Hadouken", "Shoryuken"}}, {"Ken", {"Tatsumaki"}}}},
-    {"Tekken 6", {{"Jin", {"Electric"}}}},
-};
-
 class MainWindowTest : public WindowTest {
  protected:
   QPoint centreOfRow(const QListWidget& list, int row) { return list.visualItemRect(list.item(row)).center(); }
 };
 
 TEST_F(MainWindowTest, StartsWithTheAdapterThenTheFirstGamesLists) {
-  openWindowOn(kSample);
+  openWindowOn(kTwoGames);
   EXPECT_EQ(prompts_.title(), kConnectedTitle);
   EXPECT_TRUE(prompts_.messages().empty());
   EXPECT_EQ(texts(*window().gameList()), (QStringList{"Street Fighter IV", "Tekken 6"}));
@@ -50,7 +45,7 @@ TEST_F(MainWindowTest, StartsWithTheAdapterThenTheFirstGamesLists) {
 
 TEST_F(MainWindowTest, WithoutAnAdapterItSaysSoAndStillOpensTheCatalogue) {
   adapter_.unplug();
-  openWindowOn(kSample);
+  openWindowOn(kTwoGames);
   ASSERT_GE(prompts_.events().size(), 2u);
   EXPECT_EQ(prompts_.events()[0].kind, Kind::Notice);
   EXPECT_EQ(prompts_.events()[0].text, kDeviceNotFound);
@@ -69,7 +64,7 @@ TEST_F(MainWindowTest, WithoutACatalogueFileItReportsTheStoreErrorAndShowsEmptyL
 }
 
 TEST_F(MainWindowTest, PickingACharacterShowsItsCombos) {
-  openWindowOn(kSample);
+  openWindowOn(kTwoGames);
   QTest::mouseClick(window().characterList()->viewport(), Qt::LeftButton, {},
                     centreOfRow(*window().characterList(), 1));
   EXPECT_EQ(texts(*window().comboList()), QStringList{"Tatsumaki"});
@@ -77,7 +72,7 @@ TEST_F(MainWindowTest, PickingACharacterShowsItsCombos) {
 }
 
 TEST_F(MainWindowTest, PickingAGameShowsItsCharactersAndTheFirstOnesCombos) {
-  openWindowOn(kSample);
+  openWindowOn(kTwoGames);
   window().gameList()->setFocus();
   QTest::keyClick(window().gameList(), Qt::Key_Down);
   EXPECT_EQ(window().gameList()->currentIndex(), 1);
@@ -86,7 +81,7 @@ TEST_F(MainWindowTest, PickingAGameShowsItsCharactersAndTheFirstOnesCombos) {
 }
 
 TEST_F(MainWindowTest, SelectionsMadeByTheProgramDoNotCascade) {
-  openWindowOn(kSample);
+  openWindowOn(kTwoGames);
   window().catalogue().lists().games.select(1);
   window().catalogue().lists().characters.select(1);
   EXPECT_EQ(texts(*window().characterList()), (QStringList{"Ryu", "Ken"}));
@@ -94,7 +89,7 @@ TEST_F(MainWindowTest, SelectionsMadeByTheProgramDoNotCascade) {
 }
 
 TEST_F(MainWindowTest, DoubleClickOnACombo_DoesNothing) {
-  openWindowOn(kSample);
+  openWindowOn(kTwoGames);
   prompts_.clearEvents();
   QTest::mouseDClick(window().comboList()->viewport(), Qt::LeftButton, {}, centreOfRow(*window().comboList(), 1));
   EXPECT_TRUE(prompts_.events().empty());
@@ -103,27 +98,27 @@ TEST_F(MainWindowTest, DoubleClickOnACombo_DoesNothing) {
 }
 
 TEST_F(MainWindowTest, EscapeEndsTheWindow) {
-  openWindowOn(kSample);
+  openWindowOn(kTwoGames);
   QTest::keyClick(window().characterList(), Qt::Key_Escape);
   EXPECT_FALSE(window().isVisible());
 }
 
 TEST_F(MainWindowTest, EnterEndsTheWindowWhenAListHasTheFocus) {
-  openWindowOn(kSample);
+  openWindowOn(kTwoGames);
   window().characterList()->setFocus();
   QTest::keyClick(window().characterList(), Qt::Key_Return);
   EXPECT_FALSE(window().isVisible());
 }
 
 TEST_F(MainWindowTest, EnterEndsTheWindowWhenASlotButtonHasTheFocus) {
-  openWindowOn(kSample);
+  openWindowOn(kTwoGames);
   window().slotButton(2)->setFocus();
   QTest::keyClick(window().slotButton(2), Qt::Key_Enter);
   EXPECT_FALSE(window().isVisible());
 }
 
 TEST_F(MainWindowTest, EnterOnDownLoadPressesItInstead) {
-  openWindowOn(kSample);
+  openWindowOn(kTwoGames);
   window().downloadButton()->setFocus();
   prompts_.answerAsk(false);
   QTest::keyClick(window().downloadButton(), Qt::Key_Return);
@@ -132,13 +127,13 @@ TEST_F(MainWindowTest, EnterOnDownLoadPressesItInstead) {
 }
 
 TEST_F(MainWindowTest, TheCloseBoxEndsTheWindow) {
-  openWindowOn(kSample);
+  openWindowOn(kTwoGames);
   window().close();
   EXPECT_FALSE(window().isVisible());
 }
 
 TEST_F(MainWindowTest, DownLoadWritesTheSelectedComboIntoTheChosenSlotWhileTheIndicatorIsBusy) {
-  openWindowOn(kSample);
+  openWindowOn(kTwoGames);
   std::vector<bool> paintedBusy;
   struct PaintWatcher : QObject {
     std::vector<bool>& log;
@@ -165,7 +160,7 @@ TEST_F(MainWindowTest, DownLoadWritesTheSelectedComboIntoTheChosenSlotWhileTheIn
 }
 
 TEST_F(MainWindowTest, CloseRequestsDuringATransferAreIgnoredAndTheTransferFinishes) {
-  openWindowOn(kSample);
+  openWindowOn(kTwoGames);
   int pauses = 0;
   bool visibleInEveryPause = true;
   duringPause_ = [&] {
@@ -189,7 +184,7 @@ TEST_F(MainWindowTest, CloseRequestsDuringATransferAreIgnoredAndTheTransferFinis
 }
 
 TEST_F(MainWindowTest, SlotFiveIsTheSelectedSlotWhenItsButtonIsChecked) {
-  openWindowOn(kSample);
+  openWindowOn(kTwoGames);
   window().slotButton(4)->setChecked(true);
   EXPECT_EQ(window().deviceCommands().SelectedSlot(), 4);
   EXPECT_FALSE(window().isSlotButtonChecked(0));
@@ -209,7 +204,7 @@ struct MenuRoute {
 class MenuRouting : public MainWindowTest, public ::testing::WithParamInterface<MenuRoute> {};
 
 TEST_P(MenuRouting, RunsTheItemsCommand) {
-  openWindowOn(kSample);
+  openWindowOn(kTwoGames);
   prompts_.clearEvents();
   const MenuRoute& route = GetParam();
   switch (route.firstPrompt) {
@@ -252,7 +247,7 @@ INSTANTIATE_TEST_SUITE_P(
         MenuRoute{"combos", "&Rename", Kind::AskName, "Input Ultra/Super Combos Name", "Hadouken"}));
 
 TEST_F(MainWindowTest, AddingACharacterFromItsMenuShowsIt) {
-  openWindowOn(kSample);
+  openWindowOn(kTwoGames);
   prompts_.answerName("Chun-Li");
   whenMenu([](QMenu& menu) { chooseItem(menu, "&Add"); });
   QTest::mousePress(window().characterList()->viewport(), Qt::RightButton, {}, QPoint(5, 5));
@@ -260,7 +255,7 @@ TEST_F(MainWindowTest, AddingACharacterFromItsMenuShowsIt) {
 }
 
 TEST_F(MainWindowTest, CtrlNTypesANewComboAsAScript) {
-  openWindowOn(kSample);
+  openWindowOn(kTwoGames);
   prompts_.answerScript(sampleBlock(7));
   prompts_.answerName("Fireball");
   QTest::keyClick(window().characterList(), Qt::Key_N, Qt::ControlModifier);
@@ -270,7 +265,7 @@ TEST_F(MainWindowTest, CtrlNTypesANewComboAsAScript) {
 }
 
 TEST_F(MainWindowTest, ClosingTheScriptEditorAsksForNoName) {
-  openWindowOn(kSample);
+  openWindowOn(kTwoGames);
   prompts_.answerScript(std::nullopt);
   window().runCommand(kNewComboFromScript);
   ASSERT_EQ(prompts_.events().size(), 2u);  // the title at start-up, then the editor
@@ -278,7 +273,7 @@ TEST_F(MainWindowTest, ClosingTheScriptEditorAsksForNoName) {
 }
 
 TEST_F(MainWindowTest, F1ShowsTheAboutBox) {
-  openWindowOn(kSample);
+  openWindowOn(kTwoGames);
   QString caption;
   QStringList lines;
   whenModal<AboutBox>([&](AboutBox& about) {
@@ -295,7 +290,7 @@ TEST_F(MainWindowTest, F1ShowsTheAboutBox) {
 }
 
 TEST_F(MainWindowTest, TheBackgroundMenuOffersTheAboutBox) {
-  openWindowOn(kSample);
+  openWindowOn(kTwoGames);
   bool aboutShown = false;
   whenMenu([&](QMenu& menu) {
     whenModal<AboutBox>([&](AboutBox& about) {

@@ -32,6 +32,12 @@ struct GameSample {
   std::vector<CharacterSample> characters;
 };
 
+// Two games, the first with two characters: what the drop and main window tests open.
+inline const std::vector<GameSample> kTwoGames{
+    {"Street Fighter IV", {{"Ryu", {"Hadouken", "Shoryuken"}}, {"Ken", {"Tatsumaki"}}}},
+    {"Tekken 6", {{"Jin", {"Electric"}}}},
+};
+
 // A combo block whose first step holds `firstButtons`.
 inline ComboBlock sampleBlock(std::uint8_t firstButtons) {
   ComboBlock block = emptyComboBlock();
