@@ -80,11 +80,7 @@ void DeviceCommands::OnReload() {
     if (result == kTransferFailed) window().notice(msg::kReloadFailed);
     if (result != kTransferDone) return;
   }
-  ReplaceComboData(comboId, block.data(), block.size());
-}
-
-int DeviceCommands::ReplaceComboData(RecordId comboId, const std::uint8_t* block, std::size_t length) {
-  return catalogue_.ReplaceComboData(comboId, block, length);
+  catalogue_.ReplaceComboData(comboId, block.data(), block.size());
 }
 
 void DeviceCommands::OnCapture() {

@@ -3,9 +3,6 @@
 // Download (the "DownLoad" button), Reload (command 110) and Capture (command 109), with the
 // busy flag that refuses a second device command while one is inside its transfer.
 
-#include <cstddef>
-#include <cstdint>
-
 #include "catalogue/catalogue.h"
 #include "device/device_link.h"
 #include "device/device_panel.h"
@@ -31,8 +28,6 @@ class DeviceCommands {
   // Writes the stored block of combo `comboId` into `slot`. 1 when the block was handed to the
   // slot transfer and that did not fail, else 0.
   int DownloadCombo(RecordId comboId, int slot);
-  // Stores `block` as the data of combo `comboId`: 1 updated, 0 no such combo, -1 no result set.
-  int ReplaceComboData(RecordId comboId, const std::uint8_t* block, std::size_t length);
 
  private:
   // Sets the flag for a transfer step and clears it on every way out of that step.
