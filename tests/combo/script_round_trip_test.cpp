@@ -15,6 +15,7 @@ namespace {
 
 using testing::parsedShape;
 using testing::Step;
+using namespace std::string_view_literals;
 
 // A step the text can carry: no axis byte 0x00 (printed as -127) and not FF FF FF FF in front.
 Step printableStep(std::mt19937& random) {
@@ -65,7 +66,8 @@ class ScriptMutator {
  private:
   int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
   char piece() {
-    static constexpr std::string_view kPieces = " \r\n\t\v\f0123456789-+,lxyrud\0\xff";
+    // The sv literal keeps the NUL and what follows it; a plain const char* would end there.
+    static constexpr std::string_view kPieces = " \r\n\t\v\f0123456789-+,lxyrud\0\xff"sv;
     return kPieces[static_cast<std::size_t>(pick(0, static_cast<int>(kPieces.size()) - 1))];
   }
   std::string randomBytes() {
