@@ -21,7 +21,6 @@ class ImportTest : public ExchangeTest {
   ImportOutcome importBytes(const std::vector<std::uint8_t>& bytes) {
     return ImportGameFile(catalogue_, writeFile("in.SPK", bytes));
   }
-  std::string storedHex(const std::vector<std::uint8_t>& data) { return hex(data); }
 };
 
 TEST_F(ImportTest, ANewGameIsAddedSelectedAndShown) {
