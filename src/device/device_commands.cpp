@@ -73,14 +73,18 @@ void DeviceCommands::OnReload() {
   const int slot = SelectedSlot();
   if (!window().ask(msg::reloadQuestion(combos().selectedText(), slot + 1))) return;
   const RecordId comboId = combos().selectedId();
+  const std::optional<ComboBlock> block = readSlotWhileBusy(slot, msg::kReloadFailed);
+  if (!block) return;
+  catalogue_.ReplaceComboData(comboId, block->data(), block->size());
+}
+
+std::optional<ComboBlock> DeviceCommands::readSlotWhileBusy(int slot, const char* failedMessage) {
+  const BusySpan busy(*this);
   ComboBlock block = emptyComboBlock();
-  {
-    const BusySpan busy(*this);
-    const int result = link_.ReadSlot(window(), slot, block, progressOnIndicator());
-    if (result == kTransferFailed) window().notice(msg::kReloadFailed);
-    if (result != kTransferDone) return;
-  }
-  catalogue_.ReplaceComboData(comboId, block.data(), block.size());
+  const int result = link_.ReadSlot(window(), slot, block, progressOnIndicator());
+  if (result == kTransferFailed) window().notice(failedMessage);
+  if (result != kTransferDone) return std::nullopt;
+  return block;
 }
 
 void DeviceCommands::OnCapture() {
@@ -89,17 +93,11 @@ void DeviceCommands::OnCapture() {
   if (characters.count() == 0) return window().notice(msg::kCharacterListEmpty);
   if (!characters.hasSelection()) return window().notice(msg::kSelectCharacterFirst);
   const RecordId characterId = characters.selectedId();
-  const int slot = SelectedSlot();
-  ComboBlock block = emptyComboBlock();
-  {
-    const BusySpan busy(*this);
-    const int result = link_.ReadSlot(window(), slot, block, progressOnIndicator());
-    if (result == kTransferFailed) window().notice(msg::kReadFailed);
-    if (result != kTransferDone) return;
-  }
+  const std::optional<ComboBlock> block = readSlotWhileBusy(SelectedSlot(), msg::kReadFailed);
+  if (!block) return;
   const std::string name = window().askName(msg::kComboNameCaption, msg::kComboNameInitial);
   if (name.empty()) return;
-  appendOrFind(combos(), name, catalogue_.StoreNewCombo(name, characterId, block.data(), block.size()));
+  appendOrFind(combos(), name, catalogue_.StoreNewCombo(name, characterId, block->data(), block->size()));
 }
 
 }  // namespace strikepad

@@ -3,6 +3,8 @@
 // Download (the "DownLoad" button), Reload (command 110) and Capture (command 109), with the
 // busy flag that refuses a second device command while one is inside its transfer.
 
+#include <optional>
+
 #include "catalogue/catalogue.h"
 #include "device/device_link.h"
 #include "device/device_panel.h"
@@ -37,6 +39,9 @@ class DeviceCommands {
   PickList& combos() { return catalogue_.lists().combos; }
   // Shows the transfer's progress on the indicator while the link reports it.
   TransferProgress progressOnIndicator();
+  // Reads `slot` while busy; a failed transfer shows `failedMessage` before busy ends. The
+  // block, or none when the read did not complete.
+  std::optional<ComboBlock> readSlotWhileBusy(int slot, const char* failedMessage);
 
   DeviceLink& link_;
   Catalogue& catalogue_;
