@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "store/store.h"
 #include "store/transaction.h"
@@ -12,17 +13,21 @@ namespace {
 
 enum class NameCheck { Free, Taken, Failed };
 
+// What the name checks and the delete cascades read: they count and delete records, so the
+// combos' data stays in the file.
+constexpr const char* kIdOnly = "id";
+
 NameCheck checkName(Store& store, const Level& level, RecordId parentId, const std::string& name) {
   auto matches = level.parentField
                      ? store.OpenRecordset(level.table, std::string(level.parentField) + "=? and name=?",
-                                           {std::int64_t{parentId}, name})
-                     : store.OpenRecordset(level.table, "name=?", {name});
+                                           {std::int64_t{parentId}, name}, kIdOnly)
+                     : store.OpenRecordset(level.table, "name=?", {name}, kIdOnly);
   if (!matches || matches->failed()) return NameCheck::Failed;
   return matches->recordCount() > 0 ? NameCheck::Taken : NameCheck::Free;
 }
 
-std::optional<Recordset> openById(Store& store, const Level& level, RecordId id) {
-  return store.OpenRecordset(level.table, "id=?", {std::int64_t{id}});
+std::optional<Recordset> openById(Store& store, const Level& level, RecordId id, std::string_view fields = "*") {
+  return store.OpenRecordset(level.table, "id=?", {std::int64_t{id}}, fields);
 }
 
 // Deletes every record the walk holds, children of each first when `children` is given.
@@ -36,23 +41,23 @@ bool deleteAll(Recordset& records, bool (*children)(Store&, RecordId), Store& st
 }
 
 bool deleteComboRecord(Store& store, RecordId comboId) {
-  auto combo = openById(store, kComboLevel, comboId);
+  auto combo = openById(store, kComboLevel, comboId, kIdOnly);
   return combo && !combo->failed() && (combo->recordCount() == 0 || combo->deleteCurrent());
 }
 
 bool deleteCharacterRecords(Store& store, RecordId characterId) {
-  auto character = openById(store, kCharacterLevel, characterId);
+  auto character = openById(store, kCharacterLevel, characterId, kIdOnly);
   if (!character || character->failed()) return false;
   if (character->recordCount() == 0) return true;
-  auto combos = store.OpenRecordset("moves", "roleid=?", {std::int64_t{characterId}});
+  auto combos = store.OpenRecordset("moves", "roleid=?", {std::int64_t{characterId}}, kIdOnly);
   return combos && deleteAll(*combos, nullptr, store) && character->deleteCurrent();
 }
 
 bool deleteGameRecords(Store& store, RecordId gameId) {
-  auto game = openById(store, kGameLevel, gameId);
+  auto game = openById(store, kGameLevel, gameId, kIdOnly);
   if (!game || game->failed()) return false;
   if (game->recordCount() == 0) return true;
-  auto characters = store.OpenRecordset("role", "gameid=?", {std::int64_t{gameId}});
+  auto characters = store.OpenRecordset("role", "gameid=?", {std::int64_t{gameId}}, kIdOnly);
   return characters && deleteAll(*characters, deleteCharacterRecords, store) && game->deleteCurrent();
 }
 
