@@ -25,10 +25,6 @@ struct FileCloser {
   void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
-std::string connectionError(sqlite3* db) {
-  return formatStoreError(sqlite3_errmsg(db), sqlite3_extended_errcode(db));
-}
-
 }  // namespace
 
 bool hasCatalogueTables(sqlite3* db) {

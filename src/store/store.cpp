@@ -15,6 +15,10 @@ std::string formatStoreError(std::string_view message, int code) {
   return text;
 }
 
+std::string connectionError(sqlite3* db) {
+  return formatStoreError(sqlite3_errmsg(db), sqlite3_extended_errcode(db));
+}
+
 Store::Store(std::filesystem::path path, Reporter reporter)
     : path_(std::move(path)), reporter_(std::move(reporter)) {}
 
@@ -35,8 +39,7 @@ bool Store::ConnectStore() {
   const int rc = sqlite3_open_v2(path_.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
   ConnectionHandle db(raw);  // sqlite3 hands out a handle even when the open fails
   if (rc != SQLITE_OK) {
-    report(db ? formatStoreError(sqlite3_errmsg(db.get()), sqlite3_extended_errcode(db.get()))
-              : formatStoreError(sqlite3_errstr(rc), rc));
+    report(db ? connectionError(db.get()) : formatStoreError(sqlite3_errstr(rc), rc));
     return false;
   }
   sqlite3_extended_result_codes(db.get(), 1);
@@ -44,7 +47,7 @@ bool Store::ConnectStore() {
   // A file that is not a database, or one without the catalogue's tables, opens fine; the
   // first statement on it fails. Find out now, so the user hears of it once, at start.
   if (!hasCatalogueTables(db.get())) {
-    report(formatStoreError(sqlite3_errmsg(db.get()), sqlite3_extended_errcode(db.get())));
+    report(connectionError(db.get()));
     return false;
   }
   db_ = std::move(db);
@@ -81,7 +84,7 @@ bool Store::execute(std::string_view sql, const std::vector<FieldValue>& params)
 }
 
 void Store::reportLastError() {
-  if (db_) report(formatStoreError(sqlite3_errmsg(db_.get()), sqlite3_extended_errcode(db_.get())));
+  if (db_) report(connectionError(db_.get()));
 }
 
 void Store::report(const std::string& text) const {

@@ -19,6 +19,8 @@ namespace strikepad {
 
 // "error Information:<message>(<code in lower-case hex>)"
 std::string formatStoreError(std::string_view message, int code);
+// The report for the last failure on `db`: its message and extended error code.
+std::string connectionError(sqlite3* db);
 
 class Store {
  public:
