@@ -56,9 +56,20 @@ TEST_F(SlotTransferTest, ReadSendsOneRequestAndAssemblesEightReplies) {
 
 TEST_F(SlotTransferTest, StrayReportsBeforeAndBetweenRepliesAreDropped) {
   adapter.slot(1) = countingBlock(9);
-  adapter.queueInput({0x01, 0x00, 0x5A});  // 0x5A, but not at byte 1
-  adapter.queueInput({});
+  adapter.sendBeforeNextReplies({0x01, 0x00, 0x5A});  // 0x5A, but not at byte 1
+  adapter.sendBeforeNextReplies({});
   adapter.sendStraysBeforeEachReply(61);  // 63 in a row before the first reply: one short of giving up
+  ComboBlock block{};
+  EXPECT_EQ(link.ReadSlot(window, 1, block), kTransferDone);
+  EXPECT_EQ(block, adapter.slot(1));
+}
+
+TEST_F(SlotTransferTest, AReplyWaitingFromBeforeTheRequestIsNotTakenForThisRead) {
+  adapter.slot(1) = countingBlock(9);
+  std::vector<std::uint8_t> leftOver(kReportSize, 0xEE);
+  leftOver[0] = 0x01;
+  leftOver[1] = 0x5A;
+  adapter.queueInput(leftOver);
   ComboBlock block{};
   EXPECT_EQ(link.ReadSlot(window, 1, block), kTransferDone);
   EXPECT_EQ(block, adapter.slot(1));

@@ -52,6 +52,8 @@ bool SimulatedAdapter::write(const Report& report) {
 void SimulatedAdapter::answerReadRequest(const Report& request) {
   const std::size_t slot = request[2];
   if (silent_ || slot >= slots_.size()) return;
+  for (std::vector<std::uint8_t>& report : beforeNextReplies_) input_.push_back(std::move(report));
+  beforeNextReplies_.clear();
   for (std::size_t index = 0; index < kChunkCount; ++index) {
     for (int stray = 0; stray < straysPerReply_; ++stray) {
       std::vector<std::uint8_t> noise(kReportSize, 0xA5);

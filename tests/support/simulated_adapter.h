@@ -37,8 +37,10 @@ class SimulatedAdapter final : public HidTransport {
   void sendStraysBeforeEachReply(int count) { straysPerReply_ = count; }
   // Replies carry this many bytes instead of 49 (cut short, or with bytes beyond the report).
   void sendRepliesOfSize(std::size_t size) { replySize_ = size; }
-  // A report that arrives before anything else.
+  // A report waiting before anything else, as one left over from an earlier exchange.
   void queueInput(std::vector<std::uint8_t> report) { input_.push_back(std::move(report)); }
+  // A report sent in answer to the next read request, ahead of its replies.
+  void sendBeforeNextReplies(std::vector<std::uint8_t> report) { beforeNextReplies_.push_back(std::move(report)); }
 
   // --- what the tool did ---
   const std::vector<Report>& accepted() const { return accepted_; }  // every report taken in
@@ -62,6 +64,7 @@ class SimulatedAdapter final : public HidTransport {
 
   std::vector<ComboBlock> slots_;
   std::deque<std::vector<std::uint8_t>> input_;
+  std::vector<std::vector<std::uint8_t>> beforeNextReplies_;
   std::vector<Report> accepted_;
   std::set<int> refusedWrites_;
 
