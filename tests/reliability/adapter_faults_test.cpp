@@ -1,7 +1,7 @@
 // The device commands on a real catalogue against an adapter that fails mid-transfer:
 // unplugged between chunks or replies, short or oversized replies, silence, and replies left
-// over from an earlier read. Every failure ends as -1 or -2 with the busy flag cleared and
-// the catalogue as it was. (Faults of single transfers are in tests/device.)
+// over from an earlier read. Every failure ends with its message, the busy flag cleared, the
+// indicator idle and the catalogue as it was. (Faults of single transfers are in tests/device.)
 
 #include <gtest/gtest.h>
 
