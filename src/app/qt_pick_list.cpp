@@ -18,8 +18,6 @@ bool inRange(int index, int count) { return index >= 0 && index < count; }
 
 }  // namespace
 
-QtPickList::~QtPickList() = default;
-
 QWidget& QtPickList::widget() const {
   return *std::visit([](auto* w) -> QWidget* { return w; }, widget_);
 }
@@ -82,20 +80,15 @@ int QtPickList::append(const std::string& text, RecordId id) {
 void QtPickList::holdBack(const QString& text, RecordId id) {
   // The first entry held back also asks the event loop to add them, for the case that no
   // other call comes first.
-  if (heldTexts_.empty()) QTimer::singleShot(0, heldBackTimer_.get(), [this] { showEntries(); });
+  if (heldTexts_.empty()) QTimer::singleShot(0, &showLater_, [this] { showEntries(); });
   heldTexts_.append(text);
   listBoxIds_.push_back(id);
-}
-
-QListWidget* QtPickList::listBox() const {
-  auto* const* list = std::get_if<QListWidget*>(&widget_);
-  return list ? *list : nullptr;
 }
 
 void QtPickList::showEntries() const {
   if (heldTexts_.empty()) return;
   const QSignalBlocker quiet(widget());
-  listBox()->addItems(heldTexts_);  // one notice to the view for all the rows
+  std::get<QListWidget*>(widget_)->addItems(heldTexts_);  // one notice to the view for all the rows
   heldTexts_.clear();
 }
 

@@ -12,7 +12,6 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <QStringList>
-#include <memory>
 #include <variant>
 #include <vector>
 
@@ -24,7 +23,6 @@ class QtPickList final : public PickList {
  public:
   explicit QtPickList(QComboBox& comboBox) : widget_(&comboBox) {}
   explicit QtPickList(QListWidget& listWidget) : widget_(&listWidget) {}
-  ~QtPickList() override;
 
   int count() const override;
   std::string text(int index) const override;
@@ -41,14 +39,14 @@ class QtPickList final : public PickList {
  private:
   QWidget& widget() const;
   void holdBack(const QString& text, RecordId id);
-  QListWidget* listBox() const;
 
   std::variant<QComboBox*, QListWidget*> widget_;
   std::vector<RecordId> listBoxIds_;  // one for each list box entry, shown or held back
   // Held back until shown; a read of the list shows them first.
   mutable QStringList heldTexts_;
-  // Its timer adds the entries held back; it goes with this object, and its timer with it.
-  std::unique_ptr<QObject> heldBackTimer_ = std::make_unique<QObject>();
+  // The context of the event loop's call that shows the entries held back: the call goes
+  // with this object. A member, not a pointer, so the object cannot move away from the call.
+  QObject showLater_;
 };
 
 }  // namespace strikepad
