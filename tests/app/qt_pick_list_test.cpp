@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QSignalSpy>
 
 #include "app/qt_pick_list.h"
@@ -92,6 +93,44 @@ TYPED_TEST(QtPickListTest, FindStringSearchesFromTheSecondEntryOn) {
 TYPED_TEST(QtPickListTest, KeepsNamesOutsideAscii) {
   this->list_.append("春麗", 4);
   EXPECT_EQ(this->list_.text(0), "春麗");
+}
+
+// A list box takes appended entries in one batch; these check the batch against the widget.
+using ListBoxBatchTest = QtPickListTest<QListWidget>;
+
+TEST_F(ListBoxBatchTest, AppendedEntriesReachTheWidgetWhenTheEventLoopRuns) {
+  list_.append("Ryu", 1);
+  list_.append("Ken", 2);
+  QCoreApplication::processEvents();
+  ASSERT_EQ(widget_.count(), 2);
+  EXPECT_EQ(widget_.item(1)->text(), "Ken");
+}
+
+TEST_F(ListBoxBatchTest, ClearingDropsTheEntriesNotYetShown) {
+  list_.append("Ryu", 1);
+  list_.clear();
+  list_.append("Ken", 2);
+  QCoreApplication::processEvents();
+  ASSERT_EQ(widget_.count(), 1);
+  EXPECT_EQ(widget_.item(0)->text(), "Ken");
+  EXPECT_EQ(list_.id(0), 2);
+}
+
+TEST_F(ListBoxBatchTest, RemovingAnEntryKeepsTheIdsBesideTheirRows) {
+  list_.append("Ryu", 1);
+  list_.append("Ken", 2);
+  list_.append("Chun-Li", 3);
+  list_.remove(1);
+  ASSERT_EQ(widget_.count(), 2);
+  EXPECT_EQ(widget_.item(1)->text(), "Chun-Li");
+  EXPECT_EQ(list_.id(1), 3);
+}
+
+TEST(ListBoxBatch, EntriesOfAPickListGoneBeforeTheEventLoopRunsAreNeverAdded) {
+  QListWidget widget;
+  std::make_unique<QtPickList>(widget)->append("Ryu", 1);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(widget.count(), 0);
 }
 
 }  // namespace
