@@ -2,8 +2,6 @@
 // in-memory lists, with messages on stderr.
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -105,20 +103,10 @@ int list(Context& context, Session& session) {
   return session.storeFailed() ? kRefused : kDone;
 }
 
-std::optional<std::string> readScript(Context& context, const std::vector<std::string>& words) {
-  if (words.size() < 6) return std::string{std::istreambuf_iterator<char>(context.in), {}};
-  std::ifstream file(words[5], std::ios::binary);
-  if (!file) {
-    context.err << "cannot open " << words[5] << "\n";
-    return std::nullopt;
-  }
-  return std::string{std::istreambuf_iterator<char>(file), {}};
-}
-
 int addCombo(Context& context, Session& session, const std::vector<std::string>& words) {
   const std::optional<RecordId> character = session.selectCharacter(words[2], words[3]);
   if (!character) return kRefused;
-  const std::optional<std::string> text = readScript(context, words);
+  const std::optional<std::string> text = readInput(context, 5);
   if (!text) return kBadUsage;
   const ParseResult parsed = parseScript(*text);
   if (!parsed.ok()) {

@@ -1,8 +1,10 @@
 #pragma once
 // strikepad-cli: the catalogue, scripts, exchange files and the adapter's slots from a shell.
 
+#include <cstddef>
 #include <filesystem>
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,6 +19,10 @@ struct Context {
   std::ostream& out;
   std::ostream& err;
 };
+
+// The whole of the file named by the command's word `index`, or of standard input when the
+// command has no such word; none, after telling the user, when it cannot be opened or read.
+std::optional<std::string> readInput(Context& context, std::size_t index);
 
 // Each returns an ExitCode.
 int runScript(Context& context);     // script parse|print

@@ -26,18 +26,7 @@ std::optional<std::string> readAll(std::istream& in, std::string_view name, std:
 }
 
 int parse(Context& context) {
-  std::optional<std::string> text;
-  if (context.args.size() == 3) {
-    const std::string& name = context.args[2];
-    std::ifstream file(name, std::ios::binary);
-    if (!file) {
-      context.err << "cannot open " << name << "\n";
-      return kBadUsage;
-    }
-    text = readAll(file, name, context.err);
-  } else {
-    text = readAll(context.in, "standard input", context.err);
-  }
+  const std::optional<std::string> text = readInput(context, 2);
   if (!text) return kBadUsage;
   const ParseResult result = parseScript(*text);
   if (!result.ok()) {
@@ -62,6 +51,17 @@ int print(Context& context) {
 }
 
 }  // namespace
+
+std::optional<std::string> readInput(Context& context, std::size_t index) {
+  if (index >= context.args.size()) return readAll(context.in, "standard input", context.err);
+  const std::string& path = context.args[index];
+  std::ifstream file(path, std::ios::binary);
+  if (!file) {
+    context.err << "cannot open " << path << "\n";
+    return std::nullopt;
+  }
+  return readAll(file, path, context.err);
+}
 
 int runScript(Context& context) {
   const std::string_view action = context.args.size() >= 2 ? std::string_view(context.args[1]) : "";
