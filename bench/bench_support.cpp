@@ -1,5 +1,6 @@
 #include "bench_support.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -94,6 +95,43 @@ sqlite3_int64 insertGame(sqlite3* db, const SpkGame& game) {
 void writeBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
   std::unique_ptr<std::FILE, decltype(&std::fclose)> file(std::fopen(path.c_str(), "wb"), std::fclose);
   if (!file || std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) std::abort();
+}
+
+void exportFloor(sqlite3* db, sqlite3_int64 gameId, const std::filesystem::path& output) {
+  std::vector<std::uint8_t> out;
+  exec(db, "begin");
+  const Statement game = prepare(db, "select name from game where id=?");
+  sqlite3_bind_int64(game.get(), 1, gameId);
+  sqlite3_step(game.get());
+  appendName(out, reinterpret_cast<const char*>(sqlite3_column_text(game.get(), 0)));
+  const Statement roles = prepare(db, "select id, name from role where gameid=? order by id");
+  sqlite3_bind_int64(roles.get(), 1, gameId);
+  std::vector<std::pair<sqlite3_int64, std::string>> characters;
+  while (sqlite3_step(roles.get()) == SQLITE_ROW)
+    characters.emplace_back(sqlite3_column_int64(roles.get(), 0),
+                            reinterpret_cast<const char*>(sqlite3_column_text(roles.get(), 1)));
+  appendCount(out, static_cast<std::int32_t>(characters.size()));
+  const Statement moves = prepare(db, "select name, data from moves where roleid=? order by id");
+  for (const auto& [id, name] : characters) {
+    appendName(out, name);
+    // The combo count goes before the combos: counted while they are read, written back after.
+    const std::size_t countAt = out.size();
+    appendCount(out, 0);
+    std::int32_t count = 0;
+    sqlite3_bind_int64(moves.get(), 1, id);
+    while (sqlite3_step(moves.get()) == SQLITE_ROW) {
+      const auto* data = static_cast<const std::uint8_t*>(sqlite3_column_blob(moves.get(), 1));
+      appendCombo(out, reinterpret_cast<const char*>(sqlite3_column_text(moves.get(), 0)),
+                  std::span(data, static_cast<std::size_t>(sqlite3_column_bytes(moves.get(), 1))));
+      ++count;
+    }
+    sqlite3_reset(moves.get());
+    std::vector<std::uint8_t> countBytes;
+    appendCount(countBytes, count);
+    std::copy(countBytes.begin(), countBytes.end(), out.begin() + static_cast<std::ptrdiff_t>(countAt));
+  }
+  exec(db, "commit");
+  writeBytes(output, out);
 }
 
 void newCatalogue(const std::filesystem::path& path) {

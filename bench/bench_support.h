@@ -53,6 +53,9 @@ SpkGame exchangeGame(const std::string& name);
 sqlite3_int64 insertGame(sqlite3* db, const SpkGame& game);
 
 void writeBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
+// The export's floor: the game's rows read with plain SQLite in one snapshot, the same .SPK
+// bytes written to `output` with stdio.
+void exportFloor(sqlite3* db, sqlite3_int64 gameId, const std::filesystem::path& output);
 // Replaces whatever is at `path` with a catalogue without games.
 void newCatalogue(const std::filesystem::path& path);
 

@@ -6,7 +6,6 @@
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <optional>
 #include <string>
@@ -73,39 +72,7 @@ void BM_ExportOurs(benchmark::State& state) {
 void BM_ExportFloor(benchmark::State& state) {
   FilledCatalogue filled;
   const Connection db = openConnection(filled.catalogue());
-  for (auto _ : state) {
-    std::vector<std::uint8_t> out;
-    exec(db.get(), "begin");
-    auto game = prepare(db.get(), "select name from game where id=1");
-    sqlite3_step(game.get());
-    appendName(out, reinterpret_cast<const char*>(sqlite3_column_text(game.get(), 0)));
-    auto roles = prepare(db.get(), "select id, name from role where gameid=1 order by id");
-    std::vector<std::pair<sqlite3_int64, std::string>> characters;
-    while (sqlite3_step(roles.get()) == SQLITE_ROW)
-      characters.emplace_back(sqlite3_column_int64(roles.get(), 0),
-                              reinterpret_cast<const char*>(sqlite3_column_text(roles.get(), 1)));
-    appendCount(out, static_cast<std::int32_t>(characters.size()));
-    auto moves = prepare(db.get(), "select name, data from moves where roleid=? order by id");
-    for (const auto& [id, name] : characters) {
-      appendName(out, name);
-      const std::size_t countAt = out.size();
-      appendCount(out, 0);
-      std::int32_t count = 0;
-      sqlite3_bind_int64(moves.get(), 1, id);
-      while (sqlite3_step(moves.get()) == SQLITE_ROW) {
-        const auto* data = static_cast<const std::uint8_t*>(sqlite3_column_blob(moves.get(), 1));
-        appendCombo(out, reinterpret_cast<const char*>(sqlite3_column_text(moves.get(), 0)),
-                    std::span(data, static_cast<std::size_t>(sqlite3_column_bytes(moves.get(), 1))));
-        ++count;
-      }
-      sqlite3_reset(moves.get());
-      std::vector<std::uint8_t> countBytes;
-      appendCount(countBytes, count);
-      std::copy(countBytes.begin(), countBytes.end(), out.begin() + static_cast<std::ptrdiff_t>(countAt));
-    }
-    exec(db.get(), "commit");
-    writeBytes(filled.output(), out);
-  }
+  for (auto _ : state) exportFloor(db.get(), 1, filled.output());
 }
 
 BENCHMARK(BM_ImportOurs)->Name("exchange_import/ours")->Unit(benchmark::kMillisecond);

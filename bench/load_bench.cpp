@@ -9,7 +9,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "bench_support.h"
@@ -176,44 +175,10 @@ void BM_ExportOurs(benchmark::State& state) {
       std::abort();
 }
 
-// The same rows read with plain SQLite in one snapshot, the same bytes written with stdio.
 void BM_ExportFloor(benchmark::State& state) {
   const LargeCatalogue& large = LargeCatalogue::get();
   const Connection db = openConnection(large.path());
-  const fs::path output = large.file("out.SPK");
-  for (auto _ : state) {
-    std::vector<std::uint8_t> out;
-    exec(db.get(), "begin");
-    const Statement game = prepare(db.get(), "select name from game where id=?");
-    sqlite3_bind_int64(game.get(), 1, large.exchangeGameId());
-    sqlite3_step(game.get());
-    appendName(out, reinterpret_cast<const char*>(sqlite3_column_text(game.get(), 0)));
-    const Statement roles = prepare(db.get(), "select id, name from role where gameid=? order by id");
-    sqlite3_bind_int64(roles.get(), 1, large.exchangeGameId());
-    std::vector<std::pair<sqlite3_int64, std::string>> characters;
-    while (sqlite3_step(roles.get()) == SQLITE_ROW)
-      characters.emplace_back(sqlite3_column_int64(roles.get(), 0),
-                              reinterpret_cast<const char*>(sqlite3_column_text(roles.get(), 1)));
-    appendCount(out, static_cast<std::int32_t>(characters.size()));
-    const Statement count = prepare(db.get(), "select count(*) from moves where roleid=?");
-    const Statement moves = prepare(db.get(), "select name, data from moves where roleid=? order by id");
-    for (const auto& [id, name] : characters) {
-      appendName(out, name);
-      sqlite3_bind_int64(count.get(), 1, id);
-      sqlite3_step(count.get());
-      appendCount(out, sqlite3_column_int(count.get(), 0));
-      sqlite3_reset(count.get());
-      sqlite3_bind_int64(moves.get(), 1, id);
-      while (sqlite3_step(moves.get()) == SQLITE_ROW) {
-        const auto* data = static_cast<const std::uint8_t*>(sqlite3_column_blob(moves.get(), 1));
-        appendCombo(out, reinterpret_cast<const char*>(sqlite3_column_text(moves.get(), 0)),
-                    std::span(data, static_cast<std::size_t>(sqlite3_column_bytes(moves.get(), 1))));
-      }
-      sqlite3_reset(moves.get());
-    }
-    exec(db.get(), "commit");
-    writeBytes(output, out);
-  }
+  for (auto _ : state) exportFloor(db.get(), large.exchangeGameId(), large.file("out.SPK"));
 }
 
 BENCHMARK(BM_ExportOurs)->Name("load_export/ours")->Unit(benchmark::kMillisecond);
