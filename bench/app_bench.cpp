@@ -53,25 +53,13 @@ class CurrentCatalogueFolder {
  public:
   explicit CurrentCatalogueFolder(const std::vector<int>& combosPerCharacter)
       : previous_(std::filesystem::current_path()) {
-    fill(combosPerCharacter);
+    const ComboBlock block = *parseScript("100 down rx -127 square cross\n50 up\n80 right circle ly 90\n").block;
+    fillOneGame(folder_.catalogue(), combosPerCharacter, block);
     std::filesystem::current_path(folder_.path());
   }
   ~CurrentCatalogueFolder() { std::filesystem::current_path(previous_); }
 
  private:
-  void fill(const std::vector<int>& combosPerCharacter) {
-    const Connection db = openConnection(folder_.catalogue());
-    exec(db.get(), "begin");
-    const ComboBlock block = *parseScript("100 down rx -127 square cross\n50 up\n80 right circle ly 90\n").block;
-    RowWriter rows(db.get());
-    const sqlite3_int64 gameId = rows.addGame("Game");
-    for (std::size_t c = 0; c < combosPerCharacter.size(); ++c) {
-      const sqlite3_int64 characterId = rows.addCharacter("Character " + std::to_string(c), gameId);
-      for (int m = 0; m < combosPerCharacter[c]; ++m) rows.addCombo("Combo " + std::to_string(m), characterId, block);
-    }
-    exec(db.get(), "commit");
-  }
-
   std::filesystem::path previous_;
   CatalogueFolder folder_;
 };

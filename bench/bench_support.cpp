@@ -64,6 +64,21 @@ sqlite3_int64 RowWriter::addCombo(const std::string& name, sqlite3_int64 charact
   return sqlite3_last_insert_rowid(db_);
 }
 
+sqlite3_int64 fillOneGame(const std::filesystem::path& path, const std::vector<int>& combosPerCharacter,
+                          std::span<const std::uint8_t> block) {
+  const Connection db = openConnection(path);
+  exec(db.get(), "begin");
+  RowWriter rows(db.get());
+  const sqlite3_int64 gameId = rows.addGame("Game");
+  sqlite3_int64 characterId = 0;
+  for (std::size_t c = 0; c < combosPerCharacter.size(); ++c) {
+    characterId = rows.addCharacter("Character " + std::to_string(c), gameId);
+    for (int m = 0; m < combosPerCharacter[c]; ++m) rows.addCombo("Combo " + std::to_string(m), characterId, block);
+  }
+  exec(db.get(), "commit");
+  return characterId;
+}
+
 SpkGame exchangeGame(const std::string& name) {
   constexpr int kCharacters = 200;
   constexpr int kCombosEach = 50;

@@ -47,6 +47,12 @@ class RowWriter {
   Statement combo_;
 };
 
+// Fills the catalogue at `path` in one transaction: one game, and for each entry of
+// `combosPerCharacter` a character with that many combos holding `block`. Returns the last
+// character's id.
+sqlite3_int64 fillOneGame(const std::filesystem::path& path, const std::vector<int>& combosPerCharacter,
+                          std::span<const std::uint8_t> block);
+
 // 200 characters of 50 combos each, every combo's bytes set to its number.
 SpkGame exchangeGame(const std::string& name);
 // Inserts the game's rows in one transaction; returns the new game's id.

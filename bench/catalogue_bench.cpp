@@ -16,26 +16,15 @@ namespace {
 // `combosEach` combos each, written with plain SQLite in one transaction.
 class CatalogueFile {
  public:
-  CatalogueFile(int characters, int combosEach) { fill(characters, combosEach); }
+  CatalogueFile(int characters, int combosEach)
+      : lastCharacter_(static_cast<RecordId>(fillOneGame(path(), std::vector<int>(static_cast<std::size_t>(characters), combosEach),
+                                                         std::vector<std::uint8_t>(kBlockSize, 0x11)))) {}
   std::filesystem::path path() const { return folder_.catalogue(); }
   RecordId lastCharacter() const { return lastCharacter_; }
 
  private:
-  void fill(int characters, int combosEach) {
-    const Connection db = openConnection(path());
-    exec(db.get(), "begin");
-    const std::vector<std::uint8_t> block(kBlockSize, 0x11);
-    RowWriter rows(db.get());
-    const sqlite3_int64 gameId = rows.addGame("Game");
-    for (int c = 0; c < characters; ++c) {
-      lastCharacter_ = static_cast<RecordId>(rows.addCharacter("Character " + std::to_string(c), gameId));
-      for (int m = 0; m < combosEach; ++m) rows.addCombo("Combo " + std::to_string(m), lastCharacter_, block);
-    }
-    exec(db.get(), "commit");
-  }
-
   CatalogueFolder folder_;
-  RecordId lastCharacter_ = 0;
+  RecordId lastCharacter_;
 };
 
 // One new combo per iteration under the last character, through StoreNewCombo.
