@@ -1,5 +1,7 @@
 #include "app/qt_pick_list.h"
 
+#include <memory>
+
 #include <QSignalBlocker>
 #include <QTimer>
 
@@ -106,7 +108,7 @@ void QtPickList::remove(int index) {
                         [&](QListWidget* list) {
                           // The list would move the selection to the next entry.
                           const bool wasSelected = list->item(index)->isSelected();
-                          delete list->takeItem(index);
+                          const std::unique_ptr<QListWidgetItem> removed(list->takeItem(index));
                           listBoxIds_.erase(listBoxIds_.begin() + index);
                           if (wasSelected) list->clearSelection();
                         }},

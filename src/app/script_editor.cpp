@@ -73,7 +73,7 @@ void ScriptEditor::checkAsTyped() {
   text_->showCheck(check);
   status_->setText(statusText(check));
   QPalette palette = status_->palette();
-  palette.setColor(QPalette::WindowText, check.failing ? QColor(0xc6, 0x28, 0x28) : this->palette().color(QPalette::WindowText));
+  palette.setColor(QPalette::WindowText, check.failing ? ScriptTextBox::failingColour() : this->palette().color(QPalette::WindowText));
   status_->setPalette(palette);
 }
 

@@ -11,8 +11,6 @@ namespace {
 
 constexpr int kMarginPadding = 6;
 
-QColor failingColour() { return QColor(0xc6, 0x28, 0x28); }
-
 }  // namespace
 
 class ScriptTextBox::StepMargin final : public QWidget {
@@ -71,7 +69,7 @@ void ScriptTextBox::showCheck(const ScriptCheck& check) {
     mark.cursor.setPosition(check.failing->begin);
     mark.cursor.setPosition(std::max(check.failing->end, check.failing->begin + 1), QTextCursor::KeepAnchor);
     mark.format.setUnderlineStyle(QTextCharFormat::WaveUnderline);
-    mark.format.setUnderlineColor(failingColour());
+    mark.format.setUnderlineColor(ScriptTextBox::failingColour());
     mark.format.setBackground(QColor(0xff, 0xe5, 0xe5));
     marks.append(mark);
   }
@@ -120,7 +118,7 @@ void ScriptTextBox::paintMargin(QPaintEvent* event) {
     const QList<int> numbers = stepNumbersOnLine(block.blockNumber());
     if (!numbers.isEmpty() && block.isVisible()) {
       const bool failing = numbers.last() == failingNumber_;
-      painter.setPen(failing ? failingColour() : palette().color(QPalette::PlaceholderText));
+      painter.setPen(failing ? ScriptTextBox::failingColour() : palette().color(QPalette::PlaceholderText));
       painter.drawText(0, top, margin_->width() - kMarginPadding, fontMetrics().height(), Qt::AlignRight,
                        marginText(block.blockNumber()));
     }

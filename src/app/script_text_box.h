@@ -3,6 +3,7 @@
 // margin numbers the steps as the parser counts them (a line split by a doubled space shows
 // two numbers, an empty line none); the step the parser stops at is underlined.
 
+#include <QColor>
 #include <QPlainTextEdit>
 #include <QWidget>
 #include <map>
@@ -22,6 +23,9 @@ class ScriptTextBox final : public QPlainTextEdit {
 
   // The step numbers the margin shows beside text line `line` (from 0), in order.
   QList<int> stepNumbersOnLine(int line) const;
+  // The colour that marks a failing step, here and in the editor's check line.
+  static QColor failingColour() { return QColor(0xc6, 0x28, 0x28); }
+
   // The margin's number of the failing step, 0 when the text parses.
   int failingStepNumber() const { return failingNumber_; }
   QWidget* stepMargin() const;
