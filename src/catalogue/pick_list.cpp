@@ -1,27 +1,15 @@
 #include "catalogue/pick_list.h"
 
+#include "text/name_fold.h"
+
 namespace strikepad {
-
-namespace {
-
-char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-// Letter case is folded for ASCII only, as the store folds it when it compares names.
-bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-  if (prefix.size() > text.size()) return false;
-  for (std::size_t i = 0; i < prefix.size(); ++i) {
-    if (asciiLower(text[i]) != asciiLower(prefix[i])) return false;
-  }
-  return true;
-}
-
-}  // namespace
 
 int findString(const PickList& list, std::string_view name) {
   const int n = list.count();
+  const std::string prefix = foldName(name);
   for (int step = 1; step <= n; ++step) {
     const int index = step % n;  // 1, 2, ..., n-1, then 0
-    if (startsWithIgnoringCase(list.text(index), name)) return index;
+    if (foldName(list.text(index)).starts_with(prefix)) return index;
   }
   return -1;
 }
