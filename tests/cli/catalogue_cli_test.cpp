@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cli_runner.h"
+#include "store/store.h"
 #include "temp_dir.h"
 
 namespace strikepad::testing {
@@ -46,6 +47,50 @@ TEST_F(CatalogueCommand, AScriptFileThatCannotBeReadStoresNothing) {
       << "never taken for an empty script";
 
   EXPECT_EQ(list().out, "game 1 Arena\n  role 1 Kenji\n");
+}
+
+TEST_F(CatalogueCommand, InitRefusesNamesThatAreNotPlainFiles) {
+  for (const char* name : {":memory:", "file:sp.dat"}) {
+    const CliResult result = runCli({"init", name}, {}, dir_.path());
+    EXPECT_EQ(result.exitCode, 1) << name;
+    EXPECT_EQ(result.err, "\"" + std::string(name) + "\" is not a file name for a catalogue\n");
+  }
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.path()), {}), 1) << "only sp.dat";
+}
+
+TEST_F(CatalogueCommand, NamesWithControlCharactersAreRefused) {
+  for (const char* name : {"Ryu\ngame 9 Forged", "\x1b]0;owned\x07", "Ken\xc2\x9b"}) {
+    const CliResult result = runCli({"add", "character", "Arena", name}, {}, dir_.path());
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_EQ(result.err, "names may not hold control characters\n");
+  }
+  EXPECT_EQ(list().out, "game 1 Arena\n  role 1 Kenji\n");
+}
+
+TEST_F(CatalogueCommand, ListShowsStoredControlCharactersEscaped) {
+  {
+    Store store(dir_ / "sp.dat");
+    ASSERT_TRUE(store.ConnectStore());
+    auto games = store.OpenRecordset("game");
+    games->addNew();
+    games->setValue("name", std::string("Evil\ngame 7 \x1b[2JForged"));
+    ASSERT_TRUE(games->update());
+  }
+  EXPECT_EQ(list().out, "game 1 Arena\n  role 1 Kenji\ngame 2 Evil\\x0agame 7 \\x1b[2JForged\n");
+}
+
+TEST(CatalogueFile, ACommandWithoutACatalogueSaysHowToMakeOne) {
+  TempDir dir;
+  const CliResult missing = runCli({"list"}, {}, dir.path());
+  EXPECT_EQ(missing.exitCode, 1);
+  EXPECT_EQ(missing.err.substr(missing.err.find('\n') + 1), "no catalogue at sp.dat; strikepad-cli init makes an empty one\n");
+
+  std::ofstream(dir / "other.dat") << "notes, not a catalogue";
+  const CliResult notCatalogue = runCli({"--catalogue", "other.dat", "add", "game", "Arena"}, {}, dir.path());
+  EXPECT_EQ(notCatalogue.exitCode, 1);
+  EXPECT_EQ(notCatalogue.err,
+            "other.dat: error Information:file is not a database(1a)\n"
+            "other.dat is not a strikepad catalogue; move it aside, then strikepad-cli init other.dat makes an empty one\n");
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ TEST_F(CliFaults, ACatalogueCutShortIsReportedOnceAndLeftAsItWas) {
     const CliResult result = runCli(args, {}, dir_.path());
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.err, "error Information:database disk image is malformed(b)\n");
+    EXPECT_EQ(result.err, "sp.dat: error Information:database disk image is malformed(b)\n") << "names the file, no init hint";
   }
   EXPECT_EQ(fileBytes(dir_ / "sp.dat"), bytes);
 }

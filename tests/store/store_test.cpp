@@ -10,11 +10,13 @@
 #include "store/schema.h"
 #include "store/store.h"
 #include "store/transaction.h"
+#include "../exchange/file_size_limit.h"
 #include "temp_dir.h"
 
 namespace strikepad {
 namespace {
 
+using testing::FileSizeLimit;
 using testing::TempDir;
 
 class StoreTest : public ::testing::Test {
@@ -69,6 +71,17 @@ TEST(CreateCatalogue, LeavesNoFileWhenItCannotCreateOne) {
   std::string message;
   EXPECT_FALSE(createCatalogue(dir / "no-such-folder" / "sp.dat", message));
   EXPECT_FALSE(message.empty());
+}
+
+TEST(CreateCatalogue, OneCutShortLeavesNoFileAtAll) {
+  TempDir dir;
+  std::string message;
+  {
+    FileSizeLimit diskFull(1024);  // an empty catalogue takes several pages of 4 kB
+    EXPECT_FALSE(createCatalogue(dir / "sp.dat", message));
+  }
+  EXPECT_FALSE(message.empty());
+  EXPECT_TRUE(std::filesystem::is_empty(dir.path())) << "neither a half-made sp.dat nor a temporary file";
 }
 
 struct BrokenFile {

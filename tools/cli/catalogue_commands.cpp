@@ -11,6 +11,7 @@
 #include "catalogue_session.h"
 #include "cli.h"
 #include "combo/script_parser.h"
+#include "names.h"
 #include "store/schema.h"
 #include "store/store.h"
 
@@ -89,14 +90,14 @@ int list(Context& context, Session& session) {
   Store& store = session.store();
   auto games = store.OpenRecordset("game");
   for (; games && !games->atEnd(); games->moveNext()) {
-    context.out << "game " << games->integer("id") << " " << games->text("name") << "\n";
+    context.out << "game " << games->integer("id") << " " << printableName(games->text("name")) << "\n";
     auto roles = store.OpenRecordset("role", "gameid=?", {games->collect("id")});
     for (; roles && !roles->atEnd(); roles->moveNext()) {
-      context.out << "  role " << roles->integer("id") << " " << roles->text("name") << "\n";
+      context.out << "  role " << roles->integer("id") << " " << printableName(roles->text("name")) << "\n";
       // The size alone, not the bytes: one character's combos are held at a time, without data.
       auto moves = store.OpenRecordset("moves", "roleid=?", {roles->collect("id")}, "id, name, length(data) as size");
       for (; moves && !moves->atEnd(); moves->moveNext())
-        context.out << "    moves " << moves->integer("id") << " " << moves->text("name") << " "
+        context.out << "    moves " << moves->integer("id") << " " << printableName(moves->text("name")) << " "
                     << moves->integer("size") << "\n";
     }
   }
@@ -170,17 +171,22 @@ int rename(Context& context, Session& session) {
   return renamed == 1 ? kDone : kRefused;
 }
 
-// A name the window could not have given: its name input refuses an empty one.
-bool hasEmptyName(const std::vector<std::string>& words) {
-  for (std::size_t i = 2; i < words.size(); ++i)
-    if (words[i].empty()) return true;
-  return false;
+// Names the window could not have given (its name input refuses an empty one), or that would
+// forge lines or command the terminal wherever they are shown.
+std::optional<std::string_view> refusedName(const std::vector<std::string>& words) {
+  // Every word after the level is a name, but for the script file of add combo.
+  const bool scriptFile = words.size() == 6 && words[0] == "add" && words[1] == "combo";
+  for (std::size_t i = 2; i < words.size() - (scriptFile ? 1 : 0); ++i) {
+    if (words[i].empty()) return "names may not be empty";
+    if (hasControlCharacter(words[i])) return "names may not hold control characters";
+  }
+  return std::nullopt;
 }
 
 int runOnStore(Context& context) {
   const std::string& command = context.args.front();
-  if (hasEmptyName(context.args)) {
-    context.err << "names may not be empty\n";
+  if (const auto refusal = refusedName(context.args)) {
+    context.err << *refusal << "\n";
     return kBadUsage;
   }
   Session session(context);

@@ -12,17 +12,21 @@ namespace strikepad::cli {
 
 struct CatalogueSession {
   explicit CatalogueSession(Context& context, StandingAnswer answer = {})
-      : prompts(context.err, std::move(answer)),
+      : err(context.err),
+        prompts(context.err, std::move(answer), context.catalogue.string()),
         store(context.catalogue),
         catalogue(store, prompts, {games, characters, combos}) {}
 
+  // Opens the file; when it cannot, says what the user can do about it.
+  bool connect();
   // Opens the file and fills the game list (which cascades to the lists below), as the window does.
   bool open() {
-    if (!store.ConnectStore()) return false;
+    if (!connect()) return false;
     catalogue.FillGameList();
     return true;
   }
 
+  std::ostream& err;
   StderrPrompts prompts;
   VectorPickList games, characters, combos;
   Store store;

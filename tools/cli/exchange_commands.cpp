@@ -27,7 +27,7 @@ int exportGame(Context& context) {
   }
   const std::string& name = context.args[1];
   CatalogueSession session(context);
-  if (!session.store.ConnectStore()) return kRefused;
+  if (!session.connect()) return kRefused;
   // Names compare as the store compares them, without regard to letter case.
   auto game = session.store.OpenRecordset("game", "name=?", {name});
   if (!game) return kRefused;

@@ -5,6 +5,7 @@ namespace strikepad::cli {
 void StderrPrompts::notice(const std::string& text) { err_ << text << "\n"; }
 
 void StderrPrompts::warning(const std::string& text) {
+  if (!source_.empty()) err_ << source_ << ": ";
   err_ << text << "\n";
   storeFailed_ = true;
 }

@@ -17,7 +17,9 @@ struct StandingAnswer {
 
 class StderrPrompts final : public Prompts {
  public:
-  explicit StderrPrompts(std::ostream& err, StandingAnswer answer = {}) : err_(err), answer_(std::move(answer)) {}
+  // `source` (the catalogue file) begins each store error report, so the user knows which file failed.
+  explicit StderrPrompts(std::ostream& err, StandingAnswer answer = {}, std::string source = {})
+      : err_(err), answer_(std::move(answer)), source_(std::move(source)) {}
 
   void notice(const std::string& text) override;
   void warning(const std::string& text) override;
@@ -34,6 +36,7 @@ class StderrPrompts final : public Prompts {
  private:
   std::ostream& err_;
   StandingAnswer answer_;
+  std::string source_;
   bool storeFailed_ = false;
 };
 

@@ -1,0 +1,17 @@
+#pragma once
+// Names on a terminal. A name given on the command line may hold no control character: it
+// could forge record lines or command the terminal. A stored name that holds one (from an
+// exchange file, or from another program) is shown escaped, so each record stays one line.
+
+#include <string>
+#include <string_view>
+
+namespace strikepad::cli {
+
+// C0 controls, DEL and the C1 controls (U+0080 to U+009F in UTF-8).
+bool hasControlCharacter(std::string_view name);
+
+// The name with each byte of a control character written as \xHH.
+std::string printableName(std::string_view name);
+
+}  // namespace strikepad::cli
