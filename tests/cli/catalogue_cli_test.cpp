@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 #include <string>
 
 #include "cli_runner.h"
@@ -46,6 +47,15 @@ TEST_F(CatalogueCommand, AScriptFileThatCannotBeReadStoresNothing) {
       << "never taken for an empty script";
 
   EXPECT_EQ(list().out, "game 1 Arena\n  role 1 Kenji\n");
+}
+
+TEST_F(CatalogueCommand, ExportToADashWritesTheFileToStandardOutput) {
+  ASSERT_EQ(runCli({"export", "Arena", "arena.SPK"}, {}, dir_.path()).exitCode, 0);
+  const CliResult result = runCli({"export", "Arena", "-"}, {}, dir_.path());
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  std::ifstream file(dir_ / "arena.SPK", std::ios::binary);
+  EXPECT_EQ(result.out, std::string(std::istreambuf_iterator<char>(file), {}));
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "-"));
 }
 
 }  // namespace
