@@ -1,5 +1,8 @@
 #include "bench_support.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -112,6 +115,22 @@ void writeBytes(const std::filesystem::path& path, const std::vector<std::uint8_
   if (!file || std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) std::abort();
 }
 
+void writeBytesDurably(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
+  std::filesystem::path temporary = path;
+  temporary += ".new";
+  {
+    std::unique_ptr<std::FILE, decltype(&std::fclose)> file(std::fopen(temporary.c_str(), "wb"), std::fclose);
+    if (!file || std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size() ||
+        std::fflush(file.get()) != 0 || ::fsync(::fileno(file.get())) != 0)
+      std::abort();
+  }
+  std::filesystem::rename(temporary, path);
+  const int folder = ::open(path.parent_path().c_str(), O_RDONLY | O_DIRECTORY);
+  if (folder < 0) std::abort();
+  ::fsync(folder);
+  ::close(folder);
+}
+
 void exportFloor(sqlite3* db, sqlite3_int64 gameId, const std::filesystem::path& output) {
   std::vector<std::uint8_t> out;
   exec(db, "begin");
@@ -146,7 +165,7 @@ void exportFloor(sqlite3* db, sqlite3_int64 gameId, const std::filesystem::path&
     std::copy(countBytes.begin(), countBytes.end(), out.begin() + static_cast<std::ptrdiff_t>(countAt));
   }
   exec(db, "commit");
-  writeBytes(output, out);
+  writeBytesDurably(output, out);
 }
 
 void newCatalogue(const std::filesystem::path& path) {

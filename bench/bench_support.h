@@ -59,8 +59,11 @@ SpkGame exchangeGame(const std::string& name);
 sqlite3_int64 insertGame(sqlite3* db, const SpkGame& game);
 
 void writeBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
+// Writes a temporary file beside `path`, flushes it to the disk, renames it over `path` and
+// flushes the folder: the least a save that survives a power loss does.
+void writeBytesDurably(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
 // The export's floor: the game's rows read with plain SQLite in one snapshot, the same .SPK
-// bytes written to `output` with stdio.
+// bytes written durably to `output` with stdio.
 void exportFloor(sqlite3* db, sqlite3_int64 gameId, const std::filesystem::path& output);
 // Replaces whatever is at `path` with a catalogue without games.
 void newCatalogue(const std::filesystem::path& path);

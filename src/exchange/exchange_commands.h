@@ -3,7 +3,10 @@
 // the same without their file dialogs for the command-line tool and for files dropped on
 // the window. Every message goes through the catalogue's Prompts.
 
+#include <cstdint>
 #include <filesystem>
+#include <variant>
+#include <vector>
 
 #include "catalogue/pick_list.h"
 
@@ -11,13 +14,28 @@ namespace strikepad {
 
 class Catalogue;
 
-enum class ExportOutcome { Cancelled, NoGameSelected, CannotOpen, NoGameData, CannotWrite, Exported };
+enum class ExportOutcome {
+  Cancelled,
+  NoGameSelected,
+  TargetIsCatalogue,  // the chosen file is the open catalogue itself
+  TargetNotAFile,     // the chosen path is a FIFO, a device, a socket or a folder
+  CannotOpen,
+  NoGameData,   // the store no longer holds the game
+  StoreFailed,  // reading the game failed; the store has reported why
+  CannotWrite,
+  Exported,
+};
 
 // Asks for a file, then writes the game selected in the game list into it.
 ExportOutcome OnExportGame(Catalogue& catalogue);
 // Writes the game `gameId` into `path`. The file appears, or replaces the one there, only
-// when it has been written whole.
+// when it has been written whole and flushed to the disk; a symlink's file is replaced and
+// the link kept, and so are the old file's permissions. The open catalogue and anything but
+// a regular file are refused untouched.
 ExportOutcome ExportGameFile(Catalogue& catalogue, RecordId gameId, const std::filesystem::path& path);
+// The exchange file of the game `gameId`, read in one snapshot that lets other programs write
+// meanwhile, or why there is none: NoGameData (after its notice) or StoreFailed.
+std::variant<std::vector<std::uint8_t>, ExportOutcome> ExportGameBytes(Catalogue& catalogue, RecordId gameId);
 
 enum class ImportOutcome {
   Cancelled,   // no file chosen

@@ -15,6 +15,10 @@ inline constexpr std::string_view kCanNotOpen = "can not open %s";
 inline constexpr std::string_view kCanNotWrite = "can not write %s";
 inline constexpr std::string_view kDamagedFile = "%s is damaged or not a Strikepad 2.0 file.";
 inline constexpr std::string_view kCanNotFindGameData = "Can not find game data";
+inline constexpr std::string_view kTargetIsCatalogue = "%s is the open catalogue: export the game to another file.";
+inline constexpr std::string_view kTargetNotAFile = "%s is not a regular file: export the game to a file.";
+inline constexpr std::string_view kNotAFile = "%s is not a regular file.";
+inline constexpr std::string_view kFileTooLarge = "%s is too large to be a Strikepad 2.0 file.";
 
 // `pattern` with its %s replaced by the file's name without its folder.
 inline std::string withFileName(std::string_view pattern, const std::filesystem::path& path) {

@@ -1,7 +1,10 @@
 // Export: one game with its characters and combos, in store order, into an .SPK file.
 
-#include <optional>
+#include <filesystem>
+#include <string>
+#include <system_error>
 #include <variant>
+#include <vector>
 
 #include "catalogue/catalogue.h"
 #include "exchange/exchange_commands.h"
@@ -24,20 +27,22 @@ void appendCombos(std::vector<std::uint8_t>& out, Recordset& combos) {
   }
 }
 
-// The file's bytes; nullopt when the game or its characters cannot be read.
-std::optional<std::vector<std::uint8_t>> gameFileBytes(Store& store, RecordId gameId) {
-  // One snapshot: another program's writes cannot land between two queries of the game.
-  Transaction snapshot(store);
-  if (!snapshot.active()) return std::nullopt;
+// The file's bytes, or why there are none: NoGameData or StoreFailed (already reported).
+std::variant<std::vector<std::uint8_t>, ExportOutcome> gameFileBytes(Store& store, RecordId gameId) {
+  // One snapshot: another program's writes cannot land between two queries of the game. It
+  // only reads, so other programs may write meanwhile; it ends before the file is written.
+  Transaction snapshot(store, Transaction::Writes::None);
+  if (!snapshot.active()) return ExportOutcome::StoreFailed;
   std::vector<std::uint8_t> out;
   {
     auto game = store.OpenRecordset("game", "id=?", {std::int64_t{gameId}});
+    if (!game || game->failed()) return ExportOutcome::StoreFailed;
     // A game the list shows but the store no longer holds has no name to write.
-    if (!game || game->recordCount() == 0) return std::nullopt;
+    if (game->recordCount() == 0) return ExportOutcome::NoGameData;
     appendName(out, game->text("name"));
   }
   auto characters = store.OpenRecordset("role", "gameid=?", {std::int64_t{gameId}});
-  if (!characters || characters->failed()) return std::nullopt;
+  if (!characters || characters->failed()) return ExportOutcome::StoreFailed;
   appendCount(out, static_cast<std::int32_t>(characters->recordCount()));
   for (; !characters->atEnd(); characters->moveNext()) {
     appendName(out, characters->text("name"));
@@ -62,19 +67,32 @@ ExportOutcome OnExportGame(Catalogue& catalogue) {
   return ExportGameFile(catalogue, games.selectedId(), path);
 }
 
+std::variant<std::vector<std::uint8_t>, ExportOutcome> ExportGameBytes(Catalogue& catalogue, RecordId gameId) {
+  auto bytes = gameFileBytes(catalogue.store(), gameId);
+  if (const auto* outcome = std::get_if<ExportOutcome>(&bytes); outcome && *outcome == ExportOutcome::NoGameData)
+    catalogue.prompts().notice(std::string(messages::kCanNotFindGameData));
+  return bytes;
+}
+
 ExportOutcome ExportGameFile(Catalogue& catalogue, RecordId gameId, const std::filesystem::path& path) {
   Prompts& prompts = catalogue.prompts();
-  auto file = ReplacementFile::create(path);
-  if (!file) {
+  std::error_code error;
+  if (std::filesystem::equivalent(path, catalogue.store().path(), error)) {
+    prompts.notice(messages::withFileName(messages::kTargetIsCatalogue, path));
+    return ExportOutcome::TargetIsCatalogue;
+  }
+  auto created = ReplacementFile::create(path);
+  if (const auto* problem = std::get_if<ReplacementFile::Problem>(&created)) {
+    if (*problem == ReplacementFile::Problem::NotAFile) {
+      prompts.notice(messages::withFileName(messages::kTargetNotAFile, path));
+      return ExportOutcome::TargetNotAFile;
+    }
     prompts.notice(messages::withFileName(messages::kCanNotOpen, path));
     return ExportOutcome::CannotOpen;
   }
-  const auto bytes = gameFileBytes(catalogue.store(), gameId);
-  if (!bytes) {
-    prompts.notice(std::string(messages::kCanNotFindGameData));
-    return ExportOutcome::NoGameData;
-  }
-  if (!file->commit(*bytes)) {
+  const auto bytes = ExportGameBytes(catalogue, gameId);
+  if (const auto* outcome = std::get_if<ExportOutcome>(&bytes)) return *outcome;
+  if (!std::get<ReplacementFile>(created).commit(std::get<std::vector<std::uint8_t>>(bytes))) {
     prompts.notice(messages::withFileName(messages::kCanNotWrite, path));
     return ExportOutcome::CannotWrite;
   }

@@ -4,114 +4,201 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <random>
+#include <string>
+#include <system_error>
 
 namespace strikepad {
 
+namespace fs = std::filesystem;
+
 namespace {
 
-// Closes a descriptor on every path out of a read.
-class ReadDescriptor {
- public:
-  explicit ReadDescriptor(const std::filesystem::path& path) : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {}
-  ~ReadDescriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  ReadDescriptor(const ReadDescriptor&) = delete;
-  ReadDescriptor& operator=(const ReadDescriptor&) = delete;
-  int get() const { return fd_; }
+// As many as the kernel follows before it gives up with ELOOP.
+constexpr int kMaxLinksFollowed = 40;
 
- private:
-  int fd_;
-};
-
-std::filesystem::path temporaryNameBeside(const std::filesystem::path& target, std::mt19937& random) {
-  char suffix[16];
-  std::snprintf(suffix, sizeof suffix, ".%08x", static_cast<unsigned>(random()));
-  std::string hidden = ".";
-  hidden += target.filename().string();
-  hidden += suffix;
-  std::filesystem::path name = target;
-  name.replace_filename(hidden);
-  return name;
-}
-
-}  // namespace
-
-std::optional<std::vector<std::uint8_t>> readWholeFile(const std::filesystem::path& path) {
-  const ReadDescriptor file(path);
-  struct stat status {};
-  if (file.get() < 0 || ::fstat(file.get(), &status) != 0 || S_ISDIR(status.st_mode)) return std::nullopt;
-
-  std::vector<std::uint8_t> bytes;
-  // The size is a hint only: another program may change the file meanwhile.
-  bytes.resize(static_cast<std::size_t>(status.st_size) + 1);
-  std::size_t filled = 0;
-  for (;;) {
-    if (filled == bytes.size()) bytes.resize(bytes.size() * 2);
-    const ssize_t got = ::read(file.get(), bytes.data() + filled, bytes.size() - filled);
-    if (got == 0) break;
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      return std::nullopt;
-    }
-    filled += static_cast<std::size_t>(got);
-  }
-  bytes.resize(filled);
-  return bytes;
-}
-
-std::optional<ReplacementFile> ReplacementFile::create(const std::filesystem::path& target) {
-  if (target.filename().empty()) return std::nullopt;
-  std::mt19937 random(std::random_device{}());
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    std::filesystem::path temporary = temporaryNameBeside(target, random);
-    // Mode 0666 lets the umask decide, as for any newly created file.
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0) return ReplacementFile(target, std::move(temporary), fd);
-    if (errno != EEXIST) return std::nullopt;
+// Where a write to `target` lands: the file a symlink points to (which need not exist yet),
+// else the target itself. nullopt for a loop of links or a link that cannot be read.
+std::optional<fs::path> followLinks(fs::path target) {
+  for (int i = 0; i < kMaxLinksFollowed; ++i) {
+    std::error_code error;
+    if (!fs::is_symlink(fs::symlink_status(target, error))) return target;
+    const fs::path link = fs::read_symlink(target, error);
+    if (error) return std::nullopt;
+    target = link.is_absolute() ? link : target.parent_path() / link;
   }
   return std::nullopt;
 }
 
-ReplacementFile::ReplacementFile(std::filesystem::path target, std::filesystem::path temporary, int descriptor)
-    : target_(std::move(target)), temporary_(std::move(temporary)), descriptor_(descriptor) {}
+fs::path folderOf(const fs::path& file) { return file.has_parent_path() ? file.parent_path() : fs::path("."); }
+
+// The path through which an unnamed file can be given a name with linkat.
+std::string descriptorPath(int fd) { return "/proc/self/fd/" + std::to_string(fd); }
+
+// A short free name in `folder`, claimed by `claim` (0 on success, else errno): short, so that
+// a target whose own name is near the file system's limit can still be replaced.
+template <typename Claim>
+std::optional<fs::path> claimTemporaryName(const fs::path& folder, Claim claim) {
+  std::mt19937 random(std::random_device{}());
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    char name[16];
+    std::snprintf(name, sizeof name, ".spk%08x", static_cast<unsigned>(random()));
+    fs::path path = folder / name;
+    const int error = claim(path);
+    if (error == 0) return path;
+    if (error != EEXIST) return std::nullopt;
+  }
+  return std::nullopt;
+}
+
+bool writeAll(int fd, std::span<const std::uint8_t> bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return false;
+    bytes = bytes.subspan(static_cast<std::size_t>(written));
+  }
+  return true;
+}
+
+}  // namespace
+
+FileDescriptor& FileDescriptor::operator=(FileDescriptor&& other) noexcept {
+  if (this != &other) {
+    reset();
+    fd_ = other.release();
+  }
+  return *this;
+}
+
+int FileDescriptor::release() {
+  const int fd = fd_;
+  fd_ = -1;
+  return fd;
+}
+
+void FileDescriptor::reset() {
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+}
+
+FileContent readWholeFile(const fs::path& path, std::size_t limit) {
+  // Non-blocking: opening a FIFO must not wait for a writer before fstat can refuse it.
+  const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  struct stat status {};
+  if (!file || ::fstat(file.get(), &status) != 0) return {FileContent::Problem::CannotOpen, {}};
+  if (!S_ISREG(status.st_mode)) return {FileContent::Problem::NotAFile, {}};
+  if (static_cast<std::uintmax_t>(status.st_size) > limit) return {FileContent::Problem::TooLarge, {}};
+
+  // The size is a hint only: another program may change the file meanwhile. One byte past the
+  // limit tells a file that has grown too large.
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(status.st_size) + 1);
+  std::size_t filled = 0;
+  for (;;) {
+    if (filled == bytes.size()) {
+      if (bytes.size() > limit) return {FileContent::Problem::TooLarge, {}};
+      bytes.resize(std::min(bytes.size() * 2, limit + 1));
+    }
+    const ssize_t got = ::read(file.get(), bytes.data() + filled, bytes.size() - filled);
+    if (got == 0) break;
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      return {FileContent::Problem::CannotOpen, {}};
+    }
+    filled += static_cast<std::size_t>(got);
+  }
+  bytes.resize(filled);
+  return {FileContent::Problem::None, std::move(bytes)};
+}
+
+std::variant<ReplacementFile, ReplacementFile::Problem> ReplacementFile::create(const fs::path& requested) {
+  const std::optional<fs::path> target = followLinks(requested);
+  if (!target || target->filename().empty()) return Problem::CannotCreate;
+
+  // Decided by stat alone: opening a FIFO or a device could block or act on it.
+  std::optional<Ownership> old;
+  struct stat status {};
+  if (::stat(target->c_str(), &status) == 0) {
+    if (!S_ISREG(status.st_mode)) return Problem::NotAFile;
+    old = Ownership{status.st_mode & 07777u, status.st_uid, status.st_gid};
+  } else if (errno != ENOENT) {
+    return Problem::CannotCreate;
+  }
+
+  // Mode 0666 lets the umask decide, as for any newly created file.
+  const fs::path folder = folderOf(*target);
+  FileDescriptor unnamed(::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
+  // Without /proc the unnamed file could never be given its name.
+  if (unnamed && ::access(descriptorPath(unnamed.get()).c_str(), F_OK) == 0)
+    return ReplacementFile(*target, std::move(unnamed), {}, old);
+
+  // The file system has no unnamed files: a named one, removed unless committed.
+  FileDescriptor named;
+  const auto name = claimTemporaryName(folder, [&named](const fs::path& path) {
+    named = FileDescriptor(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    return named ? 0 : errno;
+  });
+  if (!name) return Problem::CannotCreate;
+  return ReplacementFile(*target, std::move(named), *name, old);
+}
+
+ReplacementFile::ReplacementFile(fs::path target, FileDescriptor file, fs::path name, std::optional<Ownership> old)
+    : target_(std::move(target)), file_(std::move(file)), name_(std::move(name)), old_(old) {}
 
 ReplacementFile::ReplacementFile(ReplacementFile&& other) noexcept
-    : target_(std::move(other.target_)), temporary_(std::move(other.temporary_)), descriptor_(other.descriptor_) {
-  other.descriptor_ = -1;
-  other.temporary_.clear();
+    : target_(std::move(other.target_)), file_(std::move(other.file_)), name_(std::move(other.name_)), old_(other.old_) {
+  other.name_.clear();
 }
 
 ReplacementFile::~ReplacementFile() { discard(); }
 
 void ReplacementFile::discard() {
-  if (descriptor_ >= 0) ::close(descriptor_);
-  descriptor_ = -1;
-  if (!temporary_.empty()) ::unlink(temporary_.c_str());
-  temporary_.clear();
+  file_.reset();
+  if (!name_.empty()) ::unlink(name_.c_str());
+  name_.clear();
 }
 
 bool ReplacementFile::commit(std::span<const std::uint8_t> bytes) {
-  if (descriptor_ < 0) return false;
-  while (!bytes.empty()) {
-    const ssize_t written = ::write(descriptor_, bytes.data(), bytes.size());
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) {
-      discard();
-      return false;
-    }
-    bytes = bytes.subspan(static_cast<std::size_t>(written));
-  }
-  const int closed = ::close(descriptor_);
-  descriptor_ = -1;
-  if (closed != 0 || ::rename(temporary_.c_str(), target_.c_str()) != 0) {
+  if (!file_) return false;
+  // Flushed before the rename, so a power loss leaves the old file or the new one, never an
+  // empty one.
+  if (!writeAll(file_.get(), bytes) || !keepOwnership() || ::fsync(file_.get()) != 0 || !putInPlace()) {
     discard();
     return false;
   }
-  temporary_.clear();
+  file_.reset();
+  // The rename is on the disk once the folder is. The new file is in place already: a file
+  // system that cannot flush a folder (some refuse) does not undo that.
+  const FileDescriptor folder(::open(folderOf(target_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (folder) ::fsync(folder.get());
+  return true;
+}
+
+bool ReplacementFile::keepOwnership() const {
+  if (!old_) return true;
+  // Owner first: changing it may clear the set-user-ID bits that the mode then sets again.
+  // Only a privileged process may give a file away; anyone else keeps their own.
+  if (::fchown(file_.get(), old_->owner, old_->group) != 0 && errno != EPERM) return false;
+  return ::fchmod(file_.get(), old_->mode) == 0;
+}
+
+bool ReplacementFile::putInPlace() {
+  if (name_.empty()) {
+    const std::string unnamed = descriptorPath(file_.get());
+    // A target that does not exist is made in one step, with no temporary name at all.
+    if (::linkat(AT_FDCWD, unnamed.c_str(), AT_FDCWD, target_.c_str(), AT_SYMLINK_FOLLOW) == 0) return true;
+    if (errno != EEXIST) return false;
+    const auto name = claimTemporaryName(folderOf(target_), [&unnamed](const fs::path& path) {
+      return ::linkat(AT_FDCWD, unnamed.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0 ? 0 : errno;
+    });
+    if (!name) return false;
+    name_ = *name;
+  }
+  if (::rename(name_.c_str(), target_.c_str()) != 0) return false;
+  name_.clear();
   return true;
 }
 

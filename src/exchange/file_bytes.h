@@ -1,23 +1,59 @@
 #pragma once
-// Whole-file reads and all-or-nothing file replacement for exchange files.
+// Bounded whole-file reads and all-or-nothing file replacement for exchange files.
 
 #include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <span>
+#include <variant>
 #include <vector>
 
 namespace strikepad {
 
-// The file's bytes; nullopt when it cannot be opened or read.
-std::optional<std::vector<std::uint8_t>> readWholeFile(const std::filesystem::path& path);
+// Owns one open file descriptor; -1 holds none.
+class FileDescriptor {
+ public:
+  explicit FileDescriptor(int fd = -1) : fd_(fd) {}
+  FileDescriptor(FileDescriptor&& other) noexcept : fd_(other.release()) {}
+  FileDescriptor& operator=(FileDescriptor&& other) noexcept;
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+  ~FileDescriptor() { reset(); }
 
-// A new file written beside `target` under a temporary name; commit() renames it over the
-// target. Until then the target stays as it was, and a file never committed is removed.
+  int get() const { return fd_; }
+  explicit operator bool() const { return fd_ >= 0; }
+  int release();
+  void reset();
+
+ private:
+  int fd_;
+};
+
+struct FileContent {
+  enum class Problem { None, CannotOpen, NotAFile, TooLarge };
+  Problem problem = Problem::None;
+  std::vector<std::uint8_t> bytes;  // empty unless problem is None
+
+  explicit operator bool() const { return problem == Problem::None; }
+};
+
+// The bytes of the regular file at `path`. A FIFO, a device, a socket or a folder is refused
+// without waiting for a writer and without reading it; so is a file of more than `limit` bytes,
+// and never more than `limit` bytes are held however the file grows meanwhile.
+FileContent readWholeFile(const std::filesystem::path& path, std::size_t limit);
+
+// A new file that takes the place of `target` on commit(); until then the target stays as it
+// was, and a file never committed leaves nothing behind (where the file system can, it has no
+// name until commit). A symlink is followed: the file it points to is replaced, the link stays.
+// The rename breaks a hard link to the target, as any save by replacement does.
 class ReplacementFile {
  public:
-  // nullopt when no file can be created in the target's folder.
-  static std::optional<ReplacementFile> create(const std::filesystem::path& target);
+  enum class Problem {
+    NotAFile,      // the target exists and is a FIFO, a device, a socket or a folder: not opened
+    CannotCreate,  // no file can be created in the target's folder
+  };
+
+  static std::variant<ReplacementFile, Problem> create(const std::filesystem::path& target);
 
   ReplacementFile(ReplacementFile&& other) noexcept;
   ReplacementFile& operator=(ReplacementFile&&) = delete;
@@ -25,16 +61,28 @@ class ReplacementFile {
   ReplacementFile& operator=(const ReplacementFile&) = delete;
   ~ReplacementFile();
 
-  // Writes every byte, closes and renames; false when any of it fails (a full disk).
+  // Writes every byte, flushes it to the disk, gives the file the old one's permission bits
+  // (and owner and group where allowed) and renames it over the target, then flushes the
+  // folder. False when any of it fails (a full disk): the target is then as it was.
   bool commit(std::span<const std::uint8_t> bytes);
 
  private:
-  ReplacementFile(std::filesystem::path target, std::filesystem::path temporary, int descriptor);
+  struct Ownership {
+    unsigned mode;
+    unsigned owner;
+    unsigned group;
+  };
+
+  ReplacementFile(std::filesystem::path target, FileDescriptor file, std::filesystem::path name,
+                  std::optional<Ownership> old);
+  bool keepOwnership() const;
+  bool putInPlace();
   void discard();
 
-  std::filesystem::path target_;
-  std::filesystem::path temporary_;
-  int descriptor_;
+  std::filesystem::path target_;  // a symlink's file, not the link
+  FileDescriptor file_;
+  std::filesystem::path name_;  // the temporary name; empty while the file has none
+  std::optional<Ownership> old_;
 };
 
 }  // namespace strikepad

@@ -152,12 +152,25 @@ ImportOutcome OnImportGame(Catalogue& catalogue) {
 
 ImportOutcome ImportGameFile(Catalogue& catalogue, const std::filesystem::path& path) {
   Prompts& prompts = catalogue.prompts();
-  const auto bytes = readWholeFile(path);
-  if (!bytes) {
-    prompts.notice(messages::withFileName(messages::kCanNotOpen, path));
-    return ImportOutcome::CannotOpen;
+  std::optional<SpkGame> game;
+  {
+    // The file's bytes are let go once parsed: the import holds the parsed game only.
+    const FileContent file = readWholeFile(path, kMaxSpkFileSize);
+    switch (file.problem) {
+      case FileContent::Problem::None:
+        break;
+      case FileContent::Problem::CannotOpen:
+        prompts.notice(messages::withFileName(messages::kCanNotOpen, path));
+        return ImportOutcome::CannotOpen;
+      case FileContent::Problem::NotAFile:
+        prompts.notice(messages::withFileName(messages::kNotAFile, path));
+        return ImportOutcome::CannotOpen;
+      case FileContent::Problem::TooLarge:
+        prompts.notice(messages::withFileName(messages::kFileTooLarge, path));
+        return ImportOutcome::Damaged;
+    }
+    game = parseSpk(file.bytes);
   }
-  const auto game = parseSpk(*bytes);
   if (!game) {
     prompts.notice(messages::withFileName(messages::kDamagedFile, path));
     return ImportOutcome::Damaged;

@@ -11,8 +11,13 @@ constexpr const char* kSavepoint = "strikepad_nested";
 Transaction::Transaction(Store& store, Writes writes) : store_(store) {
   if (!store_.isOpen()) return;
   nested_ = sqlite3_get_autocommit(store_.handle()) == 0;
-  if (nested_ && writes == Writes::OneStatement) {
+  if (nested_ && writes != Writes::Several) {
     joined_ = active_ = true;
+    return;
+  }
+  if (writes == Writes::None) {
+    // Deferred: the first read takes the shared lock that holds the snapshot, nothing more.
+    active_ = store_.execute("begin deferred");
     return;
   }
   // The outermost one takes the write lock at once: a transaction that first reads and then

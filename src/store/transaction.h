@@ -13,7 +13,9 @@ class Transaction {
  public:
   // Work that writes at most one statement needs no savepoint inside another transaction:
   // the outer one holds the write lock already, and a failed statement undoes itself.
-  enum class Writes { Several, OneStatement };
+  // Work that only reads takes no write lock: it sees one snapshot of the file while other
+  // programs go on writing, and inside another transaction it reads that one's.
+  enum class Writes { Several, OneStatement, None };
 
   explicit Transaction(Store& store, Writes writes = Writes::Several);
   ~Transaction();

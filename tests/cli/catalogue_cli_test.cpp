@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 #include <string>
 
 #include "cli_runner.h"
@@ -91,6 +92,15 @@ TEST(CatalogueFile, ACommandWithoutACatalogueSaysHowToMakeOne) {
   EXPECT_EQ(notCatalogue.err,
             "other.dat: error Information:file is not a database(1a)\n"
             "other.dat is not a strikepad catalogue; move it aside, then strikepad-cli init other.dat makes an empty one\n");
+}
+
+TEST_F(CatalogueCommand, ExportToADashWritesTheFileToStandardOutput) {
+  ASSERT_EQ(runCli({"export", "Arena", "arena.SPK"}, {}, dir_.path()).exitCode, 0);
+  const CliResult result = runCli({"export", "Arena", "-"}, {}, dir_.path());
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  std::ifstream file(dir_ / "arena.SPK", std::ios::binary);
+  EXPECT_EQ(result.out, std::string(std::istreambuf_iterator<char>(file), {}));
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "-"));
 }
 
 }  // namespace

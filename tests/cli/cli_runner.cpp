@@ -1,8 +1,12 @@
 #include "cli_runner.h"
 
 #include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
 #include <spawn.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <fstream>
@@ -45,6 +49,23 @@ std::string readFile(const std::filesystem::path& path) {
   return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
+// A program that has not ended by then is hung (on a FIFO, say): it is killed, so that the
+// test fails instead of waiting forever. Every run ends far sooner.
+constexpr int kHungAfterMs = 60'000;
+
+void killIfHung(pid_t child) {
+  // Through syscall: this C library's <sys/pidfd.h> cannot be used from C++.
+  const int process = static_cast<int>(syscall(SYS_pidfd_open, child, 0));
+  if (process < 0) throw std::system_error(errno, std::generic_category(), "pidfd_open");
+  pollfd ended{process, POLLIN, 0};
+  int ready;
+  while ((ready = poll(&ended, 1, kHungAfterMs)) < 0 && errno == EINTR) {
+  }
+  // Not yet waited for, the child keeps its pid.
+  if (ready == 0) kill(child, SIGKILL);
+  close(process);
+}
+
 }  // namespace
 
 CliResult runCli(const std::vector<std::string>& args, std::string_view input, const std::filesystem::path& workDir) {
@@ -66,6 +87,7 @@ CliResult runCli(const std::vector<std::string>& args, std::string_view input, c
 
   pid_t child = 0;
   SpawnActions::check(posix_spawn(&child, argv[0], actions.get(), nullptr, argv.data(), environ), "posix_spawn");
+  killIfHung(child);
   int status = 0;
   while (waitpid(child, &status, 0) < 0) {
     if (errno != EINTR) throw std::system_error(errno, std::generic_category(), "waitpid");

@@ -15,7 +15,8 @@ struct CliResult {
 };
 
 // Runs strikepad-cli with the arguments (no shell in between), the given standard input, and
-// workDir as its current folder when one is given (where it looks for sp.dat).
+// workDir as its current folder when one is given (where it looks for sp.dat). A run that
+// hangs is killed after a minute (exit code 128 + 9).
 CliResult runCli(const std::vector<std::string>& args, std::string_view input = {},
                  const std::filesystem::path& workDir = {});
 

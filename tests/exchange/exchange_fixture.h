@@ -65,7 +65,11 @@ class ExchangeTest : public testing::CatalogueTestBase {
                                                 static_cast<std::streamsize>(bytes.size()));
     return path;
   }
-  std::vector<std::uint8_t> fileBytes(const std::filesystem::path& path) { return readWholeFile(path).value(); }
+  std::vector<std::uint8_t> fileBytes(const std::filesystem::path& path) {
+    FileContent file = readWholeFile(path, std::size_t{1} << 30);
+    EXPECT_TRUE(file) << path;
+    return std::move(file.bytes);
+  }
 
  private:
   void dumpGame(RecordId gameId, std::vector<std::string>& lines) {

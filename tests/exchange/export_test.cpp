@@ -1,4 +1,8 @@
 #include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <chrono>
+#include <memory>
 
 #include "exchange/exchange_commands.h"
 #include "exchange/exchange_messages.h"
@@ -137,6 +141,46 @@ TEST_F(ExportTest, AFullDiskIsReportedAndTheOldFileKept) {
   EXPECT_EQ(outcome, ExportOutcome::CannotWrite);
   EXPECT_EQ(prompts_.notices(), std::vector<std::string>{"can not write g.SPK"});
   EXPECT_EQ(fileBytes(old), SpkBytes().name("Old").count(0).bytes());
+}
+
+TEST_F(ExportTest, TheOpenCatalogueIsRefusedUnderAnyNameAndLeftAsItWas) {
+  const RecordId game = addGame("G", {{"C", {"One"}}});
+  const auto catalogue = fileBytes(store_.path());
+  std::filesystem::create_symlink("sp.dat", dir_ / "link.SPK");
+  std::filesystem::create_hard_link(store_.path(), dir_ / "hard.SPK");
+  for (const char* name : {"sp.dat", "link.SPK", "hard.SPK"}) {
+    EXPECT_EQ(ExportGameFile(catalogue_, game, dir_ / name), ExportOutcome::TargetIsCatalogue) << name;
+    EXPECT_EQ(prompts_.notices().back(), std::string(name) + " is the open catalogue: export the game to another file.");
+  }
+  EXPECT_EQ(fileBytes(store_.path()), catalogue);
+  EXPECT_TRUE(std::filesystem::is_symlink(dir_ / "link.SPK"));
+}
+
+TEST_F(ExportTest, APathThatIsNotARegularFileIsNamedAndLeftAlone) {
+  const RecordId game = addGame("G");
+  std::filesystem::create_directory(dir_ / "folder.SPK");
+  EXPECT_EQ(ExportGameFile(catalogue_, game, dir_ / "folder.SPK"), ExportOutcome::TargetNotAFile);
+  EXPECT_EQ(prompts_.notices(), std::vector<std::string>{"folder.SPK is not a regular file: export the game to a file."});
+  EXPECT_TRUE(std::filesystem::is_empty(dir_ / "folder.SPK"));
+}
+
+TEST_F(ExportTest, ExportsWhileAnotherProgramIsWriting) {
+  const RecordId game = addGame("G", {{"C", {"One"}}});
+  ASSERT_EQ(ExportGameFile(catalogue_, game, dir_ / "before.SPK"), ExportOutcome::Exported);
+  store_.setBusyTimeout(std::chrono::milliseconds(5));  // waiting for the writer would fail at once
+
+  sqlite3* raw = nullptr;
+  ASSERT_EQ(sqlite3_open_v2(store_.path().c_str(), &raw, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
+  const std::unique_ptr<sqlite3, decltype(&sqlite3_close)> writer(raw, &sqlite3_close);
+  const std::string write =
+      "begin immediate; insert into role(name, gameid) values('Uncommitted', " + std::to_string(game) + ")";
+  ASSERT_EQ(sqlite3_exec(writer.get(), write.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+
+  EXPECT_EQ(ExportGameFile(catalogue_, game, dir_ / "during.SPK"), ExportOutcome::Exported);
+  EXPECT_TRUE(prompts_.messages().empty());
+  EXPECT_EQ(fileBytes(dir_ / "during.SPK"), fileBytes(dir_ / "before.SPK")) << "the other program's writes unseen";
+  EXPECT_EQ(sqlite3_exec(writer.get(), "commit", nullptr, nullptr, nullptr), SQLITE_OK)
+      << "the export holds no lock once it has returned";
 }
 
 }  // namespace

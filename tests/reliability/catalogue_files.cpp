@@ -131,7 +131,7 @@ std::vector<std::string> dumpCatalogue(const std::filesystem::path& path) {
 }
 
 std::vector<std::uint8_t> fileBytes(const std::filesystem::path& path) {
-  return readWholeFile(path).value_or(std::vector<std::uint8_t>{});
+  return readWholeFile(path, std::size_t{1} << 30).bytes;
 }
 
 }  // namespace strikepad::testing

@@ -1,6 +1,8 @@
-// strikepad-cli run as a user would, on a damaged catalogue and onto a full disk.
+// strikepad-cli run as a user would, on a damaged catalogue, onto a full disk, and given
+// input that is no file of its kind: the catalogue itself, a FIFO, input without end.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <fstream>
 
@@ -56,6 +58,44 @@ TEST_F(CliFaults, AnExportOntoAFullDiskFailsAndKeepsTheOldFile) {
   std::ifstream old(dir_ / "arcana.SPK");
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(old), {}), "the export of last week");
   EXPECT_EQ(std::distance(fs::directory_iterator(dir_.path()), fs::directory_iterator()), 2) << "no temporary file left";
+}
+
+TEST_F(CliFaults, AnExportOntoTheCatalogueIsRefusedAndChangesNothing) {
+  const auto bytes = fileBytes(dir_ / "sp.dat");
+  const CliResult result = runCli({"export", "Street", "sp.dat"}, {}, dir_.path());
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_EQ(result.err, "sp.dat is the open catalogue: export the game to another file.\n");
+  EXPECT_EQ(fileBytes(dir_ / "sp.dat"), bytes);
+}
+
+TEST_F(CliFaults, ImportTakesOnlyRegularFilesOfAnExchangeFilesSize) {
+  ASSERT_EQ(::mkfifo((dir_ / "fifo.SPK").c_str(), 0600), 0);  // no program ever writes to it
+  std::ofstream(dir_ / "zeros.SPK").close();
+  fs::resize_file(dir_ / "zeros.SPK", std::uintmax_t{1} << 30);  // sparse: takes no room
+  const auto before = dumpCatalogue(dir_ / "sp.dat");
+
+  const CliResult fifo = runCli({"import", "fifo.SPK"}, {}, dir_.path());
+  EXPECT_EQ(fifo.exitCode, 1) << "a hung import is killed: " << fifo.exitCode;
+  EXPECT_EQ(fifo.err, "fifo.SPK is not a regular file.\n");
+  const CliResult zeros = runCli({"import", "zeros.SPK"}, {}, dir_.path());
+  EXPECT_EQ(zeros.exitCode, 1);
+  EXPECT_EQ(zeros.err, "zeros.SPK is too large to be a Strikepad 2.0 file.\n");
+  EXPECT_EQ(dumpCatalogue(dir_ / "sp.dat"), before);
+}
+
+TEST_F(CliFaults, ScriptInputOfMoreThanAMegabyteIsBadInput) {
+  const std::string endless(std::size_t{3} << 20, '1');
+  for (const char* action : {"parse", "print"}) {
+    const CliResult result = runCli({"script", action}, endless);
+    EXPECT_EQ(result.exitCode, 2) << action;
+    EXPECT_EQ(result.err, "standard input is too large: more than 1 MB\n") << action;
+  }
+  std::ofstream(dir_ / "combo.txt") << endless;
+  const auto before = dumpCatalogue(dir_ / "sp.dat");
+  const CliResult add = runCli({"add", "combo", "Street", "Character 0", "Big", "combo.txt"}, {}, dir_.path());
+  EXPECT_EQ(add.exitCode, 2);
+  EXPECT_EQ(add.err.substr(0, add.err.find('\n') + 1), "combo.txt is too large: more than 1 MB\n");
+  EXPECT_EQ(dumpCatalogue(dir_ / "sp.dat"), before);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "catalogue_session.h"
@@ -13,7 +14,8 @@
 namespace strikepad::cli {
 namespace {
 
-constexpr std::string_view kExchangeUsage = "usage: strikepad-cli export GAME FILE | import FILE [--yes]\n";
+constexpr std::string_view kExchangeUsage =
+    "usage: strikepad-cli export GAME FILE|- | import FILE [--yes]   (- is standard output)\n";
 
 // The import's one question (reuse an existing game?) is answered as --yes says.
 StandingAnswer reuseAnswer(bool yes) {
@@ -35,9 +37,18 @@ int exportGame(Context& context) {
     context.err << "no game named " << name << "\n";
     return kRefused;
   }
-  return ExportGameFile(session.catalogue, game->integer("id"), context.args[2]) == ExportOutcome::Exported
-             ? kDone
-             : kRefused;
+  const RecordId gameId = game->integer("id");
+  if (context.args[2] != "-")
+    return ExportGameFile(session.catalogue, gameId, context.args[2]) == ExportOutcome::Exported ? kDone : kRefused;
+  const auto bytes = ExportGameBytes(session.catalogue, gameId);
+  const auto* file = std::get_if<std::vector<std::uint8_t>>(&bytes);
+  if (!file) return kRefused;
+  context.out.write(reinterpret_cast<const char*>(file->data()), static_cast<std::streamsize>(file->size()));
+  if (!context.out.flush()) {
+    context.err << "can not write standard output\n";
+    return kRefused;
+  }
+  return kDone;
 }
 
 int importFile(Context& context) {

@@ -15,7 +15,7 @@ constexpr std::string_view kUsage =
     "  add game NAME | add character GAME NAME | add combo GAME CHARACTER NAME [SCRIPTFILE]\n"
     "  delete game GAME | delete character GAME NAME | delete combo GAME CHARACTER NAME\n"
     "  rename game GAME NEW | rename character GAME NAME NEW | rename combo GAME CHARACTER NAME NEW\n"
-    "  export GAME FILE                 a game to an .SPK file\n"
+    "  export GAME FILE|-               a game to an .SPK file (- for standard output)\n"
     "  import FILE [--yes]              an .SPK file into the catalogue\n"
     "  slot read SLOT | slot write SLOT HEX   the adapter's memory slots 1 to 5\n";
 

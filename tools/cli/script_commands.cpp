@@ -1,5 +1,4 @@
 #include <fstream>
-#include <iterator>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -14,10 +13,22 @@ namespace {
 
 constexpr std::string_view kScriptUsage = "usage: strikepad-cli script parse [FILE] | script print [HEX]\n";
 
-// The whole stream; none, after telling the user, when it cannot be read (a folder, an I/O error).
+// A script of 45 steps, or a block as hex digits, is a few kilobytes; anything larger is not one,
+// and is refused after reading no more than this.
+constexpr std::size_t kMaxInputSize = 1 << 20;
+
+// The whole stream; none, after telling the user, when it cannot be read (a folder, an I/O
+// error) or is larger than kMaxInputSize.
 std::optional<std::string> readAll(std::istream& in, std::string_view name, std::ostream& err) {
   try {
-    std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    // One byte more than allowed tells an input that is too large.
+    std::string text(kMaxInputSize + 1, '\0');
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    if (text.size() > kMaxInputSize) {
+      err << name << " is too large: more than 1 MB\n";
+      return std::nullopt;
+    }
     if (!in.bad()) return text;
   } catch (const std::ios_base::failure&) {  // libstdc++ throws when the read underneath fails
   }
