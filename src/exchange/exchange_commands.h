@@ -33,7 +33,8 @@ enum class ImportOutcome {
 ImportOutcome OnImportGame(Catalogue& catalogue);
 // Imports `path` with every question and message of the command: for dropped files.
 // The whole file is read and checked before the catalogue changes, and the catalogue takes
-// all of it or nothing.
+// all of it or nothing. Characters merged into one of the same name, and combos left out
+// because their name was taken, are told in one notice at the end.
 ImportOutcome ImportGameFile(Catalogue& catalogue, const std::filesystem::path& path);
 
 }  // namespace strikepad

@@ -16,6 +16,12 @@ inline constexpr std::string_view kCanNotWrite = "can not write %s";
 inline constexpr std::string_view kDamagedFile = "%s is damaged or not a Strikepad 2.0 file.";
 inline constexpr std::string_view kCanNotFindGameData = "Can not find game data";
 
+// After an import, one line a name under each heading that applies.
+inline constexpr std::string_view kCharactersMerged =
+    "Characters of %s added to the game's character of the same name (letter case aside), with their combos:";
+inline constexpr std::string_view kCombosNotStored =
+    "Combos of %s not stored because their character already had a combo of that name:";
+
 // `pattern` with its %s replaced by the file's name without its folder.
 inline std::string withFileName(std::string_view pattern, const std::filesystem::path& path) {
   std::string text(pattern);
