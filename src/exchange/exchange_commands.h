@@ -11,12 +11,20 @@ namespace strikepad {
 
 class Catalogue;
 
-enum class ExportOutcome { Cancelled, NoGameSelected, CannotOpen, NoGameData, CannotWrite, Exported };
+enum class ExportOutcome {
+  Cancelled,
+  NoGameSelected,
+  CannotOpen,
+  NoGameData,
+  NamesClash,  // names of one parent would read back as one name; nothing was written
+  CannotWrite,
+  Exported,
+};
 
 // Asks for a file, then writes the game selected in the game list into it.
 ExportOutcome OnExportGame(Catalogue& catalogue);
 // Writes the game `gameId` into `path`. The file appears, or replaces the one there, only
-// when it has been written whole.
+// when it has been written whole. Names cut to fit the file are told in one notice after it.
 ExportOutcome ExportGameFile(Catalogue& catalogue, RecordId gameId, const std::filesystem::path& path);
 
 enum class ImportOutcome {

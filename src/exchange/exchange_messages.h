@@ -16,6 +16,13 @@ inline constexpr std::string_view kCanNotWrite = "can not write %s";
 inline constexpr std::string_view kDamagedFile = "%s is damaged or not a Strikepad 2.0 file.";
 inline constexpr std::string_view kCanNotFindGameData = "Can not find game data";
 
+// An export refused, then one line a name, grouped by the parent they share.
+inline constexpr std::string_view kNamesClash =
+    "%s was not written: these names would be one name in it (names are cut to 49 bytes there, and letter case "
+    "does not count), so an import would merge them:";
+// After an export, one line a name: the name, then what the file holds.
+inline constexpr std::string_view kNamesShortened = "These names were too long for %s and were cut to 49 bytes:";
+
 // After an import, one line a name under each heading that applies.
 inline constexpr std::string_view kCharactersMerged =
     "Characters of %s added to the game's character of the same name (letter case aside), with their combos:";
