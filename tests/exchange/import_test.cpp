@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <string_view>
 
 #include "catalogue/messages.h"
 #include "exchange/exchange_commands.h"
@@ -180,6 +181,37 @@ TEST_F(ImportTest, TheReuseQuestionIsAskedWithoutLockingTheCatalogue) {
   EXPECT_NE(arena, old) << "the game that vanished meanwhile is created again";
   EXPECT_EQ(dumpGame(arena).size(), 7u) << "with all of the file";
   EXPECT_EQ(selected(games_), "Arena");
+}
+
+// Another program adds the file's game just before the import takes the lock.
+TEST_F(ImportTest, AGameThatAppearsBeforeTheLockIsAskedAboutOutsideIt) {
+  struct Intruder {
+    Store other;
+    bool done = false;
+  } intruder{Store(store_.path())};
+  ASSERT_TRUE(intruder.other.ConnectStore());
+  sqlite3_trace_v2(
+      store_.handle(), SQLITE_TRACE_STMT,
+      [](unsigned, void* context, void*, void* sql) {
+        auto& intruder = *static_cast<Intruder*>(context);
+        if (intruder.done || std::string_view(static_cast<const char*>(sql)) != "begin immediate") return 0;
+        intruder.done = true;
+        EXPECT_TRUE(intruder.other.execute("insert into game(name) values('Arena')"));
+        return 0;
+      },
+      &intruder);
+  prompts_.answerAskBy([&] {
+    Store other(store_.path());
+    other.setBusyTimeout(std::chrono::milliseconds(0));
+    EXPECT_TRUE(other.ConnectStore());
+    EXPECT_TRUE(other.execute("begin immediate")) << "the import holds no lock while asking";
+    EXPECT_TRUE(other.execute("rollback"));
+    return true;
+  });
+  ASSERT_EQ(importBytes(arenaFile(sampleBlock(3))), ImportOutcome::Imported);
+  sqlite3_trace_v2(store_.handle(), 0, nullptr, nullptr);
+  EXPECT_EQ(prompts_.questions(), std::vector<std::string>{messages::kReuseGameQuestion});
+  EXPECT_EQ(dump().size(), 7u) << "the file went into the game that appeared, once";
 }
 
 TEST_F(ImportTest, AGameWithoutCharactersIsAddedAndTheListsRefilled) {
