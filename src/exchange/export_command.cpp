@@ -21,7 +21,8 @@ void appendCombos(std::vector<std::uint8_t>& out, Recordset& combos, ExportNames
   for (; !combos.atEnd(); combos.moveNext()) {
     const FieldValue& data = combos.collect("data");
     const Bytes* bytes = std::get_if<Bytes>(&data);
-    appendCombo(out, names.combo(combos.text("name")), bytes ? std::span<const std::uint8_t>(*bytes) : std::span<const std::uint8_t>());
+    appendCombo(out, names.combo(combos.text("name")),
+                bytes ? std::span<const std::uint8_t>(*bytes) : std::span<const std::uint8_t>());
   }
 }
 
