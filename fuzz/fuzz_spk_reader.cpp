@@ -52,6 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::optional<SpkGame> game = strikepad::parseSpk(std::span(data, size));
   if (!game) return 0;  // a damaged file
   require(!game->name.empty() || game->characters.empty(), "a game without a name holds nothing");
+  require(!game->endsAtEmptyName || (size >= strikepad::kNameFieldSize && data[size - strikepad::kNameFieldSize] == 0),
+          "an empty name ends the content only as the file's last field");
   for (const SpkCharacter& character : game->characters)
     for (const SpkCombo& combo : character.combos)
       require(combo.data.size() <= strikepad::kBlockSize, "combo data fits one block");

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <string>
 #include <variant>
 #include <vector>
 
@@ -22,6 +23,7 @@ enum class ExportOutcome {
   CannotOpen,
   NoGameData,   // the store no longer holds the game
   StoreFailed,  // reading the game failed; the store has reported why
+  NamesClash,   // names of one parent would read back as one name; nothing was written
   CannotWrite,
   Exported,
 };
@@ -31,11 +33,18 @@ ExportOutcome OnExportGame(Catalogue& catalogue);
 // Writes the game `gameId` into `path`. The file appears, or replaces the one there, only
 // when it has been written whole and flushed to the disk; a symlink's file is replaced and
 // the link kept, and so are the old file's permissions. The open catalogue and anything but
-// a regular file are refused untouched.
+// a regular file are refused untouched. Names cut to fit the file are told in one notice after it.
 ExportOutcome ExportGameFile(Catalogue& catalogue, RecordId gameId, const std::filesystem::path& path);
-// The exchange file of the game `gameId`, read in one snapshot that lets other programs write
-// meanwhile, or why there is none: NoGameData (after its notice) or StoreFailed.
-std::variant<std::vector<std::uint8_t>, ExportOutcome> ExportGameBytes(Catalogue& catalogue, RecordId gameId);
+
+struct ExportedGame {
+  std::vector<std::uint8_t> bytes;
+  std::string shortenedNotice;  // the names cut to fit the file; empty when none was
+};
+// The exchange file of the game `gameId` (to be written as `file`), read in one snapshot that
+// lets other programs write meanwhile, or why there is none: NoGameData (after its notice),
+// NamesClash (after its notice) or StoreFailed.
+std::variant<ExportedGame, ExportOutcome> ExportGameBytes(Catalogue& catalogue, RecordId gameId,
+                                                          const std::filesystem::path& file);
 
 enum class ImportOutcome {
   Cancelled,   // no file chosen
@@ -51,7 +60,8 @@ enum class ImportOutcome {
 ImportOutcome OnImportGame(Catalogue& catalogue);
 // Imports `path` with every question and message of the command: for dropped files.
 // The whole file is read and checked before the catalogue changes, and the catalogue takes
-// all of it or nothing.
+// all of it or nothing. Characters merged into one of the same name, and combos left out
+// because their name was taken, are told in one notice at the end.
 ImportOutcome ImportGameFile(Catalogue& catalogue, const std::filesystem::path& path);
 
 }  // namespace strikepad

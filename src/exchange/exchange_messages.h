@@ -20,6 +20,19 @@ inline constexpr std::string_view kTargetNotAFile = "%s is not a regular file: e
 inline constexpr std::string_view kNotAFile = "%s is not a regular file.";
 inline constexpr std::string_view kFileTooLarge = "%s is too large to be a Strikepad 2.0 file.";
 
+// An export refused, then one line a name, grouped by the parent they share.
+inline constexpr std::string_view kNamesClash =
+    "%s was not written: these names would be one name in it (names are cut to 49 bytes there, and letter case "
+    "does not count), so an import would merge them:";
+// After an export, one line a name: the name, then what the file holds.
+inline constexpr std::string_view kNamesShortened = "These names were too long for %s and were cut to 49 bytes:";
+
+// After an import, one line a name under each heading that applies.
+inline constexpr std::string_view kCharactersMerged =
+    "Characters of %s added to the game's character of the same name (letter case aside), with their combos:";
+inline constexpr std::string_view kCombosNotStored =
+    "Combos of %s not stored because their character already had a combo of that name:";
+
 // `pattern` with its %s replaced by the file's name without its folder.
 inline std::string withFileName(std::string_view pattern, const std::filesystem::path& path) {
   std::string text(pattern);

@@ -1,14 +1,17 @@
 // Import: the game of an .SPK file into the catalogue, through the same store-new operations
-// as the editing commands, in one transaction.
+// as the editing commands, in one transaction that never waits on the user.
 
 #include <optional>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "catalogue/catalogue.h"
+#include "catalogue/messages.h"
 #include "exchange/exchange_commands.h"
 #include "exchange/exchange_messages.h"
 #include "exchange/file_bytes.h"
+#include "exchange/import_report.h"
 #include "exchange/spk_format.h"
 #include "store/store.h"
 #include "store/transaction.h"
@@ -61,35 +64,66 @@ struct ListChanges {
   }
 };
 
+// The game the store holds under `name`; `failed` when the store could not say (it has
+// reported why).
+struct GameLookup {
+  bool failed = false;
+  std::optional<RecordId> id;
+};
+
+GameLookup lookUpGame(Store& store, const std::string& name) {
+  auto records = store.OpenRecordset("game", "name=?", {name}, "id");
+  if (!records || records->failed()) return {true, std::nullopt};
+  if (records->atEnd()) return {};
+  return {false, records->integer("id")};
+}
+
+std::optional<std::string> characterName(Store& store, RecordId characterId) {
+  auto records = store.OpenRecordset("role", "id=?", {std::int64_t{characterId}}, "name");
+  if (!records || records->atEnd()) return std::nullopt;
+  return records->text("name");
+}
+
 class GameImport {
  public:
   GameImport(Catalogue& catalogue, const SpkGame& game)
       : catalogue_(catalogue), store_(catalogue.store()), game_(game) {}
 
-  // Adds the file's records inside the caller's transaction. Refused or Failed leave the
-  // transaction to be undone.
-  ImportOutcome run() {
-    const RecordId stored = catalogue_.StoreNewGame(game_.name);
-    if (stored < 0) return ImportOutcome::Refused;
-    if (stored > 0) {
-      changes_.newGame = ListChanges::Entry{game_.name, stored};
-      changes_.gameId = stored;
-    } else {
-      // The user agreed to go on with the game of that name, and to have its combos of the
-      // same names replaced.
-      const auto existing = findId(store_, "game", "name=?", {game_.name});
-      if (!existing) return ImportOutcome::Failed;
-      changes_.gameId = *existing;
-      replaceCombos_ = true;
-    }
+  // Adds the file's records in one transaction, reusing a game of the file's name only when
+  // `reuseAgreed`. nullopt when such a game turned up after the user could have been asked:
+  // nothing is written then, and the user is to be asked first.
+  std::optional<ImportOutcome> run(bool reuseAgreed) {
+    Transaction transaction(store_);
+    if (!transaction.active()) return ImportOutcome::Failed;
+    const GameLookup existing = lookUpGame(store_, game_.name);
+    if (existing.failed) return ImportOutcome::Failed;
+    if (existing.id && !reuseAgreed) return std::nullopt;
+    if (!startGame(existing.id)) return ImportOutcome::Failed;
     for (const SpkCharacter& character : game_.characters)
       if (!addCharacter(character)) return ImportOutcome::Failed;
-    return ImportOutcome::Imported;
+    return transaction.commit() ? ImportOutcome::Imported : ImportOutcome::Failed;
   }
 
   const ListChanges& changes() const { return changes_; }
+  const ImportReport& report() const { return report_; }
 
  private:
+  bool startGame(std::optional<RecordId> existing) {
+    if (existing) {
+      // The user agreed to go on with the game of that name, and to have its combos of the
+      // same names replaced.
+      changes_.gameId = *existing;
+      replaceCombos_ = true;
+      return true;
+    }
+    // The name is free under this transaction's lock, so this adds the game and asks nothing.
+    const RecordId stored = catalogue_.StoreNewGame(game_.name);
+    if (stored <= 0) return false;
+    changes_.newGame = ListChanges::Entry{game_.name, stored};
+    changes_.gameId = stored;
+    return true;
+  }
+
   bool addCharacter(const SpkCharacter& character) {
     RecordId characterId = catalogue_.StoreNewCharacter(character.name, changes_.gameId);
     if (characterId >= 0) {
@@ -100,45 +134,68 @@ class GameImport {
       // Neither added nor there: the store failed.
       if (!existing) return false;
       characterId = *existing;
+      report_.mergedCharacters.push_back(
+          {character.name, characterName(store_, characterId).value_or(character.name)});
     }
     for (const SpkCombo& combo : character.combos)
-      if (!addCombo(combo, characterId)) return false;
+      if (!addCombo(combo, character, characterId)) return false;
     return true;
   }
 
-  bool addCombo(const SpkCombo& combo, RecordId characterId) {
+  bool addCombo(const SpkCombo& combo, const SpkCharacter& character, RecordId characterId) {
     // A short value is followed by end markers; an empty one is the empty combo.
     const ComboBlock block = blockFromBytes(combo.data.data(), combo.data.size());
     const RecordId comboId = catalogue_.StoreNewCombo(combo.name, characterId, block.data(), block.size());
     if (comboId >= 0) {
       changes_.combos.push_back({combo.name, comboId});
+      fromFile_.insert(comboId);
       return true;
     }
     const auto existing = findId(store_, "moves", "roleid=? and name=?", {std::int64_t{characterId}, combo.name});
     if (!existing) return false;
-    return !replaceCombos_ || catalogue_.ReplaceComboData(*existing, block.data(), block.size()) == 1;
+    // The user agreed to have the catalogue's combos replaced, not the file's own: a combo
+    // this import stored or replaced keeps the file's first one of that name.
+    if (replaceCombos_ && fromFile_.insert(*existing).second)
+      return catalogue_.ReplaceComboData(*existing, block.data(), block.size()) == 1;
+    report_.skippedCombos.push_back({character.name, combo.name});
+    return true;
   }
 
   Catalogue& catalogue_;
   Store& store_;
   const SpkGame& game_;
   ListChanges changes_;
+  ImportReport report_;
   bool replaceCombos_ = false;
+  // The combos that hold a combo of the file: added or replaced by this import.
+  std::unordered_set<RecordId> fromFile_;
 };
 
-ImportOutcome importGame(Catalogue& catalogue, const SpkGame& game) {
-  GameImport import(catalogue, game);
+ImportOutcome importGame(Catalogue& catalogue, const SpkGame& game, const std::filesystem::path& path) {
+  Prompts& prompts = catalogue.prompts();
+  std::optional<GameImport> import;
   {
     QuietDuplicates quiet(catalogue);
-    Transaction transaction(catalogue.store());
-    if (!transaction.active()) return ImportOutcome::Failed;
-    const ImportOutcome outcome = import.run();
-    if (outcome != ImportOutcome::Imported) return outcome;
-    if (!transaction.commit()) return ImportOutcome::Failed;
+    // The question is asked before the transaction, so other programs can write while the
+    // user decides; the transaction looks the game up again.
+    const GameLookup before = lookUpGame(catalogue.store(), game.name);
+    if (before.failed) return ImportOutcome::Failed;
+    if (before.id && !prompts.ask(messages::kReuseGameQuestion)) return ImportOutcome::Refused;
+    import.emplace(catalogue, game);
+    auto outcome = import->run(before.id.has_value());
+    if (!outcome) {
+      // Another program added a game of that name meanwhile. After a Yes every state of the
+      // store can be acted on (a game that vanishes again is created), so one question does.
+      if (!prompts.ask(messages::kReuseGameQuestion)) return ImportOutcome::Refused;
+      import.emplace(catalogue, game);
+      outcome = import->run(true);
+    }
+    if (*outcome != ImportOutcome::Imported) return *outcome;
   }
-  import.changes().applyTo(catalogue.lists());
+  import->changes().applyTo(catalogue.lists());
   // A file whose content ends at an empty name leaves the lists as the import made them.
   if (!game.endsAtEmptyName) catalogue.FillCharacterList();
+  if (!import->report().empty()) prompts.notice(import->report().notice(path));
   return ImportOutcome::Imported;
 }
 
@@ -176,7 +233,7 @@ ImportOutcome ImportGameFile(Catalogue& catalogue, const std::filesystem::path& 
     return ImportOutcome::Damaged;
   }
   if (game->name.empty()) return ImportOutcome::NoGame;
-  return importGame(catalogue, *game);
+  return importGame(catalogue, *game, path);
 }
 
 }  // namespace strikepad

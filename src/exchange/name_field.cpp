@@ -55,12 +55,17 @@ class Converter {
 
 }  // namespace
 
-NameField nameFieldFromText(std::string_view name) {
+std::string_view fittedName(std::string_view name) {
   std::size_t length = std::min(name.size(), kLongestName);
   if (length < name.size())
     while (length > 0 && isContinuationByte(name[length])) --length;
+  return name.substr(0, length);
+}
+
+NameField nameFieldFromText(std::string_view name) {
+  const std::string_view fitted = fittedName(name);
   NameField field{};
-  std::copy_n(name.begin(), length, field.begin());
+  std::copy(fitted.begin(), fitted.end(), field.begin());
   return field;
 }
 

@@ -99,6 +99,9 @@ std::optional<SpkGame> parseSpk(std::span<const std::uint8_t> file) {
     case Step::Damaged:
       return std::nullopt;
     case Step::EmptyName:
+      // Only the very end of a file may hold an empty name: one with records after it has
+      // lost a name to damage, and importing what comes before would drop the rest.
+      if (cursor.left() != 0) return std::nullopt;
       game.endsAtEmptyName = true;
       return game;
     case Step::Done:

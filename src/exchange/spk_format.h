@@ -34,13 +34,14 @@ struct SpkCharacter {
 struct SpkGame {
   std::string name;  // empty: the file holds nothing to import
   std::vector<SpkCharacter> characters;
-  // The file ends its content early with an empty character or combo name: what comes
-  // before it is the content, the rest of the file is not read.
+  // The file's last field is an empty character or combo name, before all its counted
+  // records: what comes before it is the content.
   bool endsAtEmptyName = false;
 };
 
 // Reads and checks a whole file. nullopt when it is damaged: a field cut short, a negative
-// count, a data size outside 0..360, or bytes after the last record.
+// count, a data size outside 0..360, an empty name with bytes after it, or bytes after the
+// last record.
 std::optional<SpkGame> parseSpk(std::span<const std::uint8_t> file);
 
 // The writer's pieces, appended to `out` in file order.

@@ -84,6 +84,29 @@ TEST_F(ExportTest, NamesTooLongForTheFieldAreCutAndEmptyDataIsSizeZero) {
   ASSERT_EQ(ExportGameFile(catalogue_, game, dir_ / "long.SPK"), ExportOutcome::Exported);
   EXPECT_EQ(fileBytes(dir_ / "long.SPK"),
             SpkBytes().name(std::string(48, 'n')).count(1).name("C").count(1).combo("Blank", {}).bytes());
+  EXPECT_EQ(prompts_.messages(), std::vector<std::string>{"These names were too long for long.SPK and were cut to 49 "
+                                                          "bytes:\n  " + longName + " -> " + std::string(48, 'n')});
+}
+
+TEST_F(ExportTest, NamesThatWouldReadBackAsOneAreRefusedAndNothingIsWritten) {
+  const auto old = writeFile("g.SPK", SpkBytes().name("Old").count(0).bytes());
+  // Seventeen three-byte characters: cut to sixteen, the two names differ no more.
+  std::string seventeen;
+  for (int i = 0; i < 16; ++i) seventeen += "\xE6\x98\xA5";
+  const RecordId game = addGame("G", {{"Ken", {seventeen + "\xE9\xBA\x97", seventeen + "\xE9\xBE\x8D", "Kick"}}});
+  // Names differing in case only, as another program may have stored them.
+  ASSERT_TRUE(store_.execute("insert into role(name, gameid) values('STRASSE', ?), ('Stra\xC3\x9F" "e', ?)",
+                             {std::int64_t{game}, std::int64_t{game}}));
+
+  EXPECT_EQ(ExportGameFile(catalogue_, game, old), ExportOutcome::NamesClash);
+  EXPECT_EQ(prompts_.messages(),
+            std::vector<std::string>{"g.SPK was not written: these names would be one name in it (names are cut to 49 "
+                                     "bytes there, and letter case does not count), so an import would merge them:"
+                                     "\n  characters of G:\n    STRASSE\n    Stra\xC3\x9F" "e"
+                                     "\n  combos of Ken:\n    " + seventeen + "\xE9\xBA\x97\n    " + seventeen +
+                                     "\xE9\xBE\x8D"});
+  EXPECT_EQ(fileBytes(old), SpkBytes().name("Old").count(0).bytes());
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.path()), {}), 2) << "sp.dat and g.SPK only";
 }
 
 TEST_F(ExportTest, NothingIsWrittenWithoutASelectedGame) {

@@ -60,8 +60,10 @@ std::string folded(std::string name) {
 class ImportMutationTest : public ExchangeTest {
  protected:
   // What a catalogue without the game holds after the import of `game`: characters and
-  // combos whose names are taken (without regard to ASCII case) are merged or skipped.
-  static std::vector<std::string> expectedDump(const SpkGame& game) {
+  // combos whose names are taken (without regard to ASCII case) are merged or skipped, and
+  // `told` says so.
+  static std::vector<std::string> expectedDump(const SpkGame& game, bool& told) {
+    told = false;
     struct Character {
       std::string name;
       std::vector<std::pair<std::string, std::string>> combos;
@@ -70,11 +72,13 @@ class ImportMutationTest : public ExchangeTest {
     for (const SpkCharacter& file : game.characters) {
       auto match = std::find_if(characters.begin(), characters.end(),
                                 [&](const Character& c) { return folded(c.name) == folded(file.name); });
+      told |= match != characters.end();
       Character& character = match != characters.end() ? *match : characters.emplace_back(Character{file.name, {}});
       for (const SpkCombo& combo : file.combos) {
         const bool taken = std::any_of(character.combos.begin(), character.combos.end(),
                                        [&](const auto& c) { return folded(c.first) == folded(combo.name); });
         const ComboBlock block = blockFromBytes(combo.data.data(), combo.data.size());
+        told |= taken;
         if (!taken) character.combos.emplace_back(combo.name, hex({block.begin(), block.end()}));
       }
     }
@@ -98,16 +102,19 @@ class ImportMutationTest : public ExchangeTest {
       EXPECT_EQ(dump(), before);
       return;
     }
-    EXPECT_TRUE(prompts_.messages().empty());
     ASSERT_TRUE(model) << "imported a file the reader calls damaged";
     if (outcome == ImportOutcome::NoGame) {
+      EXPECT_TRUE(prompts_.messages().empty());
       EXPECT_TRUE(model->name.empty());
       EXPECT_EQ(dump(), before);
       return;
     }
     ASSERT_EQ(outcome, ImportOutcome::Imported);
     const RecordId game = gameId(model->name);
-    EXPECT_EQ(dumpGame(game), expectedDump(*model));
+    bool told = false;
+    EXPECT_EQ(dumpGame(game), expectedDump(*model, told));
+    EXPECT_EQ(prompts_.messages().size(), told ? 1u : 0u) << "what was merged or left out, in one notice";
+    EXPECT_EQ(prompts_.notices().size(), prompts_.messages().size());
     catalogue_.RemoveGame(game);
     EXPECT_EQ(dump(), before) << "nothing else was touched";
   }

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <string_view>
+
 #include "catalogue/messages.h"
 #include "exchange/exchange_commands.h"
 #include "exchange_fixture.h"
@@ -93,7 +96,10 @@ TEST_F(ImportTest, YesReusesCharactersByNameAndReplacesCombosOfTheSameName) {
 
   prompts_.answerAsk(true);
   ASSERT_EQ(importBytes(arenaFile(sampleBlock(3))), ImportOutcome::Imported);
-  EXPECT_TRUE(prompts_.notices().empty()) << "refused names are not reported during an import";
+  EXPECT_EQ(prompts_.notices(),
+            std::vector<std::string>{"Characters of in.SPK added to the game's character of the same name (letter "
+                                     "case aside), with their combos:\n  Kenji -> KENJI"})
+      << "replaced combos were agreed to; no refusal of a name is reported on its own";
   EXPECT_EQ(dumpGame(arena), (std::vector<std::string>{
                                  "game arena",
                                  "  role KENJI",
@@ -109,6 +115,103 @@ TEST_F(ImportTest, YesReusesCharactersByNameAndReplacesCombosOfTheSameName) {
   EXPECT_EQ(texts(characters_), (std::vector<std::string>{"KENJI", "Mei", "Rosa"}));
   EXPECT_EQ(texts(combos_), (std::vector<std::string>{"Kept", "uppercut", "Hurricane"}));
   EXPECT_TRUE(catalogue_.warnOnDuplicate);
+}
+
+TEST_F(ImportTest, CharactersMergedAndCombosLeftOutAreToldInOneNotice) {
+  const auto file = SpkBytes()
+                        .name("Dojo")
+                        .count(2)
+                        .name("R")
+                        .count(1)
+                        .combo("Spin", sampleBlock(1))
+                        .name("r")
+                        .count(2)
+                        .combo("SPIN", sampleBlock(2))
+                        .combo("Kick", sampleBlock(3))
+                        .bytes();
+  ASSERT_EQ(importBytes(file), ImportOutcome::Imported);
+  EXPECT_EQ(dumpGame(gameId("Dojo")), (std::vector<std::string>{"game Dojo", "  role R",
+                                                                  "    moves Spin " + hex(sampleBlock(1)),
+                                                                  "    moves Kick " + hex(sampleBlock(3))}));
+  EXPECT_EQ(prompts_.messages(),
+            std::vector<std::string>{"Characters of in.SPK added to the game's character of the same name (letter "
+                                     "case aside), with their combos:\n  r -> R\n"
+                                     "Combos of in.SPK not stored because their character already had a combo of "
+                                     "that name:\n  r: SPIN"});
+}
+
+TEST_F(ImportTest, UnderYesAFileComboNeverReplacesAnotherOfTheSameFile) {
+  const RecordId arena = addGame("Arena", {{"Kenji", {"Hurricane"}}});
+  prompts_.answerAsk(true);
+  ASSERT_EQ(importBytes(SpkBytes()
+                            .name("Arena")
+                            .count(1)
+                            .name("Kenji")
+                            .count(2)
+                            .combo("Hurricane", sampleBlock(1))
+                            .combo("hurricane", sampleBlock(2))
+                            .bytes()),
+            ImportOutcome::Imported);
+  EXPECT_EQ(dumpGame(arena), (std::vector<std::string>{"game Arena", "  role Kenji",
+                                                         "    moves Hurricane " + hex(sampleBlock(1))}));
+  ASSERT_EQ(prompts_.notices().size(), 1u);
+  EXPECT_NE(prompts_.notices()[0].find("not stored because their character already had a combo of that name:\n"
+                                       "  Kenji: hurricane"),
+            std::string::npos);
+}
+
+// While the user decides, other programs can write; what the import does then follows what
+// the catalogue holds once it has the lock.
+TEST_F(ImportTest, TheReuseQuestionIsAskedWithoutLockingTheCatalogue) {
+  const RecordId old = addGame("Arena", {{"Kenji", {"Old"}}});
+  prompts_.answerAskBy([&] {
+    Store other(store_.path());
+    other.setBusyTimeout(std::chrono::milliseconds(0));
+    EXPECT_TRUE(other.ConnectStore());
+    EXPECT_TRUE(other.execute("begin immediate")) << "the import holds no lock while asking";
+    EXPECT_TRUE(other.execute("delete from moves"));
+    EXPECT_TRUE(other.execute("delete from role"));
+    EXPECT_TRUE(other.execute("delete from game"));
+    EXPECT_TRUE(other.execute("commit"));
+    return true;
+  });
+  ASSERT_EQ(importBytes(arenaFile(sampleBlock(3))), ImportOutcome::Imported);
+  EXPECT_EQ(prompts_.questions(), std::vector<std::string>{messages::kReuseGameQuestion}) << "asked once";
+  const RecordId arena = gameId("Arena");
+  EXPECT_NE(arena, old) << "the game that vanished meanwhile is created again";
+  EXPECT_EQ(dumpGame(arena).size(), 7u) << "with all of the file";
+  EXPECT_EQ(selected(games_), "Arena");
+}
+
+// Another program adds the file's game just before the import takes the lock.
+TEST_F(ImportTest, AGameThatAppearsBeforeTheLockIsAskedAboutOutsideIt) {
+  struct Intruder {
+    Store other;
+    bool done = false;
+  } intruder{Store(store_.path())};
+  ASSERT_TRUE(intruder.other.ConnectStore());
+  sqlite3_trace_v2(
+      store_.handle(), SQLITE_TRACE_STMT,
+      [](unsigned, void* context, void*, void* sql) {
+        auto& intruder = *static_cast<Intruder*>(context);
+        if (intruder.done || std::string_view(static_cast<const char*>(sql)) != "begin immediate") return 0;
+        intruder.done = true;
+        EXPECT_TRUE(intruder.other.execute("insert into game(name) values('Arena')"));
+        return 0;
+      },
+      &intruder);
+  prompts_.answerAskBy([&] {
+    Store other(store_.path());
+    other.setBusyTimeout(std::chrono::milliseconds(0));
+    EXPECT_TRUE(other.ConnectStore());
+    EXPECT_TRUE(other.execute("begin immediate")) << "the import holds no lock while asking";
+    EXPECT_TRUE(other.execute("rollback"));
+    return true;
+  });
+  ASSERT_EQ(importBytes(arenaFile(sampleBlock(3))), ImportOutcome::Imported);
+  sqlite3_trace_v2(store_.handle(), 0, nullptr, nullptr);
+  EXPECT_EQ(prompts_.questions(), std::vector<std::string>{messages::kReuseGameQuestion});
+  EXPECT_EQ(dump().size(), 7u) << "the file went into the game that appeared, once";
 }
 
 TEST_F(ImportTest, AGameWithoutCharactersIsAddedAndTheListsRefilled) {

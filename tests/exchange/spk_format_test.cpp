@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "spk_bytes.h"
 
 namespace strikepad {
@@ -108,9 +110,9 @@ TEST(SpkReader, AnyDataSizeFromZeroTo360IsAccepted) {
   }
 }
 
-TEST(SpkReader, AnEmptyNameEndsTheContentAndTheRestIsNotRead) {
-  const auto atCharacter = parseSpk(
-      SpkBytes().name("G").count(3).name("First").count(1).combo("A", sampleBlock(1)).name("").raw({0xDE, 0xAD}).bytes());
+TEST(SpkReader, AnEmptyNameEndsTheContentOnlyAsTheFilesLastField) {
+  const auto atCharacter =
+      parseSpk(SpkBytes().name("G").count(3).name("First").count(1).combo("A", sampleBlock(1)).name("").bytes());
   ASSERT_TRUE(atCharacter);
   EXPECT_TRUE(atCharacter->endsAtEmptyName);
   ASSERT_EQ(atCharacter->characters.size(), 1u);
@@ -122,6 +124,12 @@ TEST(SpkReader, AnEmptyNameEndsTheContentAndTheRestIsNotRead) {
   EXPECT_TRUE(atCombo->endsAtEmptyName);
   ASSERT_EQ(atCombo->characters.size(), 1u);
   EXPECT_EQ(atCombo->characters[0].combos.size(), 1u);
+
+  // A zeroed name with records after it: the rest would be dropped unseen.
+  auto zeroed = SpkBytes().name("G").count(2).kenjiWithTwoCombos().name("Mei").count(0).bytes();
+  std::fill_n(zeroed.begin() + 50 + 4 + 50 + 4 + (50 + 4 + 360), 50, 0);
+  EXPECT_FALSE(parseSpk(zeroed));
+  EXPECT_FALSE(parseSpk(SpkBytes().name("G").count(3).name("First").count(0).name("").raw({0xDE, 0xAD}).bytes()));
 }
 
 TEST(SpkReader, NamesAreDecodedAsTheNameFieldSays) {

@@ -32,7 +32,8 @@ void ScriptedPrompts::warning(const std::string& text) { events_.push_back({Kind
 
 bool ScriptedPrompts::ask(const std::string& text, const std::string& caption) {
   events_.push_back({Kind::Ask, text, caption});
-  return take(asks_, "question \"" + text + "\"").value_or(false);
+  const auto answer = take(asks_, "question \"" + text + "\"");
+  return answer && (*answer)();
 }
 
 std::string ScriptedPrompts::askName(const std::string& caption, const std::string& initial) {

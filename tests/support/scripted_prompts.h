@@ -3,6 +3,7 @@
 // did not prepare an answer for fails the test (and is answered No / cancelled).
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,7 +24,9 @@ class ScriptedPrompts final : public Prompts {
   ~ScriptedPrompts() override;
 
   // Answers, consumed in order per kind.
-  void answerAsk(bool yes) { asks_.push_back(yes); }
+  void answerAsk(bool yes) { asks_.push_back([yes] { return yes; }); }
+  // The question is answered by running `answer`: for what happens while it is on screen.
+  void answerAskBy(std::function<bool()> answer) { asks_.push_back(std::move(answer)); }
   void answerName(std::string name) { names_.push_back(std::move(name)); }
   void answerOpenFile(std::string path) { openFiles_.push_back(std::move(path)); }
   void answerSaveFile(std::string path) { saveFiles_.push_back(std::move(path)); }
@@ -54,7 +57,7 @@ class ScriptedPrompts final : public Prompts {
 
  private:
   std::vector<Event> events_;
-  std::deque<bool> asks_;
+  std::deque<std::function<bool()>> asks_;
   std::deque<std::string> names_;
   std::deque<std::string> openFiles_;
   std::deque<std::string> saveFiles_;

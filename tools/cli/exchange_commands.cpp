@@ -40,14 +40,15 @@ int exportGame(Context& context) {
   const RecordId gameId = game->integer("id");
   if (context.args[2] != "-")
     return ExportGameFile(session.catalogue, gameId, context.args[2]) == ExportOutcome::Exported ? kDone : kRefused;
-  const auto bytes = ExportGameBytes(session.catalogue, gameId);
-  const auto* file = std::get_if<std::vector<std::uint8_t>>(&bytes);
+  const auto exported = ExportGameBytes(session.catalogue, gameId, "standard output");
+  const auto* file = std::get_if<ExportedGame>(&exported);
   if (!file) return kRefused;
-  context.out.write(reinterpret_cast<const char*>(file->data()), static_cast<std::streamsize>(file->size()));
+  context.out.write(reinterpret_cast<const char*>(file->bytes.data()), static_cast<std::streamsize>(file->bytes.size()));
   if (!context.out.flush()) {
     context.err << "can not write standard output\n";
     return kRefused;
   }
+  if (!file->shortenedNotice.empty()) context.err << file->shortenedNotice << "\n";
   return kDone;
 }
 
