@@ -1,5 +1,5 @@
 // Script text of any bytes: the parser gives a block or one line-numbered message, and a
-// block survives printing and parsing again.
+// block survives printing and parsing again, its printed values all stored as written.
 
 #include <array>
 #include <charconv>
@@ -56,6 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string printed = strikepad::printScript(*result.block);
   const strikepad::ParseResult again = strikepad::parseScript(printed);
   require(again.ok(), "printed text parses");
+  require(again.warnings.empty(), "printed text holds only values that are stored as written");
   require(strikepad::printScript(*again.block) == printed, "printed text parses into a block that prints the same");
   return 0;
 }

@@ -1,10 +1,10 @@
 #include "app/script_check.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 #include <string>
 
 #include "combo/combo_block.h"
-#include "combo/script_parser.h"
 
 namespace strikepad {
 namespace {
@@ -26,6 +26,18 @@ std::vector<int> positionsOfBytes(const QString& text, std::size_t byteCount) {
 
 bool onlyBlanks(std::string_view text) { return text.find_first_not_of(" \t\v\f\r\n") == std::string_view::npos; }
 
+// Enough to show what is wrong without the status line crowding out the script.
+constexpr std::size_t kWarningLinesShown = 5;
+
+QString stepCountText(std::size_t steps, bool textIgnored) {
+  const auto count = static_cast<int>(steps);
+  if (textIgnored)
+    return QCoreApplication::translate("ScriptEditor", "%1 steps, all the adapter holds: the text after them is ignored")
+        .arg(count);
+  if (count == 1) return QCoreApplication::translate("ScriptEditor", "1 step");
+  return QCoreApplication::translate("ScriptEditor", "%1 steps").arg(count);
+}
+
 }  // namespace
 
 ScriptCheck checkScript(const QString& text) {
@@ -41,6 +53,8 @@ ScriptCheck checkScript(const QString& text) {
   if (scan.error) {
     check.failing = span(scan.error->step);
     check.message = QString::fromStdString(scan.error->message);
+  } else {
+    check.warnings = warningLines(scan.warnings);
   }
   check.textIgnored = scan.steps.size() == kStepCount &&
                       !onlyBlanks(std::string_view(bytes).substr(scan.steps.back().end));
@@ -49,12 +63,19 @@ ScriptCheck checkScript(const QString& text) {
 
 QString statusText(const ScriptCheck& check) {
   if (!check.message.isEmpty()) return check.message;
-  const auto count = static_cast<int>(check.steps.size());
-  if (check.textIgnored)
-    return QCoreApplication::translate("ScriptEditor", "%1 steps, all the adapter holds: the text after them is ignored")
-        .arg(count);
-  if (count == 1) return QCoreApplication::translate("ScriptEditor", "1 step");
-  return QCoreApplication::translate("ScriptEditor", "%1 steps").arg(count);
+  const QString count = stepCountText(check.steps.size(), check.textIgnored);
+  return check.warnings.isEmpty() ? count : count + u'\n' + check.warnings;
+}
+
+QString warningLines(const std::vector<ScriptWarning>& warnings) {
+  const bool cut = warnings.size() > kWarningLinesShown;
+  const std::size_t shown = cut ? kWarningLinesShown - 1 : warnings.size();
+  QStringList lines;
+  for (std::size_t i = 0; i < shown; ++i) lines << QString::fromStdString(warnings[i].message);
+  if (cut)
+    lines << QCoreApplication::translate("ScriptEditor", "and %1 more values outside their range")
+                 .arg(warnings.size() - shown);
+  return lines.join(u'\n');
 }
 
 }  // namespace strikepad

@@ -7,6 +7,8 @@
 #include <optional>
 #include <vector>
 
+#include "combo/script_parser.h"
+
 namespace strikepad {
 
 struct StepSpan {
@@ -20,11 +22,17 @@ struct ScriptCheck {
   std::optional<StepSpan> failing; // the step the parser stops at
   QString message;                 // the parser's message for it, empty when the text parses
   bool textIgnored = false;        // every step is used and more text follows, unread
+  QString warnings;                // values stored other than written, one a line; empty when none
 };
 
 ScriptCheck checkScript(const QString& text);
 
-// What the editor's status line says about the check.
+// What the editor's status line says about the check: the parser's message, or the step count
+// and the warnings.
 QString statusText(const ScriptCheck& check);
+
+// The warnings one a line, cut short with a count of the rest so that a long script full of
+// them keeps the status line and OK's question readable.
+QString warningLines(const std::vector<ScriptWarning>& warnings);
 
 }  // namespace strikepad

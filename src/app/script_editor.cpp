@@ -83,6 +83,9 @@ void ScriptEditor::parseAndClose() {
     showMessage(this, toQString(parsed.message));
     return;
   }
+  if (!parsed.warnings.empty() &&
+      !askYesNo(this, tr("%1\n\nStore the combo with these values?").arg(warningLines(parsed.warnings))))
+    return;
   block_ = *parsed.block;
   accept();
 }

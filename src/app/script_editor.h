@@ -1,9 +1,10 @@
 #pragma once
 // The script editor: usage notes above a multi-line box. As the user types, the box colours
 // the script, numbers its steps and marks the step that would fail, with the parser's message
-// in the status line below. OK parses the text; a script with an error keeps the editor open
-// with the parser's message, a good one overwrites the caller's block and closes it. Closing
-// it otherwise leaves the block alone.
+// in the status line below, or the values that are stored other than written. OK parses the
+// text; a script with an error keeps the editor open with the parser's message, one with such
+// values asks first (No keeps it open), and a good one overwrites the caller's block and closes
+// it. Closing it otherwise leaves the block alone.
 
 #include <QDialog>
 

@@ -1,7 +1,9 @@
 #include "combo/script_parser.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
+#include <string>
 
 #include "combo/script_fields.h"
 #include "combo/script_keywords.h"
@@ -19,6 +21,16 @@ const AxisKeyword* findAxis(std::string_view word) {
   const auto found = std::find_if(kAxisKeywords.begin(), kAxisKeywords.end(),
                                   [word](const AxisKeyword& axis) { return axis.word == word; });
   return found == kAxisKeywords.end() ? nullptr : &*found;
+}
+
+// The values the script syntax offers; anything else is stored wrapped into its field.
+constexpr std::int32_t kMaxTime = 0xFFFF;
+constexpr std::int32_t kMaxAxisValue = 127;
+
+std::string wrappedMessage(int line, std::string_view what, std::int32_t written, std::string_view range,
+                           int stored) {
+  return "step " + std::to_string(line) + ": " + std::string(what) + " " + std::to_string(written) + " is outside " +
+         std::string(range) + " and is stored as " + std::to_string(stored);
 }
 
 enum class StepOutcome { kRead, kTextEnded, kFailed };
@@ -57,6 +69,8 @@ class StepReader {
     record[kTimeLow] = static_cast<std::uint8_t>(time16 & 0xFF);
     record[kTimeHigh] = static_cast<std::uint8_t>(time16 >> 8);
 
+    // The value each axis was last given: a later one replaces it, warning and all.
+    std::array<std::optional<std::int32_t>, kAxisKeywords.size()> axisValues{};
     while (!field->lastOfLine) {
       field = fields_.next();
       if (!field) break;
@@ -73,12 +87,32 @@ class StepReader {
         const std::optional<std::int32_t> value = field ? readNumber(field->text) : std::nullopt;
         if (!value) return fail("error on " + std::string(axis->word), span);
         record[axis->byte] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(*value) + kAxisAtRest);
+        axisValues[axis->byte - kAxisLx] = *value;
       } else {
         return fail("error keyword", span);
       }
     }
     scan_.steps.push_back(span);
+    warnOfWrappedValues(line, *time, axisValues, record);
     return StepOutcome::kRead;
+  }
+
+  void warnOfWrappedValues(int line, std::int32_t time,
+                           const std::array<std::optional<std::int32_t>, kAxisKeywords.size()>& axisValues,
+                           const std::uint8_t* record) {
+    if (time < 0 || time > kMaxTime) {
+      const int stored = record[kTimeLow] | record[kTimeHigh] << 8;
+      scan_.warnings.push_back({line, wrappedMessage(line, "time", time, "0..65535", stored)});
+    }
+    for (const AxisKeyword& axis : kAxisKeywords) {
+      const std::optional<std::int32_t> value = axisValues[axis.byte - kAxisLx];
+      if (!value || (*value >= -kMaxAxisValue && *value <= kMaxAxisValue)) continue;
+      const int stored = record[axis.byte] - kAxisAtRest;
+      std::string message = wrappedMessage(line, axis.word, *value, "-127..127", stored);
+      // The byte 0x00 stands for -128, which the script cannot say: the printer writes it as -127.
+      if (stored < -kMaxAxisValue) message += " (shown as -127)";
+      scan_.warnings.push_back({line, std::move(message)});
+    }
   }
 
   StepOutcome fail(const std::string& what, const ScriptStep& span) {
@@ -100,8 +134,8 @@ ScriptScan scanScript(std::string_view text) {
 
 ParseResult parseScript(std::string_view text) {
   ScriptScan scan = scanScript(text);
-  if (scan.error) return ParseResult{std::nullopt, std::move(scan.error->message)};
-  return ParseResult{scan.block, {}};
+  if (scan.error) return ParseResult{std::nullopt, std::move(scan.error->message), {}};
+  return ParseResult{scan.block, {}, std::move(scan.warnings)};
 }
 
 }  // namespace strikepad

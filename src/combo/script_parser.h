@@ -24,11 +24,19 @@ struct ScriptError {
   ScriptStep step;      // the failing step, up to the end of the field that failed
 };
 
+// A time outside 0..65535 or an axis value outside -127..127. It is stored wrapped into its
+// byte or bytes as before, so it comes back as another value: the user is told which.
+struct ScriptWarning {
+  int line;             // the step's number, as in "... in line n"
+  std::string message;  // for example "step 3: lx 200 is outside -127..127 and is stored as -56"
+};
+
 // Everything one pass over the text learns. Exactly one of block and error is set.
 struct ScriptScan {
   std::vector<ScriptStep> steps;  // the steps read in full, in order
   std::optional<ComboBlock> block;
   std::optional<ScriptError> error;
+  std::vector<ScriptWarning> warnings;  // of the steps read in full: per step the time, then lx .. ry
 };
 
 // Reads the text up to its end or its first NUL byte, whichever comes first.
@@ -37,6 +45,7 @@ ScriptScan scanScript(std::string_view text);
 struct ParseResult {
   std::optional<ComboBlock> block;  // set when the text parsed
   std::string message;              // the parser's message otherwise
+  std::vector<ScriptWarning> warnings;  // values stored other than written; none on a message
 
   bool ok() const { return block.has_value(); }
 };

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -182,6 +183,56 @@ TEST(ScriptEditor, SaysWhenTheTextGoesBeyondTheStepsAComboHolds) {
   editor.textBox()->setPlainText(lines.join('\n'));
   EXPECT_EQ(editor.statusLine()->text(), "45 steps, all the adapter holds: the text after them is ignored");
   EXPECT_EQ(marginNumbers(editor)[45], QList<int>{});
+}
+
+TEST(ScriptEditor, TheStatusLineNamesEachValueStoredOtherThanWritten) {
+  ComboBlock block = emptyComboBlock();
+  ScriptEditor editor(block);
+  editor.textBox()->setPlainText("100 lx 200\n70000 up");
+  EXPECT_EQ(editor.statusLine()->text(),
+            "2 steps\n"
+            "step 1: lx 200 is outside -127..127 and is stored as -56\n"
+            "step 2: time 70000 is outside 0..65535 and is stored as 4464");
+
+  editor.textBox()->setPlainText("1 lx 200\n2 lx 200\n3 lx 200\n4 lx 200\n5 lx 200\n6 lx 200");
+  EXPECT_EQ(editor.statusLine()->text(),
+            "6 steps\n"
+            "step 1: lx 200 is outside -127..127 and is stored as -56\n"
+            "step 2: lx 200 is outside -127..127 and is stored as -56\n"
+            "step 3: lx 200 is outside -127..127 and is stored as -56\n"
+            "step 4: lx 200 is outside -127..127 and is stored as -56\n"
+            "and 2 more values outside their range");
+}
+
+TEST(ScriptEditor, OkAsksBeforeStoringValuesOtherThanWrittenAndNoKeepsTheEditorOpen) {
+  ComboBlock block = emptyComboBlock();
+  ScriptEditor editor(block);
+  editor.show();
+  editor.textBox()->setPlainText("100 lx 200");
+  QString question;
+  QMessageBox::StandardButtons buttons;
+  const auto answerNext = [&](QMessageBox::StandardButton answer) {
+    whenModal<QMessageBox>([&, answer](QMessageBox& box) {
+      question = box.text();
+      buttons = box.standardButtons();
+      box.button(answer)->click();
+    });
+  };
+
+  answerNext(QMessageBox::No);
+  editor.okButton()->click();
+  EXPECT_EQ(question,
+            "step 1: lx 200 is outside -127..127 and is stored as -56\n\nStore the combo with these values?");
+  EXPECT_EQ(buttons, QMessageBox::Yes | QMessageBox::No);
+  EXPECT_TRUE(editor.isVisible());
+  EXPECT_EQ(editor.textBox()->toPlainText(), "100 lx 200");
+  EXPECT_TRUE(isEmptyCombo(block));
+
+  answerNext(QMessageBox::Yes);
+  editor.okButton()->click();
+  EXPECT_FALSE(editor.isVisible());
+  EXPECT_EQ(editor.result(), QDialog::Accepted);
+  EXPECT_EQ(block, *parseScript("100 lx 200").block);
 }
 
 // The format the highlighter gave the text at `position` of `editor`'s first line.

@@ -36,6 +36,13 @@ TEST_F(CatalogueCommand, AddComboTakesItsScriptFromAFileOrStandardInput) {
   EXPECT_EQ(list().out, "game 1 Arena\n  role 1 Kenji\n    moves 1 Spin 360\n    moves 2 Dash 360\n");
 }
 
+TEST_F(CatalogueCommand, AddComboNamesValuesStoredOtherThanWrittenAndStoresThem) {
+  const CliResult result = runCli({"add", "combo", "Arena", "Kenji", "Spin"}, "100 ry -300\r\n", dir_.path());
+  EXPECT_EQ(result.exitCode, 0);
+  EXPECT_EQ(result.err, "step 1: ry -300 is outside -127..127 and is stored as -44\n");
+  EXPECT_EQ(list().out, "game 1 Arena\n  role 1 Kenji\n    moves 1 Spin 360\n");
+}
+
 TEST_F(CatalogueCommand, AScriptFileThatCannotBeReadStoresNothing) {
   const CliResult missing = runCli({"add", "combo", "Arena", "Kenji", "Spin", "missing.txt"}, {}, dir_.path());
   EXPECT_EQ(missing.exitCode, 2);

@@ -35,6 +35,15 @@ TEST(ScriptParseCommand, FortySixLinesGiveFortyFiveStepsAndNoMarker) {
   EXPECT_EQ(runCli({"script", "parse"}, text).out, expected + "\n");
 }
 
+TEST(ScriptParseCommand, ValuesStoredOtherThanWrittenAreNamedOnStandardError) {
+  const CliResult result = runCli({"script", "parse"}, "100 lx 200\n70000");
+  EXPECT_EQ(result.exitCode, 0);
+  EXPECT_EQ(result.out, "0000488080806400" "0000808080807011" "ffffffffffffffff" + std::string(720 - 48, '0') + "\n");
+  EXPECT_EQ(result.err,
+            "step 1: lx 200 is outside -127..127 and is stored as -56\n"
+            "step 2: time 70000 is outside 0..65535 and is stored as 4464\n");
+}
+
 TEST(ScriptParseCommand, ParseErrorIsTheParsersMessage) {
   const CliResult result = runCli({"script", "parse"}, "100  up");
   EXPECT_EQ(result.exitCode, 1);

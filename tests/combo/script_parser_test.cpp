@@ -92,6 +92,28 @@ TEST(ScriptParser, AxisValueMayBeOnTheNextLine) {
   EXPECT_EQ(parsed("100 lx\n50 up"), parsedShape({{0x10, 0, 0xB2, 0x80, 0x80, 0x80, 100, 0}}));
 }
 
+std::vector<std::string> warnings(const ParseResult& result) {
+  std::vector<std::string> messages;
+  for (const ScriptWarning& warning : result.warnings) messages.push_back(warning.message);
+  return messages;
+}
+
+TEST(ScriptParser, ValuesStoredOtherThanWrittenAreNamedWithTheirStep) {
+  const ParseResult result = parseScript("1 lx 127 ly -127 rx 0\n65535\n0 up\n100 lx 200\n70000 ry -128 rx 128\n-1");
+  ASSERT_TRUE(result.ok());
+  EXPECT_EQ(stepOf(*result.block, 3), (Step{0, 0, 0x48, 0x80, 0x80, 0x80, 100, 0})) << "stored as before";
+  EXPECT_EQ(warnings(result), (std::vector<std::string>{
+                                  "step 4: lx 200 is outside -127..127 and is stored as -56",
+                                  "step 5: time 70000 is outside 0..65535 and is stored as 4464",
+                                  "step 5: rx 128 is outside -127..127 and is stored as -128 (shown as -127)",
+                                  "step 5: ry -128 is outside -127..127 and is stored as -128 (shown as -127)",
+                                  "step 6: time -1 is outside 0..65535 and is stored as 65535",
+                              }));
+  EXPECT_EQ(result.warnings[0].line, 4);
+  EXPECT_TRUE(parseScript("1 lx 300 lx 5").warnings.empty()) << "only the value an axis keeps is stored";
+  EXPECT_TRUE(parseScript("1 lx 300\n2 x").warnings.empty()) << "a script with an error stores nothing";
+}
+
 TEST(ScriptParser, NothingCarriesOverFromThePreviousStep) {
   EXPECT_EQ(stepOf(parsed("100 up lx 5\n50"), 1), plainStep(50));
 }

@@ -114,6 +114,7 @@ int addCombo(Context& context, Session& session, const std::vector<std::string>&
     context.err << parsed.message << "\n";
     return kRefused;
   }
+  for (const ScriptWarning& warning : parsed.warnings) context.err << warning.message << "\n";
   if (isEmptyCombo(*parsed.block)) {
     context.err << "the script holds no step; nothing stored\n";
     return kRefused;

@@ -44,6 +44,7 @@ int parse(Context& context) {
     context.err << result.message << "\n";
     return kRefused;
   }
+  for (const ScriptWarning& warning : result.warnings) context.err << warning.message << "\n";
   context.out << hexFromBytes(*result.block) << "\n";
   return kDone;
 }
