@@ -12,6 +12,7 @@
 #include "exchange/spk_format.h"
 #include "store/store.h"
 #include "store/transaction.h"
+#include "text/name_fold.h"
 
 namespace strikepad {
 
@@ -77,7 +78,7 @@ class GameImport {
     } else {
       // The user agreed to go on with the game of that name, and to have its combos of the
       // same names replaced.
-      const auto existing = findId(store_, "game", "name=?", {game_.name});
+      const auto existing = findId(store_, "game", "fold_name(name)=?", {foldName(game_.name)});
       if (!existing) return ImportOutcome::Failed;
       changes_.gameId = *existing;
       replaceCombos_ = true;
@@ -95,8 +96,8 @@ class GameImport {
     if (characterId >= 0) {
       changes_.characters.push_back({character.name, characterId});
     } else {
-      const auto existing =
-          findId(store_, "role", "gameid=? and name=?", {std::int64_t{changes_.gameId}, character.name});
+      const auto existing = findId(store_, "role", "gameid=? and fold_name(name)=?",
+                                   {std::int64_t{changes_.gameId}, foldName(character.name)});
       // Neither added nor there: the store failed.
       if (!existing) return false;
       characterId = *existing;
@@ -114,7 +115,8 @@ class GameImport {
       changes_.combos.push_back({combo.name, comboId});
       return true;
     }
-    const auto existing = findId(store_, "moves", "roleid=? and name=?", {std::int64_t{characterId}, combo.name});
+    const auto existing =
+        findId(store_, "moves", "roleid=? and fold_name(name)=?", {std::int64_t{characterId}, foldName(combo.name)});
     if (!existing) return false;
     return !replaceCombos_ || catalogue_.ReplaceComboData(*existing, block.data(), block.size()) == 1;
   }

@@ -1,7 +1,6 @@
 // init, list, add, delete and rename: the catalogue operations of the window, run on
 // in-memory lists, with messages on stderr.
 
-#include <algorithm>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -13,6 +12,8 @@
 #include "combo/script_parser.h"
 #include "store/schema.h"
 #include "store/store.h"
+#include "store/transaction.h"
+#include "text/name_fold.h"
 
 namespace strikepad::cli {
 namespace {
@@ -23,18 +24,26 @@ constexpr std::string_view kCatalogueUsage =
     "       delete game GAME | delete character GAME NAME | delete combo GAME CHARACTER NAME\n"
     "       rename game GAME NEW | rename character GAME NAME NEW | rename combo GAME CHARACTER NAME NEW\n";
 
-// ASCII letters only, as the store folds case when it compares names.
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-  auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
-}
-
 // The open catalogue, with its entries selected by name.
 class Session {
  public:
   explicit Session(Context& context) : context_(context), session_(context) {}
 
-  bool open() { return session_.open(); }
+  // Opens the catalogue and fills the lists the names are looked up in. A command that writes
+  // does so inside one transaction, which holds the write lock from the lookup to the end of
+  // the operation: the records it names are the ones it changes, and no other program can
+  // delete them (or their parents) in between.
+  bool open(bool writes) {
+    if (!session_.store.ConnectStore()) return false;
+    if (writes) {
+      transaction_.emplace(session_.store);
+      if (!transaction_->active()) return false;
+    }
+    session_.catalogue.FillGameList();
+    return true;
+  }
+  // Makes the command's writes stick; false (after the store report) when they could not be.
+  bool commit() { return !transaction_ || transaction_->commit(); }
 
   // Selects the game (then character, then combo) of that name, refilling the lists below.
   // The name must match a whole entry, compared as the store compares names.
@@ -60,7 +69,7 @@ class Session {
  private:
   bool select(PickList& list, const std::string& name, std::string_view what) {
     for (int i = 0; i < list.count(); ++i) {
-      if (equalsIgnoringCase(list.text(i), name)) {
+      if (sameName(list.text(i), name)) {
         list.select(i);
         return true;
       }
@@ -71,6 +80,8 @@ class Session {
 
   Context& context_;
   CatalogueSession session_;
+  // Ends before the store it runs on closes.
+  std::optional<Transaction> transaction_;
 };
 
 int init(Context& context) {
@@ -140,16 +151,18 @@ int remove(Context& context, Session& session) {
   const std::string_view level = words.size() >= 2 ? std::string_view(words[1]) : "";
   Catalogue& catalogue = session.catalogue();
   std::optional<RecordId> id;
+  DeleteOutcome outcome = DeleteOutcome::Failed;
   if (level == "game" && words.size() == 3) {
-    if ((id = session.selectGame(words[2]))) catalogue.RemoveGame(*id);
+    if ((id = session.selectGame(words[2]))) outcome = catalogue.RemoveGame(*id);
   } else if (level == "character" && words.size() == 4) {
-    if ((id = session.selectCharacter(words[2], words[3]))) catalogue.RemoveCharacter(*id);
+    if ((id = session.selectCharacter(words[2], words[3]))) outcome = catalogue.RemoveCharacter(*id);
   } else if (level == "combo" && words.size() == 5) {
-    if ((id = session.selectCombo(words[2], words[3], words[4]))) catalogue.RemoveCombo(*id);
+    if ((id = session.selectCombo(words[2], words[3], words[4]))) outcome = catalogue.RemoveCombo(*id);
   } else {
     return kBadUsage;
   }
-  return id && !session.storeFailed() ? kDone : kRefused;
+  if (outcome == DeleteOutcome::NothingThere) context.err << "no " << level << " named " << words.back() << "\n";
+  return outcome == DeleteOutcome::Deleted ? kDone : kRefused;
 }
 
 int rename(Context& context, Session& session) {
@@ -184,13 +197,15 @@ int runOnStore(Context& context) {
     return kBadUsage;
   }
   Session session(context);
-  if (!session.open()) return kRefused;
+  if (!session.open(command != "list")) return kRefused;
   int result = kBadUsage;
   if (command == "list") result = list(context, session);
   if (command == "add") result = add(context, session);
   if (command == "delete") result = remove(context, session);
   if (command == "rename") result = rename(context, session);
   if (result == kBadUsage) context.err << kCatalogueUsage;
+  // Anything refused has been undone by its operation; the rest must reach the file.
+  if (result == kDone && !session.commit()) return kRefused;
   return result;
 }
 
