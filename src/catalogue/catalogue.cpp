@@ -25,7 +25,7 @@ Catalogue::Catalogue(Store& store, Prompts& prompts, CatalogueLists lists)
 
 int Catalogue::renamed(RenameOutcome outcome, const char* parentGone) {
   if (outcome == RenameOutcome::Taken) prompts_.notice(kDuplicateName);
-  if (outcome == RenameOutcome::ParentGone) prompts_.notice(parentGone);
+  if (outcome == RenameOutcome::ParentGone && parentGone) prompts_.notice(parentGone);
   return outcome == RenameOutcome::Renamed ? 1 : 0;
 }
 

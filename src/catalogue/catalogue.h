@@ -78,7 +78,8 @@ class Catalogue {
   int ReplaceComboData(RecordId comboId, const std::uint8_t* block, std::size_t length);
 
  private:
-  // Shows what a refused rename or add has to say; 1 when renamed, else 0.
+  // Shows what a refused rename or add has to say (`parentGone`: nullptr for games, which have
+  // no parent). renamed: 1 when renamed, else 0.
   int renamed(RenameOutcome outcome, const char* parentGone);
   RecordId storedOrTold(RecordId id, const char* parentGone);
 
