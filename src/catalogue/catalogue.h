@@ -10,6 +10,7 @@
 
 #include "catalogue/pick_list.h"
 #include "catalogue/prompts.h"
+#include "catalogue/records.h"
 #include "combo/combo_block.h"
 
 namespace strikepad {
@@ -43,24 +44,26 @@ class Catalogue {
   // Games. StoreNewGame: new id, 0 = reuse the existing game (asked while warnOnDuplicate is
   // false), -1 = nothing stored.
   RecordId StoreNewGame(const std::string& name);
-  void RemoveGame(RecordId gameId);
+  DeleteOutcome RemoveGame(RecordId gameId);
   int RenameGame(RecordId gameId, const std::string& newName);
   void OnAddGame();
   void OnDeleteGame();
   void OnRenameGame();
 
-  // Characters. StoreNewCharacter: new id or -1.
+  // Characters. StoreNewCharacter: new id, -1, or kParentGone when the game was deleted
+  // meanwhile (told to the user). Renaming a character whose game is gone is told too.
   RecordId StoreNewCharacter(const std::string& name, RecordId gameId);
-  void RemoveCharacter(RecordId characterId);
+  DeleteOutcome RemoveCharacter(RecordId characterId);
   int RenameCharacter(RecordId characterId, const std::string& newName);
   void OnAddCharacter();
   void OnDeleteCharacter();
   void OnRenameCharacter();
 
-  // Combos. StoreNewCombo: new id or -1.
+  // Combos. StoreNewCombo: new id, -1, or kParentGone when the character was deleted
+  // meanwhile (told to the user), as for characters.
   RecordId StoreNewCombo(const std::string& name, RecordId characterId, const std::uint8_t* block,
                          std::size_t length);
-  void RemoveCombo(RecordId comboId);
+  DeleteOutcome RemoveCombo(RecordId comboId);
   int RenameCombo(RecordId comboId, const std::string& newName);
   void OnDeleteCombo();
   void OnRenameCombo();
@@ -75,6 +78,11 @@ class Catalogue {
   int ReplaceComboData(RecordId comboId, const std::uint8_t* block, std::size_t length);
 
  private:
+  // Shows what a refused rename or add has to say (`parentGone`: nullptr for games, which have
+  // no parent). renamed: 1 when renamed, else 0.
+  int renamed(RenameOutcome outcome, const char* parentGone);
+  RecordId storedOrTold(RecordId id, const char* parentGone);
+
   Store& store_;
   Prompts& prompts_;
   CatalogueLists lists_;

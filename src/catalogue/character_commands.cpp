@@ -8,18 +8,13 @@
 namespace strikepad {
 
 RecordId Catalogue::StoreNewCharacter(const std::string& name, RecordId gameId) {
-  const RecordId id = insertUnlessTaken(store_, kCharacterLevel, gameId, name);
-  if (id != kNameTaken) return id;
-  if (warnOnDuplicate) prompts_.notice(kDuplicateName);
-  return -1;
+  return storedOrTold(insertUnlessTaken(store_, kCharacterLevel, gameId, name), messages::kGameGone);
 }
 
-void Catalogue::RemoveCharacter(RecordId characterId) { deleteCharacter(store_, characterId); }
+DeleteOutcome Catalogue::RemoveCharacter(RecordId characterId) { return deleteCharacter(store_, characterId); }
 
 int Catalogue::RenameCharacter(RecordId characterId, const std::string& newName) {
-  const RenameOutcome outcome = renameUnlessTaken(store_, kCharacterLevel, characterId, newName);
-  if (outcome == RenameOutcome::Taken) prompts_.notice(kDuplicateName);
-  return outcome == RenameOutcome::Renamed ? 1 : 0;
+  return renamed(renameUnlessTaken(store_, kCharacterLevel, characterId, newName), messages::kGameGone);
 }
 
 void Catalogue::OnAddCharacter() {
@@ -34,7 +29,10 @@ void Catalogue::OnAddCharacter() {
   }
   const std::string name = prompts_.askName(messages::kCharacterNameCaption, messages::kCharacterNameInitial);
   if (name.empty()) return;
-  appendOrFind(lists_.characters, name, StoreNewCharacter(name, games.selectedId()));
+  const RecordId id = StoreNewCharacter(name, games.selectedId());
+  // The game was deleted meanwhile: show the catalogue as it is now.
+  if (id == kParentGone) return FillGameList();
+  appendOrFind(lists_.characters, name, id);
   FillComboList();
 }
 
@@ -43,7 +41,12 @@ void Catalogue::OnDeleteCharacter() {
   if (!characters.hasSelection()) return;
   if (!prompts_.ask(messages::kDeleteRoleQuestion + characters.selectedText())) return;
   const int selected = characters.selectedIndex();
-  if (!deleteCharacter(store_, characters.selectedId())) return;
+  switch (RemoveCharacter(characters.selectedId())) {
+    case DeleteOutcome::Failed: return;
+    // Another program deleted it (or its game) first: show the catalogue as it is now.
+    case DeleteOutcome::NothingThere: return FillGameList();
+    case DeleteOutcome::Deleted: break;
+  }
   removeAndSelectNeighbour(characters, selected);
   FillComboList();
 }

@@ -13,18 +13,14 @@ namespace strikepad {
 
 RecordId Catalogue::StoreNewCombo(const std::string& name, RecordId characterId, const std::uint8_t* block,
                                   std::size_t length) {
-  const RecordId id = insertUnlessTaken(store_, kComboLevel, characterId, name, std::span(block, length));
-  if (id != kNameTaken) return id;
-  if (warnOnDuplicate) prompts_.notice(kDuplicateName);
-  return -1;
+  return storedOrTold(insertUnlessTaken(store_, kComboLevel, characterId, name, std::span(block, length)),
+                      messages::kCharacterGone);
 }
 
-void Catalogue::RemoveCombo(RecordId comboId) { deleteCombo(store_, comboId); }
+DeleteOutcome Catalogue::RemoveCombo(RecordId comboId) { return deleteCombo(store_, comboId); }
 
 int Catalogue::RenameCombo(RecordId comboId, const std::string& newName) {
-  const RenameOutcome outcome = renameUnlessTaken(store_, kComboLevel, comboId, newName);
-  if (outcome == RenameOutcome::Taken) prompts_.notice(kDuplicateName);
-  return outcome == RenameOutcome::Renamed ? 1 : 0;
+  return renamed(renameUnlessTaken(store_, kComboLevel, comboId, newName), messages::kCharacterGone);
 }
 
 void Catalogue::OnDeleteCombo() {
@@ -61,7 +57,10 @@ void Catalogue::OnNewComboFromScript() {
   if (isEmptyCombo(block)) return;
   const std::string name = prompts_.askName(messages::kComboNameCaption, messages::kComboNameInitial);
   if (name.empty()) return;
-  appendOrFind(lists_.combos, name, StoreNewCombo(name, characterId, block.data(), block.size()));
+  const RecordId id = StoreNewCombo(name, characterId, block.data(), block.size());
+  // The character was deleted meanwhile: show the catalogue as it is now.
+  if (id == kParentGone) return FillGameList();
+  appendOrFind(lists_.combos, name, id);
 }
 
 std::optional<std::vector<std::uint8_t>> Catalogue::ReadComboData(RecordId comboId) {

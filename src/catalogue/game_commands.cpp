@@ -18,12 +18,10 @@ RecordId Catalogue::StoreNewGame(const std::string& name) {
   return prompts_.ask(messages::kReuseGameQuestion) ? 0 : -1;
 }
 
-void Catalogue::RemoveGame(RecordId gameId) { deleteGame(store_, gameId); }
+DeleteOutcome Catalogue::RemoveGame(RecordId gameId) { return deleteGame(store_, gameId); }
 
 int Catalogue::RenameGame(RecordId gameId, const std::string& newName) {
-  const RenameOutcome outcome = renameUnlessTaken(store_, kGameLevel, gameId, newName);
-  if (outcome == RenameOutcome::Taken) prompts_.notice(kDuplicateName);
-  return outcome == RenameOutcome::Renamed ? 1 : 0;
+  return renamed(renameUnlessTaken(store_, kGameLevel, gameId, newName), nullptr);
 }
 
 void Catalogue::OnAddGame() {
@@ -38,7 +36,12 @@ void Catalogue::OnDeleteGame() {
   if (!games.hasSelection()) return;
   if (!prompts_.ask(messages::kDeleteGameQuestion + games.selectedText())) return;
   const int selected = games.selectedIndex();
-  if (!deleteGame(store_, games.selectedId())) return;
+  switch (RemoveGame(games.selectedId())) {
+    case DeleteOutcome::Failed: return;
+    // Another program deleted it first: show the catalogue as it is now.
+    case DeleteOutcome::NothingThere: return FillGameList();
+    case DeleteOutcome::Deleted: break;
+  }
   removeAndSelectNeighbour(games, selected);
   FillCharacterList();
 }

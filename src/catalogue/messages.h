@@ -23,4 +23,8 @@ inline constexpr const char* kSelectGameFirst = "Select a game at first";
 inline constexpr const char* kCharacterListEmpty = "Character list is empty";
 inline constexpr const char* kSelectRoleFirst = "Select a role at first";
 
+// An add or rename found the parent it works under deleted by another program meanwhile.
+inline constexpr const char* kGameGone = "The game was deleted by another program.";
+inline constexpr const char* kCharacterGone = "The character was deleted by another program.";
+
 }  // namespace strikepad::messages

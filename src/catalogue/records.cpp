@@ -3,31 +3,47 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "store/store.h"
 #include "store/transaction.h"
+#include "text/name_fold.h"
 
 namespace strikepad {
 
 namespace {
 
 enum class NameCheck { Free, Taken, Failed };
+enum class Presence { There, Gone, Failed };
 
 // What the name checks and the delete cascades read: they count and delete records, so the
 // combos' data stays in the file.
 constexpr const char* kIdOnly = "id";
 
-NameCheck checkName(Store& store, const Level& level, RecordId parentId, const std::string& name) {
-  auto matches = level.parentField
-                     ? store.OpenRecordset(level.table, std::string(level.parentField) + "=? and name=?",
-                                           {std::int64_t{parentId}, name}, kIdOnly)
-                     : store.OpenRecordset(level.table, "name=?", {name}, kIdOnly);
+// Whether a record of the parent other than `except` has the name. fold_name folds the stored
+// names as foldName folds the new one, so the rule holds whatever collation the file's
+// columns have.
+NameCheck checkName(Store& store, const Level& level, RecordId parentId, const std::string& name,
+                    RecordId except = 0) {
+  std::vector<FieldValue> params{foldName(name), std::int64_t{except}};
+  std::string filter = "fold_name(name)=? and id<>?";
+  if (level.parentField) {
+    filter = std::string(level.parentField) + "=? and " + filter;
+    params.insert(params.begin(), std::int64_t{parentId});
+  }
+  auto matches = store.OpenRecordset(level.table, filter, std::move(params), kIdOnly);
   if (!matches || matches->failed()) return NameCheck::Failed;
   return matches->recordCount() > 0 ? NameCheck::Taken : NameCheck::Free;
 }
 
-std::optional<Recordset> openById(Store& store, const Level& level, RecordId id, std::string_view fields = "*") {
-  return store.OpenRecordset(level.table, "id=?", {std::int64_t{id}}, fields);
+std::optional<Recordset> openById(Store& store, std::string_view table, RecordId id, std::string_view fields) {
+  return store.OpenRecordset(table, "id=?", {std::int64_t{id}}, fields);
+}
+
+Presence find(Store& store, std::string_view table, RecordId id) {
+  auto record = openById(store, table, id, kIdOnly);
+  if (!record || record->failed()) return Presence::Failed;
+  return record->recordCount() > 0 ? Presence::There : Presence::Gone;
 }
 
 // Deletes every record the walk holds, children of each first when `children` is given.
@@ -40,39 +56,49 @@ bool deleteAll(Recordset& records, bool (*children)(Store&, RecordId), Store& st
   return true;
 }
 
-bool deleteComboRecord(Store& store, RecordId comboId) {
-  auto combo = openById(store, kComboLevel, comboId, kIdOnly);
-  return combo && !combo->failed() && (combo->recordCount() == 0 || combo->deleteCurrent());
-}
-
-bool deleteCharacterRecords(Store& store, RecordId characterId) {
-  auto character = openById(store, kCharacterLevel, characterId, kIdOnly);
-  if (!character || character->failed()) return false;
-  if (character->recordCount() == 0) return true;
+bool deleteCombosOf(Store& store, RecordId characterId) {
   auto combos = store.OpenRecordset("moves", "roleid=?", {std::int64_t{characterId}}, kIdOnly);
-  return combos && deleteAll(*combos, nullptr, store) && character->deleteCurrent();
+  return combos && deleteAll(*combos, nullptr, store);
 }
 
-bool deleteGameRecords(Store& store, RecordId gameId) {
-  auto game = openById(store, kGameLevel, gameId, kIdOnly);
-  if (!game || game->failed()) return false;
-  if (game->recordCount() == 0) return true;
+bool deleteCharactersOf(Store& store, RecordId gameId) {
   auto characters = store.OpenRecordset("role", "gameid=?", {std::int64_t{gameId}}, kIdOnly);
-  return characters && deleteAll(*characters, deleteCharacterRecords, store) && game->deleteCurrent();
+  return characters && deleteAll(*characters, deleteCombosOf, store);
 }
 
-bool inTransaction(Store& store, bool (*work)(Store&, RecordId), RecordId id) {
+// Deletes the record `id` with its children, in one transaction; the record is looked for
+// inside it, so a record another program deleted first is told apart from one deleted here.
+DeleteOutcome deleteWithChildren(Store& store, const Level& level, bool (*children)(Store&, RecordId),
+                                 RecordId id) {
   Transaction transaction(store);
-  return transaction.active() && work(store, id) && transaction.commit();
+  if (!transaction.active()) return DeleteOutcome::Failed;
+  auto record = openById(store, level.table, id, kIdOnly);
+  if (!record || record->failed()) return DeleteOutcome::Failed;
+  if (record->recordCount() == 0) return DeleteOutcome::NothingThere;
+  const bool deleted = (!children || children(store, id)) && record->deleteCurrent() && transaction.commit();
+  return deleted ? DeleteOutcome::Deleted : DeleteOutcome::Failed;
+}
+
+RenameOutcome renameOutcomeOf(NameCheck check) {
+  return check == NameCheck::Taken ? RenameOutcome::Taken : RenameOutcome::NotDone;
 }
 
 }  // namespace
 
 RecordId insertUnlessTaken(Store& store, const Level& level, RecordId parentId, const std::string& name,
                            std::span<const std::uint8_t> data) {
-  // The name check writes nothing, so the insert is the one statement.
+  // The checks write nothing, so the insert is the one statement. They run inside the
+  // transaction, which holds the write lock: no other program can delete the parent or take
+  // the name between them and the insert.
   Transaction transaction(store, Transaction::Writes::OneStatement);
   if (!transaction.active()) return kNotStored;
+  if (level.parentTable) {
+    switch (find(store, level.parentTable, parentId)) {
+      case Presence::Failed: return kNotStored;
+      case Presence::Gone: return kParentGone;
+      case Presence::There: break;
+    }
+  }
   switch (checkName(store, level, parentId, name)) {
     case NameCheck::Failed: return kNotStored;
     case NameCheck::Taken: return kNameTaken;
@@ -94,22 +120,38 @@ RenameOutcome renameUnlessTaken(Store& store, const Level& level, RecordId id, c
   if (!transaction.active()) return RenameOutcome::NotDone;
   // Games are checked against the whole table first, so an unknown id still hears of a
   // taken name; characters and combos need their record first to know the parent.
-  NameCheck check = level.parentField ? NameCheck::Free : checkName(store, level, 0, newName);
-  if (check != NameCheck::Free) return check == NameCheck::Taken ? RenameOutcome::Taken : RenameOutcome::NotDone;
-  auto record = openById(store, level, id);
+  if (!level.parentField) {
+    const NameCheck check = checkName(store, level, 0, newName, id);
+    if (check != NameCheck::Free) return renameOutcomeOf(check);
+  }
+  const std::string fields = level.parentField ? std::string("id, name, ") + level.parentField : "id, name";
+  auto record = openById(store, level.table, id, fields);
   if (!record || record->recordCount() == 0) return RenameOutcome::NotDone;
-  if (level.parentField) check = checkName(store, level, record->integer(level.parentField), newName);
-  if (check != NameCheck::Free) return check == NameCheck::Taken ? RenameOutcome::Taken : RenameOutcome::NotDone;
+  if (record->text("name") == newName) return RenameOutcome::Taken;
+  if (level.parentField) {
+    const RecordId parentId = record->integer(level.parentField);
+    switch (find(store, level.parentTable, parentId)) {
+      case Presence::Failed: return RenameOutcome::NotDone;
+      case Presence::Gone: return RenameOutcome::ParentGone;
+      case Presence::There: break;
+    }
+    const NameCheck check = checkName(store, level, parentId, newName, id);
+    if (check != NameCheck::Free) return renameOutcomeOf(check);
+  }
   record->setValue("name", newName);
   return record->update() && transaction.commit() ? RenameOutcome::Renamed : RenameOutcome::NotDone;
 }
 
-bool deleteCombo(Store& store, RecordId comboId) { return inTransaction(store, deleteComboRecord, comboId); }
-
-bool deleteCharacter(Store& store, RecordId characterId) {
-  return inTransaction(store, deleteCharacterRecords, characterId);
+DeleteOutcome deleteCombo(Store& store, RecordId comboId) {
+  return deleteWithChildren(store, kComboLevel, nullptr, comboId);
 }
 
-bool deleteGame(Store& store, RecordId gameId) { return inTransaction(store, deleteGameRecords, gameId); }
+DeleteOutcome deleteCharacter(Store& store, RecordId characterId) {
+  return deleteWithChildren(store, kCharacterLevel, deleteCombosOf, characterId);
+}
+
+DeleteOutcome deleteGame(Store& store, RecordId gameId) {
+  return deleteWithChildren(store, kGameLevel, deleteCharactersOf, gameId);
+}
 
 }  // namespace strikepad

@@ -16,32 +16,40 @@ class Store;
 struct Level {
   const char* table;
   const char* parentField;  // nullptr for games: their names are unique over the whole table
+  const char* parentTable;
   bool hasData;             // combos carry their combo data block
 };
 
-inline constexpr Level kGameLevel{"game", nullptr, false};
-inline constexpr Level kCharacterLevel{"role", "gameid", false};
-inline constexpr Level kComboLevel{"moves", "roleid", true};
+inline constexpr Level kGameLevel{"game", nullptr, nullptr, false};
+inline constexpr Level kCharacterLevel{"role", "gameid", "game", false};
+inline constexpr Level kComboLevel{"moves", "roleid", "role", true};
 
-// insertUnlessTaken: the new id, kNameTaken, or kNotStored.
+// insertUnlessTaken: the new id, kNameTaken, kParentGone or kNotStored.
 inline constexpr RecordId kNotStored = -1;
 inline constexpr RecordId kNameTaken = -2;
+// The parent was deleted (by another program) before the record could be added under it.
+inline constexpr RecordId kParentGone = -3;
+
+enum class DeleteOutcome { Deleted, NothingThere, Failed };
 
 // Adds a record with `name` under `parentId` (ignored for games), and for combos `data`,
-// unless the parent already has a record of that name (compared without regard to case).
+// unless the parent is gone or already has a record of that name (names compare as
+// foldName folds them).
 RecordId insertUnlessTaken(Store& store, const Level& level, RecordId parentId, const std::string& name,
                            std::span<const std::uint8_t> data = {});
 
-enum class RenameOutcome { Renamed, Taken, NotDone };
+enum class RenameOutcome { Renamed, Taken, ParentGone, NotDone };
 
-// Gives the record `id` the name `newName` unless a record of its parent has that name
-// already; its own present name counts too.
+// Gives the record `id` the name `newName` unless another record of its parent has that name
+// already, or `newName` is exactly its present name. A change of letter case alone goes
+// through.
 RenameOutcome renameUnlessTaken(Store& store, const Level& level, RecordId id, const std::string& newName);
 
 // Deletes a combo, a character with its combos, a game with its characters and their combos.
-// All or nothing; false when nothing was deleted because of a store failure.
-bool deleteCombo(Store& store, RecordId comboId);
-bool deleteCharacter(Store& store, RecordId characterId);
-bool deleteGame(Store& store, RecordId gameId);
+// All or nothing: NothingThere when the record was gone already, Failed (after the store
+// error report) when nothing was deleted because of a store failure.
+DeleteOutcome deleteCombo(Store& store, RecordId comboId);
+DeleteOutcome deleteCharacter(Store& store, RecordId characterId);
+DeleteOutcome deleteGame(Store& store, RecordId gameId);
 
 }  // namespace strikepad

@@ -97,7 +97,10 @@ void DeviceCommands::OnCapture() {
   if (!block) return;
   const std::string name = window().askName(msg::kComboNameCaption, msg::kComboNameInitial);
   if (name.empty()) return;
-  appendOrFind(combos(), name, catalogue_.StoreNewCombo(name, characterId, block->data(), block->size()));
+  const RecordId id = catalogue_.StoreNewCombo(name, characterId, block->data(), block->size());
+  // The character was deleted while the slot was read: show the catalogue as it is now.
+  if (id == kParentGone) return catalogue_.FillGameList();
+  appendOrFind(combos(), name, id);
 }
 
 }  // namespace strikepad

@@ -15,6 +15,7 @@
 #include "exchange/spk_format.h"
 #include "store/store.h"
 #include "store/transaction.h"
+#include "text/name_fold.h"
 
 namespace strikepad {
 
@@ -72,7 +73,7 @@ struct GameLookup {
 };
 
 GameLookup lookUpGame(Store& store, const std::string& name) {
-  auto records = store.OpenRecordset("game", "name=?", {name}, "id");
+  auto records = store.OpenRecordset("game", "fold_name(name)=?", {foldName(name)}, "id");
   if (!records || records->failed()) return {true, std::nullopt};
   if (records->atEnd()) return {};
   return {false, records->integer("id")};
@@ -129,8 +130,8 @@ class GameImport {
     if (characterId >= 0) {
       changes_.characters.push_back({character.name, characterId});
     } else {
-      const auto existing =
-          findId(store_, "role", "gameid=? and name=?", {std::int64_t{changes_.gameId}, character.name});
+      const auto existing = findId(store_, "role", "gameid=? and fold_name(name)=?",
+                                   {std::int64_t{changes_.gameId}, foldName(character.name)});
       // Neither added nor there: the store failed.
       if (!existing) return false;
       characterId = *existing;
@@ -151,7 +152,8 @@ class GameImport {
       fromFile_.insert(comboId);
       return true;
     }
-    const auto existing = findId(store_, "moves", "roleid=? and name=?", {std::int64_t{characterId}, combo.name});
+    const auto existing =
+        findId(store_, "moves", "roleid=? and fold_name(name)=?", {std::int64_t{characterId}, foldName(combo.name)});
     if (!existing) return false;
     // The user agreed to have the catalogue's combos replaced, not the file's own: a combo
     // this import stored or replaced keeps the file's first one of that name.

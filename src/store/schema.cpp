@@ -17,9 +17,10 @@ namespace {
 constexpr const char* kSchema =
     "begin;"
     "create table game(id integer primary key autoincrement, name text collate nocase);"
-    "create table role(id integer primary key autoincrement, name text collate nocase, gameid integer);"
-    "create table moves(id integer primary key autoincrement, name text collate nocase, roleid integer,"
-    " data blob);"
+    "create table role(id integer primary key autoincrement, name text collate nocase,"
+    " gameid integer references game(id));"
+    "create table moves(id integer primary key autoincrement, name text collate nocase,"
+    " roleid integer references role(id), data blob);"
     "create index role_gameid on role(gameid);"
     "create index moves_roleid on moves(roleid);"
     "commit;";

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "store/schema.h"
+#include "text/name_fold.h"
 
 namespace strikepad {
 
@@ -18,6 +19,30 @@ std::string formatStoreError(std::string_view message, int code) {
 std::string connectionError(sqlite3* db) {
   return formatStoreError(sqlite3_errmsg(db), sqlite3_extended_errcode(db));
 }
+
+namespace {
+
+// fold_name(text): the name as the catalogue compares names, so that a query can match them
+// whatever collation the file's columns were made with.
+void foldNameFunction(sqlite3_context* context, int, sqlite3_value** args) {
+  const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(args[0]));
+  if (!text) {
+    sqlite3_result_null(context);
+    return;
+  }
+  const std::string folded = foldName({text, static_cast<std::size_t>(sqlite3_value_bytes(args[0]))});
+  sqlite3_result_text(context, folded.data(), static_cast<int>(folded.size()), SQLITE_TRANSIENT);
+}
+
+// What every connection needs before the catalogue's queries run on it.
+bool prepareConnection(sqlite3* db) {
+  // Files made with references refuse a record whose parent is gone; older files lack them.
+  return sqlite3_exec(db, "pragma foreign_keys=on", nullptr, nullptr, nullptr) == SQLITE_OK &&
+         sqlite3_create_function_v2(db, "fold_name", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                                    foldNameFunction, nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+}  // namespace
 
 Store::Store(std::filesystem::path path, Reporter reporter)
     : path_(std::move(path)), reporter_(std::move(reporter)) {}
@@ -46,7 +71,7 @@ bool Store::ConnectStore() {
   sqlite3_busy_timeout(db.get(), static_cast<int>(busyTimeout_.count()));
   // A file that is not a database, or one without the catalogue's tables, opens fine; the
   // first statement on it fails. Find out now, so the user hears of it once, at start.
-  if (!hasCatalogueTables(db.get())) {
+  if (!hasCatalogueTables(db.get()) || !prepareConnection(db.get())) {
     report(connectionError(db.get()));
     return false;
   }

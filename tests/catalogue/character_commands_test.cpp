@@ -85,7 +85,7 @@ TEST_F(CharacterCommands, RenameKeepsTheUniquenessRuleWithinTheGame) {
   const RecordId game = addGame("Game", {{"Ryu", {}}, {"Ken", {"Shoryu"}}});
   catalogue_.FillGameList();
   characters_.select(1);
-  prompts_.answerName("KEN");
+  prompts_.answerName("RYU");
   catalogue_.OnRenameCharacter();
   EXPECT_EQ(prompts_.events()[0].caption, "Ken");
   EXPECT_EQ(prompts_.notices(), (std::vector<std::string>{"This key name is always exist."}));

@@ -64,7 +64,7 @@ TEST_F(ComboCommands, RenameRefusesItsOwnNameAndSelectsTheRenamedCombo) {
   addGame("Game", {{"Ryu", {"Hadoken", "Tatsu"}}});
   catalogue_.FillGameList();
   combos_.select(1);
-  prompts_.answerName("tatsu");
+  prompts_.answerName("Tatsu");
   catalogue_.OnRenameCombo();
   EXPECT_EQ(prompts_.events()[0].text, "Input Ultra/Super Combos Name");
   EXPECT_EQ(prompts_.events()[0].caption, "Tatsu");

@@ -142,13 +142,17 @@ TEST_F(GameCommands, RenameRefillsAndSelectsTheRenamedGame) {
   EXPECT_EQ(texts(characters_), (std::vector<std::string>{"Two"}));
 }
 
-TEST_F(GameCommands, RenameToItsOwnNameOrAnotherGamesNameIsRefused) {
+TEST_F(GameCommands, RenameToItsExactNameOrAnotherGamesNameIsRefusedButNewLetterCaseGoesThrough) {
   const RecordId first = addGame("First");
   addGame("Second");
-  EXPECT_EQ(catalogue_.RenameGame(first, "FIRST"), 0);
+  EXPECT_EQ(catalogue_.RenameGame(first, "First"), 0);
   EXPECT_EQ(catalogue_.RenameGame(first, "second"), 0);
   EXPECT_EQ(prompts_.notices(), (std::vector<std::string>(2, "This key name is always exist.")));
   EXPECT_EQ(stored("game"), (std::vector<std::string>{"First", "Second"}));
+
+  EXPECT_EQ(catalogue_.RenameGame(first, "FIRST"), 1);
+  EXPECT_EQ(stored("game"), (std::vector<std::string>{"FIRST", "Second"}));
+  EXPECT_EQ(prompts_.notices().size(), 2u);
 }
 
 TEST_F(GameCommands, RenameSelectsByPrefixWhichMayFindAnotherGame) {

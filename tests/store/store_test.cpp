@@ -149,6 +149,25 @@ TEST_F(StoreTest, NamesCompareWithoutRegardToCaseAndAreBoundAsTheyStand) {
   EXPECT_TRUE(reports_.empty());
 }
 
+TEST_F(StoreTest, FoldNameMatchesNamesAsTheCatalogueComparesThem) {
+  addGame("Évolution");
+  addGame("Straße");
+  EXPECT_EQ(gameNames("fold_name(name)=fold_name(?)", {std::string("ÉVOLUTION")}),
+            (std::vector<std::string>{"Évolution"}));
+  EXPECT_EQ(gameNames("fold_name(name)=fold_name(?)", {std::string("STRASSE")}), (std::vector<std::string>{"Straße"}));
+}
+
+TEST_F(StoreTest, ANewCatalogueRefusesARecordWhoseParentIsGone) {
+  const std::int64_t game = addGame("Tekken");
+  ASSERT_TRUE(store_.execute("delete from game where id=?", {game}));
+  auto roles = store_.OpenRecordset("role");
+  roles->addNew();
+  roles->setValue("gameid", game);
+  roles->setValue("name", std::string("Jin"));
+  EXPECT_FALSE(roles->update());
+  EXPECT_EQ(reports_, (std::vector<std::string>{"error Information:FOREIGN KEY constraint failed(313)"}));
+}
+
 TEST_F(StoreTest, FiftyCharacterNamesOfAnyScriptComeBackUnchanged) {
   const std::vector<std::string> names = {
       std::string(50, 'W'),
@@ -163,6 +182,7 @@ TEST_F(StoreTest, FiftyCharacterNamesOfAnyScriptComeBackUnchanged) {
 TEST_F(StoreTest, DataIsReadBackWithExactlyTheStoredBytes) {
   Bytes block(360);
   for (std::size_t i = 0; i < block.size(); ++i) block[i] = static_cast<std::uint8_t>(i * 7);
+  ASSERT_TRUE(store_.execute("insert into role(name, gameid) values('Ryu', ?)", {addGame("Game")}));
   auto moves = store_.OpenRecordset("moves");
   moves->addNew();
   moves->setValue("roleid", std::int64_t{1});

@@ -1,11 +1,11 @@
 // init, list, add, delete and rename: the catalogue operations of the window, run on
 // in-memory lists, with messages on stderr.
 
-#include <algorithm>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <variant>
 
 #include "catalogue/catalogue.h"
 #include "catalogue_session.h"
@@ -14,6 +14,8 @@
 #include "names.h"
 #include "store/schema.h"
 #include "store/store.h"
+#include "store/transaction.h"
+#include "text/name_fold.h"
 
 namespace strikepad::cli {
 namespace {
@@ -24,18 +26,26 @@ constexpr std::string_view kCatalogueUsage =
     "       delete game GAME | delete character GAME NAME | delete combo GAME CHARACTER NAME\n"
     "       rename game GAME NEW | rename character GAME NAME NEW | rename combo GAME CHARACTER NAME NEW\n";
 
-// ASCII letters only, as the store folds case when it compares names.
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-  auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
-}
-
 // The open catalogue, with its entries selected by name.
 class Session {
  public:
   explicit Session(Context& context) : context_(context), session_(context) {}
 
-  bool open() { return session_.open(); }
+  // Opens the catalogue and fills the lists the names are looked up in. A command that writes
+  // does so inside one transaction, which holds the write lock from the lookup to the end of
+  // the operation: the records it names are the ones it changes, and no other program can
+  // delete them (or their parents) in between.
+  bool open(bool writes) {
+    if (!session_.connect()) return false;
+    if (writes) {
+      transaction_.emplace(session_.store);
+      if (!transaction_->active()) return false;
+    }
+    session_.catalogue.FillGameList();
+    return true;
+  }
+  // Makes the command's writes stick; false (after the store report) when they could not be.
+  bool commit() { return !transaction_ || transaction_->commit(); }
 
   // Selects the game (then character, then combo) of that name, refilling the lists below.
   // The name must match a whole entry, compared as the store compares names.
@@ -61,7 +71,7 @@ class Session {
  private:
   bool select(PickList& list, const std::string& name, std::string_view what) {
     for (int i = 0; i < list.count(); ++i) {
-      if (equalsIgnoringCase(list.text(i), name)) {
+      if (sameName(list.text(i), name)) {
         list.select(i);
         return true;
       }
@@ -72,6 +82,8 @@ class Session {
 
   Context& context_;
   CatalogueSession session_;
+  // Ends before the store it runs on closes.
+  std::optional<Transaction> transaction_;
 };
 
 int init(Context& context) {
@@ -104,9 +116,13 @@ int list(Context& context, Session& session) {
   return session.storeFailed() ? kRefused : kDone;
 }
 
-int addCombo(Context& context, Session& session, const std::vector<std::string>& words) {
-  const std::optional<RecordId> character = session.selectCharacter(words[2], words[3]);
-  if (!character) return kRefused;
+bool isAddCombo(const std::vector<std::string>& words) {
+  return words[0] == "add" && words.size() >= 2 && words[1] == "combo" && (words.size() == 5 || words.size() == 6);
+}
+
+// The script of add combo, read and checked before the catalogue is opened: the write lock is
+// never held while the script arrives on standard input. An exit status when there is none.
+std::variant<ComboBlock, int> readComboScript(Context& context) {
   const std::optional<std::string> text = readInput(context, 5);
   if (!text) return kBadUsage;
   const ParseResult parsed = parseScript(*text);
@@ -119,12 +135,17 @@ int addCombo(Context& context, Session& session, const std::vector<std::string>&
     context.err << "the script holds no step; nothing stored\n";
     return kRefused;
   }
-  return session.catalogue().StoreNewCombo(words[4], *character, parsed.block->data(), parsed.block->size()) >= 0
+  return *parsed.block;
+}
+
+int addCombo(Session& session, const std::vector<std::string>& words, const ComboBlock& block) {
+  const std::optional<RecordId> character = session.selectCharacter(words[2], words[3]);
+  return character && session.catalogue().StoreNewCombo(words[4], *character, block.data(), block.size()) >= 0
              ? kDone
              : kRefused;
 }
 
-int add(Context& context, Session& session) {
+int add(Context& context, Session& session, const std::optional<ComboBlock>& script) {
   const auto& words = context.args;
   const std::string_view level = words.size() >= 2 ? std::string_view(words[1]) : "";
   Catalogue& catalogue = session.catalogue();
@@ -133,7 +154,7 @@ int add(Context& context, Session& session) {
     const std::optional<RecordId> game = session.selectGame(words[2]);
     return game && catalogue.StoreNewCharacter(words[3], *game) >= 0 ? kDone : kRefused;
   }
-  if (level == "combo" && (words.size() == 5 || words.size() == 6)) return addCombo(context, session, words);
+  if (script) return addCombo(session, words, *script);
   return kBadUsage;
 }
 
@@ -142,16 +163,18 @@ int remove(Context& context, Session& session) {
   const std::string_view level = words.size() >= 2 ? std::string_view(words[1]) : "";
   Catalogue& catalogue = session.catalogue();
   std::optional<RecordId> id;
+  DeleteOutcome outcome = DeleteOutcome::Failed;
   if (level == "game" && words.size() == 3) {
-    if ((id = session.selectGame(words[2]))) catalogue.RemoveGame(*id);
+    if ((id = session.selectGame(words[2]))) outcome = catalogue.RemoveGame(*id);
   } else if (level == "character" && words.size() == 4) {
-    if ((id = session.selectCharacter(words[2], words[3]))) catalogue.RemoveCharacter(*id);
+    if ((id = session.selectCharacter(words[2], words[3]))) outcome = catalogue.RemoveCharacter(*id);
   } else if (level == "combo" && words.size() == 5) {
-    if ((id = session.selectCombo(words[2], words[3], words[4]))) catalogue.RemoveCombo(*id);
+    if ((id = session.selectCombo(words[2], words[3], words[4]))) outcome = catalogue.RemoveCombo(*id);
   } else {
     return kBadUsage;
   }
-  return id && !session.storeFailed() ? kDone : kRefused;
+  if (outcome == DeleteOutcome::NothingThere) context.err << "no " << level << " named " << words.back() << "\n";
+  return outcome == DeleteOutcome::Deleted ? kDone : kRefused;
 }
 
 int rename(Context& context, Session& session) {
@@ -190,14 +213,22 @@ int runOnStore(Context& context) {
     context.err << *refusal << "\n";
     return kBadUsage;
   }
+  std::optional<ComboBlock> script;
+  if (isAddCombo(context.args)) {
+    auto read = readComboScript(context);
+    if (const int* status = std::get_if<int>(&read)) return *status;
+    script = std::get<ComboBlock>(read);
+  }
   Session session(context);
-  if (!session.open()) return kRefused;
+  if (!session.open(command != "list")) return kRefused;
   int result = kBadUsage;
   if (command == "list") result = list(context, session);
-  if (command == "add") result = add(context, session);
+  if (command == "add") result = add(context, session, script);
   if (command == "delete") result = remove(context, session);
   if (command == "rename") result = rename(context, session);
   if (result == kBadUsage) context.err << kCatalogueUsage;
+  // Anything refused has been undone by its operation; the rest must reach the file.
+  if (result == kDone && !session.commit()) return kRefused;
   return result;
 }
 
