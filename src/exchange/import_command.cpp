@@ -44,8 +44,10 @@ std::optional<RecordId> findId(Store& store, std::string_view table, std::string
 
 // What the import adds to the lists, applied only once the catalogue holds it.
 struct ListChanges {
+  // The name lies in the imported game, which outlives the changes: a large file's names are
+  // not held twice.
   struct Entry {
-    std::string name;
+    const std::string* name;
     RecordId id;
   };
   std::optional<Entry> newGame;
@@ -54,14 +56,14 @@ struct ListChanges {
   std::vector<Entry> combos;
 
   void applyTo(CatalogueLists& lists) const {
-    if (newGame) lists.games.append(newGame->name, newGame->id);
+    if (newGame) lists.games.append(*newGame->name, newGame->id);
     PickList& games = lists.games;
     int index = 0;
     while (index < games.count() && games.id(index) != gameId) ++index;
     games.select(index < games.count() ? index : -1);
     // The lists below still show what they showed; the names are appended to them.
-    for (const Entry& entry : characters) lists.characters.append(entry.name, entry.id);
-    for (const Entry& entry : combos) lists.combos.append(entry.name, entry.id);
+    for (const Entry& entry : characters) lists.characters.append(*entry.name, entry.id);
+    for (const Entry& entry : combos) lists.combos.append(*entry.name, entry.id);
   }
 };
 
@@ -120,7 +122,7 @@ class GameImport {
     // The name is free under this transaction's lock, so this adds the game and asks nothing.
     const RecordId stored = catalogue_.StoreNewGame(game_.name);
     if (stored <= 0) return false;
-    changes_.newGame = ListChanges::Entry{game_.name, stored};
+    changes_.newGame = ListChanges::Entry{&game_.name, stored};
     changes_.gameId = stored;
     return true;
   }
@@ -128,7 +130,7 @@ class GameImport {
   bool addCharacter(const SpkCharacter& character) {
     RecordId characterId = catalogue_.StoreNewCharacter(character.name, changes_.gameId);
     if (characterId >= 0) {
-      changes_.characters.push_back({character.name, characterId});
+      changes_.characters.push_back({&character.name, characterId});
     } else {
       const auto existing = findId(store_, "role", "gameid=? and fold_name(name)=?",
                                    {std::int64_t{changes_.gameId}, foldName(character.name)});
@@ -148,7 +150,7 @@ class GameImport {
     const ComboBlock block = blockFromBytes(combo.data.data(), combo.data.size());
     const RecordId comboId = catalogue_.StoreNewCombo(combo.name, characterId, block.data(), block.size());
     if (comboId >= 0) {
-      changes_.combos.push_back({combo.name, comboId});
+      changes_.combos.push_back({&combo.name, comboId});
       fromFile_.insert(comboId);
       return true;
     }

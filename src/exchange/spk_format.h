@@ -17,9 +17,10 @@ namespace strikepad {
 
 inline constexpr std::size_t kCountSize = 4;
 inline constexpr std::size_t kRecordHeadSize = kNameFieldSize + kCountSize;
-// The largest file import reads: twice the largest game in use (200 characters of 50 combos,
-// about 4 MB), and small enough that the file and its parsed form stay far below 64 MB.
-inline constexpr std::size_t kMaxSpkFileSize = std::size_t{8} << 20;
+// The largest file import reads: half as large again as the largest game in use (200
+// characters of 50 combos, about 4 MB), and small enough that an import of the worst such
+// file (only names, no combo data) stays near 40 MB of memory.
+inline constexpr std::size_t kMaxSpkFileSize = std::size_t{6} << 20;
 
 struct SpkCombo {
   std::string name;                // UTF-8
