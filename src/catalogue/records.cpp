@@ -7,7 +7,6 @@
 
 #include "store/store.h"
 #include "store/transaction.h"
-#include "text/name_fold.h"
 
 namespace strikepad {
 
@@ -20,13 +19,13 @@ enum class Presence { There, Gone, Failed };
 // combos' data stays in the file.
 constexpr const char* kIdOnly = "id";
 
-// Whether a record of the parent other than `except` has the name. fold_name folds the stored
-// names as foldName folds the new one, so the rule holds whatever collation the file's
+// Whether a record of the parent other than `except` has the name. The name_fold collation
+// compares names as foldName folds them, so the rule holds whatever collation the file's
 // columns have.
 NameCheck checkName(Store& store, const Level& level, RecordId parentId, const std::string& name,
                     RecordId except = 0) {
-  std::vector<FieldValue> params{foldName(name), std::int64_t{except}};
-  std::string filter = "fold_name(name)=? and id<>?";
+  std::vector<FieldValue> params{name, std::int64_t{except}};
+  std::string filter = "name=? collate name_fold and id<>?";
   if (level.parentField) {
     filter = std::string(level.parentField) + "=? and " + filter;
     params.insert(params.begin(), std::int64_t{parentId});

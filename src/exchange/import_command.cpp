@@ -15,7 +15,6 @@
 #include "exchange/spk_format.h"
 #include "store/store.h"
 #include "store/transaction.h"
-#include "text/name_fold.h"
 
 namespace strikepad {
 
@@ -75,7 +74,7 @@ struct GameLookup {
 };
 
 GameLookup lookUpGame(Store& store, const std::string& name) {
-  auto records = store.OpenRecordset("game", "fold_name(name)=?", {foldName(name)}, "id");
+  auto records = store.OpenRecordset("game", "name=? collate name_fold", {name}, "id");
   if (!records || records->failed()) return {true, std::nullopt};
   if (records->atEnd()) return {};
   return {false, records->integer("id")};
@@ -132,8 +131,8 @@ class GameImport {
     if (characterId >= 0) {
       changes_.characters.push_back({&character.name, characterId});
     } else {
-      const auto existing = findId(store_, "role", "gameid=? and fold_name(name)=?",
-                                   {std::int64_t{changes_.gameId}, foldName(character.name)});
+      const auto existing = findId(store_, "role", "gameid=? and name=? collate name_fold",
+                                   {std::int64_t{changes_.gameId}, character.name});
       // Neither added nor there: the store failed.
       if (!existing) return false;
       characterId = *existing;
@@ -155,7 +154,7 @@ class GameImport {
       return true;
     }
     const auto existing =
-        findId(store_, "moves", "roleid=? and fold_name(name)=?", {std::int64_t{characterId}, foldName(combo.name)});
+        findId(store_, "moves", "roleid=? and name=? collate name_fold", {std::int64_t{characterId}, combo.name});
     if (!existing) return false;
     // The user agreed to have the catalogue's combos replaced, not the file's own: a combo
     // this import stored or replaced keeps the file's first one of that name.

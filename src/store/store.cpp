@@ -22,24 +22,19 @@ std::string connectionError(sqlite3* db) {
 
 namespace {
 
-// fold_name(text): the name as the catalogue compares names, so that a query can match them
-// whatever collation the file's columns were made with.
-void foldNameFunction(sqlite3_context* context, int, sqlite3_value** args) {
-  const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(args[0]));
-  if (!text) {
-    sqlite3_result_null(context);
-    return;
-  }
-  const std::string folded = foldName({text, static_cast<std::size_t>(sqlite3_value_bytes(args[0]))});
-  sqlite3_result_text(context, folded.data(), static_cast<int>(folded.size()), SQLITE_TRANSIENT);
+// The collation name_fold: names in the order of their case-folded forms, so that a query
+// matches names as the catalogue compares them, whatever collation the file's columns have.
+int compareNamesCollation(void*, int lengthA, const void* a, int lengthB, const void* b) {
+  return compareNames({static_cast<const char*>(a), static_cast<std::size_t>(lengthA)},
+                      {static_cast<const char*>(b), static_cast<std::size_t>(lengthB)});
 }
 
 // What every connection needs before the catalogue's queries run on it.
 bool prepareConnection(sqlite3* db) {
   // Files made with references refuse a record whose parent is gone; older files lack them.
   return sqlite3_exec(db, "pragma foreign_keys=on", nullptr, nullptr, nullptr) == SQLITE_OK &&
-         sqlite3_create_function_v2(db, "fold_name", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
-                                    foldNameFunction, nullptr, nullptr, nullptr) == SQLITE_OK;
+         sqlite3_create_collation_v2(db, "name_fold", SQLITE_UTF8, nullptr, compareNamesCollation, nullptr) ==
+             SQLITE_OK;
 }
 
 }  // namespace

@@ -15,4 +15,8 @@ std::string foldName(std::string_view name);
 // True when the two names are the same name.
 bool sameName(std::string_view a, std::string_view b);
 
+// The order of the folded names (negative, zero, positive), without folding copies where both
+// names are ASCII: for the store's collation, which compares many names per query.
+int compareNames(std::string_view a, std::string_view b);
+
 }  // namespace strikepad

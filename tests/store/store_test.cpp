@@ -149,12 +149,12 @@ TEST_F(StoreTest, NamesCompareWithoutRegardToCaseAndAreBoundAsTheyStand) {
   EXPECT_TRUE(reports_.empty());
 }
 
-TEST_F(StoreTest, FoldNameMatchesNamesAsTheCatalogueComparesThem) {
+TEST_F(StoreTest, TheNameFoldCollationMatchesNamesAsTheCatalogueComparesThem) {
   addGame("Évolution");
   addGame("Straße");
-  EXPECT_EQ(gameNames("fold_name(name)=fold_name(?)", {std::string("ÉVOLUTION")}),
+  EXPECT_EQ(gameNames("name=? collate name_fold", {std::string("ÉVOLUTION")}),
             (std::vector<std::string>{"Évolution"}));
-  EXPECT_EQ(gameNames("fold_name(name)=fold_name(?)", {std::string("STRASSE")}), (std::vector<std::string>{"Straße"}));
+  EXPECT_EQ(gameNames("name=? collate name_fold", {std::string("STRASSE")}), (std::vector<std::string>{"Straße"}));
 }
 
 TEST_F(StoreTest, ANewCatalogueRefusesARecordWhoseParentIsGone) {

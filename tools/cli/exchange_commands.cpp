@@ -10,7 +10,6 @@
 #include "catalogue_session.h"
 #include "cli.h"
 #include "exchange/exchange_commands.h"
-#include "text/name_fold.h"
 
 namespace strikepad::cli {
 namespace {
@@ -31,8 +30,8 @@ int exportGame(Context& context) {
   const std::string& name = context.args[1];
   CatalogueSession session(context);
   if (!session.connect()) return kRefused;
-  // Names compare as the catalogue compares them (foldName).
-  auto game = session.store.OpenRecordset("game", "fold_name(name)=?", {foldName(name)});
+  // Names compare as the catalogue compares them, letter case aside in every script.
+  auto game = session.store.OpenRecordset("game", "name=? collate name_fold", {name});
   if (!game) return kRefused;
   if (game->atEnd()) {
     context.err << "no game named " << name << "\n";
