@@ -12,37 +12,36 @@ namespace strikepad {
 
 namespace {
 
-enum class NameCheck { Free, Taken, Failed };
-enum class Presence { There, Gone, Failed };
+// Whether a record may take a name under its parent.
+enum class NameCheck { Free, Taken, ParentGone, Failed };
 
 // What the name checks and the delete cascades read: they count and delete records, so the
 // combos' data stays in the file.
 constexpr const char* kIdOnly = "id";
 
-// Whether a record of the parent other than `except` has the name. The name_fold collation
+// Whether a record of the parent other than `except` has the name, and whether the parent is
+// still there: one query, as it runs for every record an import adds. The name_fold collation
 // compares names as foldName folds them, so the rule holds whatever collation the file's
 // columns have.
 NameCheck checkName(Store& store, const Level& level, RecordId parentId, const std::string& name,
                     RecordId except = 0) {
-  std::vector<FieldValue> params{name, std::int64_t{except}};
-  std::string filter = "name=? collate name_fold and id<>?";
-  if (level.parentField) {
-    filter = std::string(level.parentField) + "=? and " + filter;
-    params.insert(params.begin(), std::int64_t{parentId});
+  const std::string sameName = "name=? collate name_fold and id<>?";
+  if (!level.parentField) {
+    auto matches = store.OpenRecordset(level.table, sameName, {name, std::int64_t{except}}, kIdOnly);
+    if (!matches || matches->failed()) return NameCheck::Failed;
+    return matches->recordCount() > 0 ? NameCheck::Taken : NameCheck::Free;
   }
-  auto matches = store.OpenRecordset(level.table, filter, std::move(params), kIdOnly);
-  if (!matches || matches->failed()) return NameCheck::Failed;
-  return matches->recordCount() > 0 ? NameCheck::Taken : NameCheck::Free;
+  const std::string taken = std::string("exists(select 1 from ") + level.table + " where " + level.parentField + "=" +
+                            level.parentTable + ".id and " + sameName + ") as taken";
+  auto parent = store.OpenRecordset(level.parentTable, "id=?", {name, std::int64_t{except}, std::int64_t{parentId}},
+                                    taken);
+  if (!parent || parent->failed()) return NameCheck::Failed;
+  if (parent->atEnd()) return NameCheck::ParentGone;
+  return parent->integer("taken") != 0 ? NameCheck::Taken : NameCheck::Free;
 }
 
 std::optional<Recordset> openById(Store& store, std::string_view table, RecordId id, std::string_view fields) {
   return store.OpenRecordset(table, "id=?", {std::int64_t{id}}, fields);
-}
-
-Presence find(Store& store, std::string_view table, RecordId id) {
-  auto record = openById(store, table, id, kIdOnly);
-  if (!record || record->failed()) return Presence::Failed;
-  return record->recordCount() > 0 ? Presence::There : Presence::Gone;
 }
 
 // Deletes every record the walk holds, children of each first when `children` is given.
@@ -79,7 +78,11 @@ DeleteOutcome deleteWithChildren(Store& store, const Level& level, bool (*childr
 }
 
 RenameOutcome renameOutcomeOf(NameCheck check) {
-  return check == NameCheck::Taken ? RenameOutcome::Taken : RenameOutcome::NotDone;
+  switch (check) {
+    case NameCheck::Taken: return RenameOutcome::Taken;
+    case NameCheck::ParentGone: return RenameOutcome::ParentGone;
+    default: return RenameOutcome::NotDone;
+  }
 }
 
 }  // namespace
@@ -91,15 +94,9 @@ RecordId insertUnlessTaken(Store& store, const Level& level, RecordId parentId, 
   // the name between them and the insert.
   Transaction transaction(store, Transaction::Writes::OneStatement);
   if (!transaction.active()) return kNotStored;
-  if (level.parentTable) {
-    switch (find(store, level.parentTable, parentId)) {
-      case Presence::Failed: return kNotStored;
-      case Presence::Gone: return kParentGone;
-      case Presence::There: break;
-    }
-  }
   switch (checkName(store, level, parentId, name)) {
     case NameCheck::Failed: return kNotStored;
+    case NameCheck::ParentGone: return kParentGone;
     case NameCheck::Taken: return kNameTaken;
     case NameCheck::Free: break;
   }
@@ -128,13 +125,7 @@ RenameOutcome renameUnlessTaken(Store& store, const Level& level, RecordId id, c
   if (!record || record->recordCount() == 0) return RenameOutcome::NotDone;
   if (record->text("name") == newName) return RenameOutcome::Taken;
   if (level.parentField) {
-    const RecordId parentId = record->integer(level.parentField);
-    switch (find(store, level.parentTable, parentId)) {
-      case Presence::Failed: return RenameOutcome::NotDone;
-      case Presence::Gone: return RenameOutcome::ParentGone;
-      case Presence::There: break;
-    }
-    const NameCheck check = checkName(store, level, parentId, newName, id);
+    const NameCheck check = checkName(store, level, record->integer(level.parentField), newName, id);
     if (check != NameCheck::Free) return renameOutcomeOf(check);
   }
   record->setValue("name", newName);
