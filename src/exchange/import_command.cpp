@@ -130,14 +130,18 @@ class GameImport {
     RecordId characterId = catalogue_.StoreNewCharacter(character.name, changes_.gameId);
     if (characterId >= 0) {
       changes_.characters.push_back({&character.name, characterId});
+      fileCharacters_.insert(characterId);
     } else {
       const auto existing = findId(store_, "role", "gameid=? and name=? collate name_fold",
                                    {std::int64_t{changes_.gameId}, character.name});
       // Neither added nor there: the store failed.
       if (!existing) return false;
       characterId = *existing;
-      report_.mergedCharacters.push_back(
-          {character.name, characterName(store_, characterId).value_or(character.name)});
+      // Going on with a game's own character was agreed to; taking a second character of the
+      // file into one is a merge the user must hear of.
+      if (!fileCharacters_.insert(characterId).second)
+        report_.mergedCharacters.push_back(
+            {character.name, characterName(store_, characterId).value_or(character.name)});
     }
     for (const SpkCombo& combo : character.combos)
       if (!addCombo(combo, character, characterId)) return false;
@@ -172,6 +176,8 @@ class GameImport {
   bool replaceCombos_ = false;
   // The combos that hold a combo of the file: added or replaced by this import.
   std::unordered_set<RecordId> fromFile_;
+  // The characters that hold a character of the file: added, or reused from the game.
+  std::unordered_set<RecordId> fileCharacters_;
 };
 
 ImportOutcome importGame(Catalogue& catalogue, const SpkGame& game, const std::filesystem::path& path) {

@@ -96,10 +96,8 @@ TEST_F(ImportTest, YesReusesCharactersByNameAndReplacesCombosOfTheSameName) {
 
   prompts_.answerAsk(true);
   ASSERT_EQ(importBytes(arenaFile(sampleBlock(3))), ImportOutcome::Imported);
-  EXPECT_EQ(prompts_.notices(),
-            std::vector<std::string>{"Characters of in.SPK added to the game's character of the same name (letter "
-                                     "case aside), with their combos:\n  Kenji -> KENJI"})
-      << "replaced combos were agreed to; no refusal of a name is reported on its own";
+  EXPECT_TRUE(prompts_.notices().empty())
+      << "going on with the game's characters and replacing their combos were agreed to";
   EXPECT_EQ(dumpGame(arena), (std::vector<std::string>{
                                  "game arena",
                                  "  role KENJI",
