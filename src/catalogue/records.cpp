@@ -7,6 +7,7 @@
 
 #include "store/store.h"
 #include "store/transaction.h"
+#include "text/name_fold.h"
 
 namespace strikepad {
 
@@ -85,7 +86,56 @@ RenameOutcome renameOutcomeOf(NameCheck check) {
   }
 }
 
+// Adds the record; the caller has checked its name and parent.
+RecordId insertRecord(Store& store, const Level& level, RecordId parentId, const std::string& name,
+                      std::span<const std::uint8_t> data) {
+  auto records = store.OpenRecordset(level.table);
+  if (!records) return kNotStored;
+  records->addNew();
+  if (level.parentField) records->setValue(level.parentField, std::int64_t{parentId});
+  records->setValue("name", name);
+  if (level.hasData) records->appendChunk("data", data);
+  if (!records->update()) return kNotStored;
+  return records->integer("id");
+}
+
 }  // namespace
+
+namespace {
+
+std::size_t nameHash(std::string_view name) { return std::hash<std::string>{}(foldName(name)); }
+
+}  // namespace
+
+std::optional<SiblingNames> SiblingNames::load(Store& store, const Level& level, RecordId parentId) {
+  auto records = level.parentField ? store.OpenRecordset(level.table, std::string(level.parentField) + "=?",
+                                                         {std::int64_t{parentId}}, "id, name")
+                                   : store.OpenRecordset(level.table, {}, {}, "id, name");
+  if (!records || records->failed()) return std::nullopt;
+  SiblingNames names(level, parentId);
+  for (; !records->atEnd(); records->moveNext())
+    names.idsByNameHash_.emplace(nameHash(records->text("name")), records->integer("id"));
+  return names;
+}
+
+std::optional<RecordId> SiblingNames::find(Store& store, std::string_view name) const {
+  std::optional<RecordId> found;
+  const auto [first, last] = idsByNameHash_.equal_range(nameHash(name));
+  for (auto candidate = first; candidate != last; ++candidate) {
+    auto record = store.OpenRecordset(level_->table, "id=?", {std::int64_t{candidate->second}}, "name");
+    // The first record of the name, as a name check finds it (a file made before names were
+    // compared this way may hold two).
+    if (record && !record->atEnd() && sameName(record->text("name"), name) && (!found || candidate->second < *found))
+      found = candidate->second;
+  }
+  return found;
+}
+
+RecordId SiblingNames::insert(Store& store, const std::string& name, std::span<const std::uint8_t> data) {
+  const RecordId id = insertRecord(store, *level_, parentId_, name, data);
+  if (id >= 0) idsByNameHash_.emplace(nameHash(name), id);
+  return id;
+}
 
 RecordId insertUnlessTaken(Store& store, const Level& level, RecordId parentId, const std::string& name,
                            std::span<const std::uint8_t> data) {
@@ -100,15 +150,8 @@ RecordId insertUnlessTaken(Store& store, const Level& level, RecordId parentId, 
     case NameCheck::Taken: return kNameTaken;
     case NameCheck::Free: break;
   }
-  auto records = store.OpenRecordset(level.table);
-  if (!records) return kNotStored;
-  records->addNew();
-  if (level.parentField) records->setValue(level.parentField, std::int64_t{parentId});
-  records->setValue("name", name);
-  if (level.hasData) records->appendChunk("data", data);
-  if (!records->update()) return kNotStored;
-  const RecordId id = records->integer("id");
-  return transaction.commit() ? id : kNotStored;
+  const RecordId id = insertRecord(store, level, parentId, name, data);
+  return id >= 0 && transaction.commit() ? id : kNotStored;
 }
 
 RenameOutcome renameUnlessTaken(Store& store, const Level& level, RecordId id, const std::string& newName) {

@@ -4,8 +4,11 @@
 // transaction and shows nothing but the store error report; the callers say the rest.
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 
 #include "catalogue/pick_list.h"
 
@@ -37,6 +40,30 @@ enum class DeleteOutcome { Deleted, NothingThere, Failed };
 // foldName folds them).
 RecordId insertUnlessTaken(Store& store, const Level& level, RecordId parentId, const std::string& name,
                            std::span<const std::uint8_t> data = {});
+
+// The records of one parent, by name as the name checks compare names: for adding many records
+// under a parent inside one write transaction (an import) with one query instead of one per
+// record. The caller holds the write lock, so no other program changes them meanwhile. Only a
+// hash of each folded name is held, so a large parent takes little memory; a hash that
+// matches is confirmed against the stored name.
+class SiblingNames {
+ public:
+  // nullopt when the store failed (after its report).
+  static std::optional<SiblingNames> load(Store& store, const Level& level, RecordId parentId);
+
+  // The record of that name, if the parent has one; nullopt as well when the store failed
+  // to confirm it (after its report), which the insert that follows then meets too.
+  std::optional<RecordId> find(Store& store, std::string_view name) const;
+  // Adds a record whose name `find` did not know: the new id, or kNotStored.
+  RecordId insert(Store& store, const std::string& name, std::span<const std::uint8_t> data = {});
+
+ private:
+  SiblingNames(const Level& level, RecordId parentId) : level_(&level), parentId_(parentId) {}
+
+  const Level* level_;
+  RecordId parentId_;
+  std::unordered_multimap<std::size_t, RecordId> idsByNameHash_;
+};
 
 enum class RenameOutcome { Renamed, Taken, ParentGone, NotDone };
 

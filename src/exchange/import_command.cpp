@@ -1,13 +1,16 @@
-// Import: the game of an .SPK file into the catalogue, through the same store-new operations
-// as the editing commands, in one transaction that never waits on the user.
+// Import: the game of an .SPK file into the catalogue, under the same name rules as the
+// editing commands (checked in memory, one query per parent), in one transaction that never
+// waits on the user.
 
 #include <optional>
 #include <string>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "catalogue/catalogue.h"
 #include "catalogue/messages.h"
+#include "catalogue/records.h"
 #include "exchange/exchange_commands.h"
 #include "exchange/exchange_messages.h"
 #include "exchange/file_bytes.h"
@@ -32,14 +35,6 @@ class QuietDuplicates {
  private:
   Catalogue& catalogue_;
 };
-
-// The id of the first record that `filter` matches; nullopt when none does or the store failed.
-std::optional<RecordId> findId(Store& store, std::string_view table, std::string_view filter,
-                               std::vector<FieldValue> params) {
-  auto records = store.OpenRecordset(table, filter, std::move(params));
-  if (!records || records->atEnd()) return std::nullopt;
-  return records->integer("id");
-}
 
 // What the import adds to the lists, applied only once the catalogue holds it.
 struct ListChanges {
@@ -101,8 +96,12 @@ class GameImport {
     if (existing.failed) return ImportOutcome::Failed;
     if (existing.id && !reuseAgreed) return std::nullopt;
     if (!startGame(existing.id)) return ImportOutcome::Failed;
+    // Names are checked in memory, against the game's records read once: the write lock keeps
+    // other programs out until the import ends.
+    auto characters = SiblingNames::load(store_, kCharacterLevel, changes_.gameId);
+    if (!characters) return ImportOutcome::Failed;
     for (const SpkCharacter& character : game_.characters)
-      if (!addCharacter(character)) return ImportOutcome::Failed;
+      if (!addCharacter(character, *characters)) return ImportOutcome::Failed;
     return transaction.commit() ? ImportOutcome::Imported : ImportOutcome::Failed;
   }
 
@@ -126,40 +125,39 @@ class GameImport {
     return true;
   }
 
-  bool addCharacter(const SpkCharacter& character) {
-    RecordId characterId = catalogue_.StoreNewCharacter(character.name, changes_.gameId);
-    if (characterId >= 0) {
-      changes_.characters.push_back({&character.name, characterId});
-      fileCharacters_.insert(characterId);
-    } else {
-      const auto existing = findId(store_, "role", "gameid=? and name=? collate name_fold",
-                                   {std::int64_t{changes_.gameId}, character.name});
-      // Neither added nor there: the store failed.
-      if (!existing) return false;
+  bool addCharacter(const SpkCharacter& character, SiblingNames& characters) {
+    RecordId characterId = 0;
+    if (const auto existing = characters.find(store_, character.name)) {
       characterId = *existing;
       // Going on with a game's own character was agreed to; taking a second character of the
       // file into one is a merge the user must hear of.
       if (!fileCharacters_.insert(characterId).second)
         report_.mergedCharacters.push_back(
             {character.name, characterName(store_, characterId).value_or(character.name)});
+    } else {
+      characterId = characters.insert(store_, character.name);
+      if (characterId < 0) return false;
+      changes_.characters.push_back({&character.name, characterId});
+      fileCharacters_.insert(characterId);
     }
+    auto combos = SiblingNames::load(store_, kComboLevel, characterId);
+    if (!combos) return false;
     for (const SpkCombo& combo : character.combos)
-      if (!addCombo(combo, character, characterId)) return false;
+      if (!addCombo(combo, character, *combos)) return false;
     return true;
   }
 
-  bool addCombo(const SpkCombo& combo, const SpkCharacter& character, RecordId characterId) {
+  bool addCombo(const SpkCombo& combo, const SpkCharacter& character, SiblingNames& combos) {
     // A short value is followed by end markers; an empty one is the empty combo.
     const ComboBlock block = blockFromBytes(combo.data.data(), combo.data.size());
-    const RecordId comboId = catalogue_.StoreNewCombo(combo.name, characterId, block.data(), block.size());
-    if (comboId >= 0) {
+    const std::optional<RecordId> existing = combos.find(store_, combo.name);
+    if (!existing) {
+      const RecordId comboId = combos.insert(store_, combo.name, block);
+      if (comboId < 0) return false;
       changes_.combos.push_back({&combo.name, comboId});
       fromFile_.insert(comboId);
       return true;
     }
-    const auto existing =
-        findId(store_, "moves", "roleid=? and name=? collate name_fold", {std::int64_t{characterId}, combo.name});
-    if (!existing) return false;
     // The user agreed to have the catalogue's combos replaced, not the file's own: a combo
     // this import stored or replaced keeps the file's first one of that name.
     if (replaceCombos_ && fromFile_.insert(*existing).second)
@@ -180,31 +178,37 @@ class GameImport {
   std::unordered_set<RecordId> fileCharacters_;
 };
 
-ImportOutcome importGame(Catalogue& catalogue, const SpkGame& game, const std::filesystem::path& path) {
+// Takes the parsed game, so it can be let go before the lists are refilled: a large file's
+// records are never held twice.
+ImportOutcome importGame(Catalogue& catalogue, std::optional<SpkGame> game, const std::filesystem::path& path) {
   Prompts& prompts = catalogue.prompts();
   std::optional<GameImport> import;
   {
     QuietDuplicates quiet(catalogue);
     // The question is asked before the transaction, so other programs can write while the
     // user decides; the transaction looks the game up again.
-    const GameLookup before = lookUpGame(catalogue.store(), game.name);
+    const GameLookup before = lookUpGame(catalogue.store(), game->name);
     if (before.failed) return ImportOutcome::Failed;
     if (before.id && !prompts.ask(messages::kReuseGameQuestion)) return ImportOutcome::Refused;
-    import.emplace(catalogue, game);
+    import.emplace(catalogue, *game);
     auto outcome = import->run(before.id.has_value());
     if (!outcome) {
       // Another program added a game of that name meanwhile. After a Yes every state of the
       // store can be acted on (a game that vanishes again is created), so one question does.
       if (!prompts.ask(messages::kReuseGameQuestion)) return ImportOutcome::Refused;
-      import.emplace(catalogue, game);
+      import.emplace(catalogue, *game);
       outcome = import->run(true);
     }
     if (*outcome != ImportOutcome::Imported) return *outcome;
   }
   import->changes().applyTo(catalogue.lists());
+  const std::string notice = import->report().empty() ? std::string() : import->report().notice(path);
+  const bool endsAtEmptyName = game->endsAtEmptyName;
+  import.reset();
+  game.reset();
   // A file whose content ends at an empty name leaves the lists as the import made them.
-  if (!game.endsAtEmptyName) catalogue.FillCharacterList();
-  if (!import->report().empty()) prompts.notice(import->report().notice(path));
+  if (!endsAtEmptyName) catalogue.FillCharacterList();
+  if (!notice.empty()) prompts.notice(notice);
   return ImportOutcome::Imported;
 }
 
@@ -242,7 +246,7 @@ ImportOutcome ImportGameFile(Catalogue& catalogue, const std::filesystem::path& 
     return ImportOutcome::Damaged;
   }
   if (game->name.empty()) return ImportOutcome::NoGame;
-  return importGame(catalogue, *game, path);
+  return importGame(catalogue, std::move(game), path);
 }
 
 }  // namespace strikepad
