@@ -1,0 +1,37 @@
+# Fails when a folder of src/ includes a folder above it, or a folder below app/ includes Qt:
+# the core builds and is tested without a window or an adapter.
+#   cmake -DSOURCE_DIR=<checkout> -P check_layering.cmake
+cmake_minimum_required(VERSION 3.25)
+
+# What each core folder may include, itself first.
+set(allowed_text text)
+set(allowed_combo combo)
+set(allowed_store store text)
+set(allowed_catalogue catalogue store combo text)
+set(allowed_exchange exchange catalogue store combo text)
+# Download, Reload and Capture store what they read, so the device commands sit above the
+# catalogue.
+set(allowed_device device catalogue store combo text)
+
+set(failures "")
+foreach(folder text combo store catalogue exchange device)
+  file(GLOB_RECURSE sources "${SOURCE_DIR}/src/${folder}/*.h" "${SOURCE_DIR}/src/${folder}/*.cpp")
+  foreach(source IN LISTS sources)
+    file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include")
+    foreach(line IN LISTS includes)
+      if(line MATCHES "include[ \t]*[<\"]Q")
+        list(APPEND failures "${source}: Qt in the core: ${line}")
+      elseif(line MATCHES "include[ \t]*\"([a-z_]+)/")
+        set(included ${CMAKE_MATCH_1})
+        if(NOT included IN_LIST allowed_${folder})
+          list(APPEND failures "${source}: ${folder}/ includes ${included}/: ${line}")
+        endif()
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+
+if(failures)
+  list(JOIN failures "\n" report)
+  message(FATAL_ERROR "includes that point away from the core:\n${report}")
+endif()
