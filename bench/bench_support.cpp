@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 #include "store/schema.h"
 
@@ -131,13 +132,34 @@ void writeBytesDurably(const std::filesystem::path& path, const std::vector<std:
   ::close(folder);
 }
 
+namespace {
+
+// The floor's own file writing, straight from the query results: a name field, a
+// little-endian count, a combo's name, size and bytes.
+void putName(std::vector<std::uint8_t>& out, std::string_view text) {
+  const NameField field = nameFieldFromText(text);
+  out.insert(out.end(), field.begin(), field.end());
+}
+
+void putCount(std::vector<std::uint8_t>& out, std::size_t at, std::int32_t count) {
+  const auto value = static_cast<std::uint32_t>(count);
+  for (std::size_t i = 0; i < kCountSize; ++i) out[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+}
+
+void appendCount(std::vector<std::uint8_t>& out, std::int32_t count) {
+  out.resize(out.size() + kCountSize);
+  putCount(out, out.size() - kCountSize, count);
+}
+
+}  // namespace
+
 void exportFloor(sqlite3* db, sqlite3_int64 gameId, const std::filesystem::path& output) {
   std::vector<std::uint8_t> out;
   exec(db, "begin");
   const Statement game = prepare(db, "select name from game where id=?");
   sqlite3_bind_int64(game.get(), 1, gameId);
   sqlite3_step(game.get());
-  appendName(out, reinterpret_cast<const char*>(sqlite3_column_text(game.get(), 0)));
+  putName(out, reinterpret_cast<const char*>(sqlite3_column_text(game.get(), 0)));
   const Statement roles = prepare(db, "select id, name from role where gameid=? order by id");
   sqlite3_bind_int64(roles.get(), 1, gameId);
   std::vector<std::pair<sqlite3_int64, std::string>> characters;
@@ -147,22 +169,22 @@ void exportFloor(sqlite3* db, sqlite3_int64 gameId, const std::filesystem::path&
   appendCount(out, static_cast<std::int32_t>(characters.size()));
   const Statement moves = prepare(db, "select name, data from moves where roleid=? order by id");
   for (const auto& [id, name] : characters) {
-    appendName(out, name);
+    putName(out, name);
     // The combo count goes before the combos: counted while they are read, written back after.
     const std::size_t countAt = out.size();
     appendCount(out, 0);
     std::int32_t count = 0;
     sqlite3_bind_int64(moves.get(), 1, id);
     while (sqlite3_step(moves.get()) == SQLITE_ROW) {
+      putName(out, reinterpret_cast<const char*>(sqlite3_column_text(moves.get(), 0)));
       const auto* data = static_cast<const std::uint8_t*>(sqlite3_column_blob(moves.get(), 1));
-      appendCombo(out, reinterpret_cast<const char*>(sqlite3_column_text(moves.get(), 0)),
-                  std::span(data, static_cast<std::size_t>(sqlite3_column_bytes(moves.get(), 1))));
+      const auto size = std::min(static_cast<std::size_t>(sqlite3_column_bytes(moves.get(), 1)), kBlockSize);
+      appendCount(out, static_cast<std::int32_t>(size));
+      out.insert(out.end(), data, data + size);
       ++count;
     }
     sqlite3_reset(moves.get());
-    std::vector<std::uint8_t> countBytes;
-    appendCount(countBytes, count);
-    std::copy(countBytes.begin(), countBytes.end(), out.begin() + static_cast<std::ptrdiff_t>(countAt));
+    putCount(out, countAt, count);
   }
   exec(db, "commit");
   writeBytesDurably(output, out);

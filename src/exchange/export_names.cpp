@@ -1,6 +1,7 @@
 #include "exchange/export_names.h"
 
 #include <map>
+#include <vector>
 
 #include "exchange/exchange_messages.h"
 #include "exchange/name_field.h"
@@ -14,9 +15,10 @@ namespace {
 std::string importKey(const std::string& name) { return foldName(textFromNameField(nameFieldFromText(name).data())); }
 
 // The groups of `siblings` that clash, each as indented lines under its parent's heading.
-void appendClashes(std::string& text, const std::string& heading, const std::vector<std::string>& siblings) {
+template <typename Record>
+void appendClashes(std::string& text, const std::string& heading, const std::vector<Record>& siblings) {
   std::map<std::string, std::vector<const std::string*>> byKey;
-  for (const std::string& name : siblings) byKey[importKey(name)].push_back(&name);
+  for (const Record& record : siblings) byKey[importKey(record.name)].push_back(&record.name);
   for (const auto& [key, names] : byKey) {
     if (names.size() < 2) continue;
     text += "\n  " + heading + ":";
@@ -31,28 +33,20 @@ void appendShortened(std::string& text, const std::string& name) {
 
 }  // namespace
 
-const std::string& ExportNames::game(std::string name) { return game_ = std::move(name); }
-
-const std::string& ExportNames::character(std::string name) {
-  combos_.emplace_back();
-  return characters_.emplace_back(std::move(name));
-}
-
-const std::string& ExportNames::combo(std::string name) { return combos_.back().emplace_back(std::move(name)); }
-
 std::string ExportNames::clashes(const std::filesystem::path& file) const {
   std::string groups;
-  appendClashes(groups, "characters of " + game_, characters_);
-  for (std::size_t i = 0; i < characters_.size(); ++i) appendClashes(groups, "combos of " + characters_[i], combos_[i]);
+  appendClashes(groups, "characters of " + game_.name, game_.characters);
+  for (const SpkCharacter& character : game_.characters)
+    appendClashes(groups, "combos of " + character.name, character.combos);
   return groups.empty() ? groups : messages::withFileName(messages::kNamesClash, file) + groups;
 }
 
 std::string ExportNames::shortened(const std::filesystem::path& file) const {
   std::string lines;
-  appendShortened(lines, game_);
-  for (std::size_t i = 0; i < characters_.size(); ++i) {
-    appendShortened(lines, characters_[i]);
-    for (const std::string& combo : combos_[i]) appendShortened(lines, combo);
+  appendShortened(lines, game_.name);
+  for (const SpkCharacter& character : game_.characters) {
+    appendShortened(lines, character.name);
+    for (const SpkCombo& combo : character.combos) appendShortened(lines, combo.name);
   }
   return lines.empty() ? lines : messages::withFileName(messages::kNamesShortened, file) + lines;
 }

@@ -6,17 +6,15 @@
 
 #include <filesystem>
 #include <string>
-#include <vector>
+
+#include "exchange/spk_format.h"
 
 namespace strikepad {
 
 class ExportNames {
  public:
-  // Each notes a name in file order and gives it back for writing (valid until the next
-  // one is noted). A character opens the parent of the combos that follow it.
-  const std::string& game(std::string name);
-  const std::string& character(std::string name);
-  const std::string& combo(std::string name);
+  // The names of `game`, which must outlive this.
+  explicit ExportNames(const SpkGame& game) : game_(game) {}
 
   // The refusal naming the names that clash, for the export into `file`; empty when none do.
   std::string clashes(const std::filesystem::path& file) const;
@@ -24,9 +22,7 @@ class ExportNames {
   std::string shortened(const std::filesystem::path& file) const;
 
  private:
-  std::string game_;
-  std::vector<std::string> characters_;
-  std::vector<std::vector<std::string>> combos_;  // combos_[i]: the combos of characters_[i]
+  const SpkGame& game_;
 };
 
 }  // namespace strikepad

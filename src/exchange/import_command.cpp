@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "catalogue/catalogue.h"
+#include "catalogue/catalogue_reads.h"
 #include "catalogue/messages.h"
 #include "catalogue/records.h"
 #include "exchange/exchange_commands.h"
@@ -61,26 +62,6 @@ struct ListChanges {
   }
 };
 
-// The game the store holds under `name`; `failed` when the store could not say (it has
-// reported why).
-struct GameLookup {
-  bool failed = false;
-  std::optional<RecordId> id;
-};
-
-GameLookup lookUpGame(Store& store, const std::string& name) {
-  auto records = store.OpenRecordset("game", "name=? collate name_fold", {name}, "id");
-  if (!records || records->failed()) return {true, std::nullopt};
-  if (records->atEnd()) return {};
-  return {false, records->integer("id")};
-}
-
-std::optional<std::string> characterName(Store& store, RecordId characterId) {
-  auto records = store.OpenRecordset("role", "id=?", {std::int64_t{characterId}}, "name");
-  if (!records || records->atEnd()) return std::nullopt;
-  return records->text("name");
-}
-
 class GameImport {
  public:
   GameImport(Catalogue& catalogue, const SpkGame& game)
@@ -92,7 +73,7 @@ class GameImport {
   std::optional<ImportOutcome> run(bool reuseAgreed) {
     Transaction transaction(store_);
     if (!transaction.active()) return ImportOutcome::Failed;
-    const GameLookup existing = lookUpGame(store_, game_.name);
+    const GameByName existing = findGameByName(store_, game_.name);
     if (existing.failed) return ImportOutcome::Failed;
     if (existing.id && !reuseAgreed) return std::nullopt;
     if (!startGame(existing.id)) return ImportOutcome::Failed;
@@ -133,7 +114,7 @@ class GameImport {
       // file into one is a merge the user must hear of.
       if (!fileCharacters_.insert(characterId).second)
         report_.mergedCharacters.push_back(
-            {character.name, characterName(store_, characterId).value_or(character.name)});
+            {character.name, recordName(store_, kCharacterLevel, characterId).value_or(character.name)});
     } else {
       characterId = characters.insert(store_, character.name);
       if (characterId < 0) return false;
@@ -187,7 +168,7 @@ ImportOutcome importGame(Catalogue& catalogue, std::optional<SpkGame> game, cons
     QuietDuplicates quiet(catalogue);
     // The question is asked before the transaction, so other programs can write while the
     // user decides; the transaction looks the game up again.
-    const GameLookup before = lookUpGame(catalogue.store(), game->name);
+    const GameByName before = findGameByName(catalogue.store(), game->name);
     if (before.failed) return ImportOutcome::Failed;
     if (before.id && !prompts.ask(messages::kReuseGameQuestion)) return ImportOutcome::Refused;
     import.emplace(catalogue, *game);

@@ -1,6 +1,7 @@
 #include "exchange/spk_format.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace strikepad {
 
@@ -111,6 +112,8 @@ std::optional<SpkGame> parseSpk(std::span<const std::uint8_t> file) {
   return game;
 }
 
+namespace {
+
 void appendName(std::vector<std::uint8_t>& out, std::string_view name) {
   const NameField field = nameFieldFromText(name);
   out.insert(out.end(), field.begin(), field.end());
@@ -124,21 +127,38 @@ void appendCount(std::vector<std::uint8_t>& out, std::int32_t count) {
   out.insert(out.end(), std::begin(bytes), std::end(bytes));
 }
 
-void appendCombo(std::vector<std::uint8_t>& out, std::string_view name, std::span<const std::uint8_t> data) {
-  const std::span<const std::uint8_t> block = data.first(std::min(data.size(), kBlockSize));
-  appendName(out, name);
+// The bytes of a combo's data that its record holds: at most one combo data block.
+std::span<const std::uint8_t> writtenData(const SpkCombo& combo) {
+  return std::span(combo.data).first(std::min(combo.data.size(), kBlockSize));
+}
+
+void appendCombo(std::vector<std::uint8_t>& out, const SpkCombo& combo) {
+  const std::span<const std::uint8_t> block = writtenData(combo);
+  appendName(out, combo.name);
   appendCount(out, static_cast<std::int32_t>(block.size()));
   out.insert(out.end(), block.begin(), block.end());
 }
 
+std::size_t fileSize(const SpkGame& game) {
+  std::size_t size = kRecordHeadSize;
+  for (const SpkCharacter& character : game.characters) {
+    size += kRecordHeadSize;
+    for (const SpkCombo& combo : character.combos) size += kRecordHeadSize + writtenData(combo).size();
+  }
+  return size;
+}
+
+}  // namespace
+
 std::vector<std::uint8_t> encodeSpk(const SpkGame& game) {
   std::vector<std::uint8_t> out;
+  out.reserve(fileSize(game));
   appendName(out, game.name);
   appendCount(out, static_cast<std::int32_t>(game.characters.size()));
   for (const SpkCharacter& character : game.characters) {
     appendName(out, character.name);
     appendCount(out, static_cast<std::int32_t>(character.combos.size()));
-    for (const SpkCombo& combo : character.combos) appendCombo(out, combo.name, combo.data);
+    for (const SpkCombo& combo : character.combos) appendCombo(out, combo);
   }
   return out;
 }

@@ -7,9 +7,9 @@
 #include <optional>
 #include <span>
 #include <string>
-#include <string_view>
 #include <vector>
 
+#include "catalogue/catalogue_reads.h"
 #include "combo/combo_block.h"
 #include "exchange/name_field.h"
 
@@ -22,15 +22,10 @@ inline constexpr std::size_t kRecordHeadSize = kNameFieldSize + kCountSize;
 // file (only names, no combo data) stays near 40 MB of memory.
 inline constexpr std::size_t kMaxSpkFileSize = std::size_t{6} << 20;
 
-struct SpkCombo {
-  std::string name;                // UTF-8
-  std::vector<std::uint8_t> data;  // 0 to 360 bytes of a combo data block
-};
-
-struct SpkCharacter {
-  std::string name;
-  std::vector<SpkCombo> combos;
-};
+// A file holds its characters and combos as the catalogue reads them; the writer cuts combo
+// data beyond one combo data block (0 to 360 bytes), which the reader never yields.
+using SpkCombo = ComboContent;
+using SpkCharacter = CharacterContent;
 
 struct SpkGame {
   std::string name;  // empty: the file holds nothing to import
@@ -45,12 +40,7 @@ struct SpkGame {
 // last record.
 std::optional<SpkGame> parseSpk(std::span<const std::uint8_t> file);
 
-// The writer's pieces, appended to `out` in file order.
-void appendName(std::vector<std::uint8_t>& out, std::string_view name);
-void appendCount(std::vector<std::uint8_t>& out, std::int32_t count);
-// A combo record; data beyond one combo data block is not written.
-void appendCombo(std::vector<std::uint8_t>& out, std::string_view name, std::span<const std::uint8_t> data);
-
+// The file of `game`: names cut to fit their fields, combo data beyond one block left out.
 std::vector<std::uint8_t> encodeSpk(const SpkGame& game);
 
 }  // namespace strikepad

@@ -31,19 +31,23 @@ TEST(SpkWriter, OneCharacterWithTwoCombosIs936Bytes) {
 }
 
 TEST(SpkWriter, CountsAndSizesAreLittleEndian) {
-  std::vector<std::uint8_t> out;
-  appendCount(out, 0x01020304);
-  EXPECT_EQ(out, (std::vector<std::uint8_t>{4, 3, 2, 1}));
+  const auto bytes = encodeSpk(SpkGame{"G", {{"C", {{"X", std::vector<std::uint8_t>(0x0102, 0)}}}}, false});
+  const std::size_t sizeField = 3 * kNameFieldSize + 2 * kCountSize;
+  EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin() + sizeField, bytes.begin() + sizeField + kCountSize),
+            (std::vector<std::uint8_t>{2, 1, 0, 0}));
 }
 
 TEST(SpkWriter, ComboDataIsWrittenAsStoredUpToOneBlock) {
-  std::vector<std::uint8_t> empty;
-  appendCombo(empty, "None", {});
-  EXPECT_EQ(empty, SpkBytes().combo("None", {}).bytes()) << "an empty data field is size 0 and no bytes";
-
-  std::vector<std::uint8_t> oversized;
-  appendCombo(oversized, "Big", std::vector<std::uint8_t>(400, 0x11));
-  EXPECT_EQ(oversized, SpkBytes().combo("Big", std::vector<std::uint8_t>(360, 0x11)).bytes());
+  const auto bytes =
+      encodeSpk(SpkGame{"G", {{"C", {{"None", {}}, {"Big", std::vector<std::uint8_t>(400, 0x11)}}}}, false});
+  EXPECT_EQ(bytes, SpkBytes()
+                       .name("G")
+                       .count(1)
+                       .name("C")
+                       .count(2)
+                       .combo("None", {})  // an empty data field is size 0 and no bytes
+                       .combo("Big", std::vector<std::uint8_t>(360, 0x11))
+                       .bytes());
 }
 
 TEST(SpkReader, ReadsWhatTheWriterWrote) {

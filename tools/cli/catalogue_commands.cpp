@@ -6,8 +6,10 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "catalogue/catalogue.h"
+#include "catalogue/catalogue_reads.h"
 #include "catalogue_session.h"
 #include "cli.h"
 #include "combo/script_parser.h"
@@ -100,17 +102,13 @@ int init(Context& context) {
 int list(Context& context, Session& session) {
   if (context.args.size() != 1) return kBadUsage;
   Store& store = session.store();
-  auto games = store.OpenRecordset("game");
-  for (; games && !games->atEnd(); games->moveNext()) {
-    context.out << "game " << games->integer("id") << " " << printableName(games->text("name")) << "\n";
-    auto roles = store.OpenRecordset("role", "gameid=?", {games->collect("id")});
-    for (; roles && !roles->atEnd(); roles->moveNext()) {
-      context.out << "  role " << roles->integer("id") << " " << printableName(roles->text("name")) << "\n";
-      // The size alone, not the bytes: one character's combos are held at a time, without data.
-      auto moves = store.OpenRecordset("moves", "roleid=?", {roles->collect("id")}, "id, name, length(data) as size");
-      for (; moves && !moves->atEnd(); moves->moveNext())
-        context.out << "    moves " << moves->integer("id") << " " << printableName(moves->text("name")) << " "
-                    << moves->integer("size") << "\n";
+  // One character's combos are held at a time, their sizes without their bytes.
+  for (const NamedRecord& game : allGames(store).value_or(std::vector<NamedRecord>())) {
+    context.out << "game " << game.id << " " << printableName(game.name) << "\n";
+    for (const NamedRecord& character : charactersOf(store, game.id).value_or(std::vector<NamedRecord>())) {
+      context.out << "  role " << character.id << " " << printableName(character.name) << "\n";
+      for (const ComboSize& combo : comboSizesOf(store, character.id).value_or(std::vector<ComboSize>()))
+        context.out << "    moves " << combo.id << " " << printableName(combo.name) << " " << combo.size << "\n";
     }
   }
   return session.storeFailed() ? kRefused : kDone;

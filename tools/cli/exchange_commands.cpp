@@ -7,6 +7,7 @@
 #include <variant>
 #include <vector>
 
+#include "catalogue/catalogue_reads.h"
 #include "catalogue_session.h"
 #include "cli.h"
 #include "exchange/exchange_commands.h"
@@ -31,13 +32,13 @@ int exportGame(Context& context) {
   CatalogueSession session(context);
   if (!session.connect()) return kRefused;
   // Names compare as the catalogue compares them, letter case aside in every script.
-  auto game = session.store.OpenRecordset("game", "name=? collate name_fold", {name});
-  if (!game) return kRefused;
-  if (game->atEnd()) {
+  const GameByName game = findGameByName(session.store, name);
+  if (game.failed) return kRefused;
+  if (!game.id) {
     context.err << "no game named " << name << "\n";
     return kRefused;
   }
-  const RecordId gameId = game->integer("id");
+  const RecordId gameId = *game.id;
   if (context.args[2] != "-")
     return ExportGameFile(session.catalogue, gameId, context.args[2]) == ExportOutcome::Exported ? kDone : kRefused;
   const auto exported = ExportGameBytes(session.catalogue, gameId, "standard output");
