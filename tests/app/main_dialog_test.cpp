@@ -195,6 +195,27 @@ TEST_F(MainWindowTest, ATransferKeepsTheWindowPaintingAndACloseRequestEndsItAfte
   EXPECT_EQ(prompts_.notices(), std::vector<std::string>{});
 }
 
+TEST_F(MainWindowTest, WhileATransferRunsCommandsAndPicksInTheListsAreRefused) {
+  openWindowOn(kTwoGames);
+  pauses_.hold();
+  prompts_.answerAsk(true);
+  QTest::mouseClick(window().downloadButton(), Qt::LeftButton);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window().indicator()->progressDone() == 1; }));
+
+  window().runCommand(kAddCharacter);
+  QTest::keyClick(window().characterList(), Qt::Key_N, Qt::ControlModifier);
+  QTest::mouseClick(window().downloadButton(), Qt::LeftButton);
+  QTest::mouseClick(window().characterList()->viewport(), Qt::LeftButton, {}, centreOfRow(*window().characterList(), 1));
+  EXPECT_EQ(prompts_.notices(), std::vector<std::string>(3, "Device is busy,please wait a moment."));
+  EXPECT_EQ(selected(*window().characterList()), "Ryu");
+  EXPECT_EQ(texts(*window().comboList()), (QStringList{"Hadouken", "Shoryuken"}));
+
+  pauses_.open();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !window().deviceCommands().busy(); }));
+  QTest::mouseClick(window().characterList()->viewport(), Qt::LeftButton, {}, centreOfRow(*window().characterList(), 1));
+  EXPECT_EQ(texts(*window().comboList()), QStringList{"Tatsumaki"}) << "picks go through again";
+}
+
 TEST_F(MainWindowTest, SlotFiveIsTheSelectedSlotWhenItsButtonIsChecked) {
   openWindowOn(kTwoGames);
   window().slotButton(4)->setChecked(true);
