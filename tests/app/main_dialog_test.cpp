@@ -216,6 +216,17 @@ TEST_F(MainWindowTest, WhileATransferRunsCommandsAndPicksInTheListsAreRefused) {
   EXPECT_EQ(texts(*window().comboList()), QStringList{"Tatsumaki"}) << "picks go through again";
 }
 
+TEST_F(MainWindowTest, ALookupInsideATransferShowsItsMessageBeforeTheCommands) {
+  openWindowOn(kTwoGames);
+  adapter_.unplug();
+  prompts_.clearEvents();
+  prompts_.answerAsk(true);
+  QTest::mouseClick(window().downloadButton(), Qt::LeftButton);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !window().deviceCommands().busy(); }));
+  EXPECT_EQ(prompts_.notices(), (std::vector<std::string>{"Can not find device.", "download failed"}));
+  EXPECT_EQ(prompts_.title(), kDisconnectedTitle);
+}
+
 TEST_F(MainWindowTest, SlotFiveIsTheSelectedSlotWhenItsButtonIsChecked) {
   openWindowOn(kTwoGames);
   window().slotButton(4)->setChecked(true);
