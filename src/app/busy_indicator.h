@@ -14,7 +14,7 @@ class BusyIndicator final : public QWidget {
   explicit BusyIndicator(QWidget* parent = nullptr);
 
   bool isBusy() const { return busy_; }
-  // Draws at once (repaint, not update): the thread that sets it is about to block. While
+  // Draws at once (repaint, not update), as the device commands expect of the indicator. While
   // busy, `done` of `total` steps of the running transfer show as an arc and "done/total".
   void setState(bool busy, int done = 0, int total = 0);
   int progressDone() const { return done_; }

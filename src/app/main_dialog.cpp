@@ -5,12 +5,12 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
-#include <QEventLoop>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
@@ -27,8 +27,10 @@
 #include "app/qt_pick_list.h"
 #include "app/qt_prompts.h"
 #include "app/system_menu_win.h"
+#include "app/worker_transfer_runner.h"
 #include "catalogue/catalogue.h"
 #include "device/device_commands.h"
+#include "device/device_messages.h"
 #include "device/hidapi_transport.h"
 #include "device/slot_protocol.h"
 #include "exchange/exchange_commands.h"
@@ -40,28 +42,31 @@ namespace {
 
 constexpr const char* kNewComboShortcut = "Ctrl+N";
 
-// The pause between written chunks lets the window repaint (when uncovered, say) while the
-// user's input waits until the transfer is over.
-void pauseKeepingWindowPainted(std::chrono::milliseconds duration) {
-  QEventLoop loop;
-  QTimer::singleShot(duration, &loop, &QEventLoop::quit);
-  loop.exec(QEventLoop::ExcludeUserInputEvents);
-}
-
 QString comboListHint() {
   return QObject::tr("Right-click for the combo commands; %1 types a new combo as a script.")
       .arg(QKeySequence(kNewComboShortcut).toString(QKeySequence::NativeText));
 }
 
-LinkTiming windowTiming() {
-  LinkTiming timing;
-  timing.pause = pauseKeepingWindowPainted;
-  return timing;
+// The keys that end the window, which a list passes on to it.
+bool isEndingKey(const QKeyEvent& event) {
+  return event.key() == Qt::Key_Escape || event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+}
+
+// A pick in a list: any press but the right button's, which opens the command menu.
+bool isPick(const QEvent& event) {
+  switch (event.type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+      return static_cast<const QMouseEvent&>(event).button() != Qt::RightButton;
+    case QEvent::Wheel: return true;
+    case QEvent::KeyPress: return !isEndingKey(static_cast<const QKeyEvent&>(event));
+    default: return false;
+  }
 }
 
 }  // namespace
 
-MainDialog::MainDialog() : MainDialog(nullptr, nullptr, windowTiming()) {}
+MainDialog::MainDialog() : MainDialog(nullptr, nullptr, LinkTiming{}) {}
 
 MainDialog::MainDialog(Prompts& prompts, HidTransport& adapter, LinkTiming timing)
     : MainDialog(&prompts, &adapter, std::move(timing)) {}
@@ -76,7 +81,9 @@ MainDialog::MainDialog(Prompts* prompts, HidTransport* adapter, LinkTiming timin
   connectControls();
   store_ = std::make_unique<Store>("sp.dat", [this](const std::string& report) { prompts_.warning(report); });
   catalogue_ = std::make_unique<Catalogue>(*store_, prompts_, CatalogueLists{*games_, *characters_, *combos_});
-  device_ = std::make_unique<DeviceCommands>(link_, *catalogue_, *this);
+  transfers_ = std::make_unique<WorkerTransferRunner>(prompts_);
+  connect(transfers_.get(), &WorkerTransferRunner::finished, this, &MainDialog::endAfterTransfer);
+  device_ = std::make_unique<DeviceCommands>(link_, *catalogue_, *this, *transfers_);
   comboPreview_ = new ComboHoverPreview(*comboList_, *catalogue_, comboListHint());
 }
 
@@ -141,6 +148,10 @@ void MainDialog::buildControls() {
   setTabOrder(download_, slotButton(0));
   gameList_->setFocus();
 
+  for (QWidget* list : {static_cast<QWidget*>(gameList_), static_cast<QWidget*>(characterList_),
+                        characterList_->viewport(), static_cast<QWidget*>(comboList_), comboList_->viewport()})
+    list->installEventFilter(this);
+
   games_ = std::make_unique<QtPickList>(*gameList_);
   characters_ = std::make_unique<QtPickList>(*characterList_);
   combos_ = std::make_unique<QtPickList>(*comboList_);
@@ -187,6 +198,7 @@ void MainDialog::initialise() {
 }
 
 void MainDialog::runCommand(int command) {
+  if (device_->busy()) return prompts_.notice(device_messages::kBusy);
   runShowingEntries([this, command] { dispatch(command); });
 }
 
@@ -232,8 +244,23 @@ void MainDialog::keyPressEvent(QKeyEvent* event) {
   QDialog::keyPressEvent(event);
 }
 
+bool MainDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (device_ && device_->busy() && isPick(*event)) return true;
+  return QDialog::eventFilter(watched, event);
+}
+
 void MainDialog::done(int result) {
-  if (device_->busy()) return;
+  if (transfers_->isRunning()) {
+    pendingEnd_ = result;
+    return;
+  }
+  QDialog::done(result);
+}
+
+void MainDialog::endAfterTransfer() {
+  if (!pendingEnd_) return;
+  const int result = *pendingEnd_;
+  pendingEnd_.reset();
   QDialog::done(result);
 }
 

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "catalogue/prompts.h"
 #include "device/device_link.h"
@@ -30,6 +31,7 @@ class MenuListBox;
 class QtPickList;
 class QtPrompts;
 class Store;
+class WorkerTransferRunner;
 
 inline constexpr const char* kWindowTitle = "Norvik Strikepad 2.0 Velocade";
 
@@ -46,7 +48,8 @@ class MainDialog final : public QDialog, public DevicePanel {
   // Start-up, in this order: the adapter (the title tells whether it was found), the store
   // (sp.dat in the current folder), and, when the store opened, the lists of the first game.
   void initialise();
-  // Runs command 101..113; any other number does nothing.
+  // Runs command 101..113; any other number does nothing. While the adapter is busy every
+  // command is refused with the device commands' busy notice.
   void runCommand(int command);
 
   MenuComboBox* gameList() const { return gameList_; }
@@ -61,8 +64,8 @@ class MainDialog final : public QDialog, public DevicePanel {
   Catalogue& catalogue() const { return *catalogue_; }
   DeviceCommands& deviceCommands() const { return *device_; }
   void showAbout();
-  // Ends the window unless a device transfer is running: a transfer's pause lets close
-  // requests through, and ending the window there would take what the transfer works on.
+  // Ends the window; while a device transfer runs, once that command has ended, so that a
+  // transfer is never cut short.
   void done(int result) override;
 
   // DevicePanel
@@ -72,6 +75,9 @@ class MainDialog final : public QDialog, public DevicePanel {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  // While the adapter is busy, holds back the user's picks in the lists (the command that
+  // runs works on the selection it started with); the keys that end the window go through.
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
   // A dropped .SPK file is imported as "&Import" would import it, without the file dialog.
   void dragEnterEvent(QDragEnterEvent* event) override;
@@ -87,6 +93,7 @@ class MainDialog final : public QDialog, public DevicePanel {
   void buildMenus();
   void connectControls();
   void dispatch(int command);
+  void endAfterTransfer();
   // Runs `work`, then has the lists show every entry it appended.
   void runShowingEntries(const std::function<void()>& work);
 
@@ -111,6 +118,10 @@ class MainDialog final : public QDialog, public DevicePanel {
   std::unique_ptr<Store> store_;
   std::unique_ptr<Catalogue> catalogue_;
   std::unique_ptr<DeviceCommands> device_;
+  // Last, so that it is destroyed first: it waits for a running transfer, which uses the link.
+  std::unique_ptr<WorkerTransferRunner> transfers_;
+  // The result of a close request that came during a transfer.
+  std::optional<int> pendingEnd_;
 };
 
 }  // namespace strikepad

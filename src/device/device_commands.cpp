@@ -1,5 +1,7 @@
 #include "device/device_commands.h"
 
+#include <memory>
+
 #include "catalogue/list_steps.h"
 #include "device/device_messages.h"
 #include "device/slot_protocol.h"
@@ -8,19 +10,11 @@ namespace strikepad {
 
 namespace msg = device_messages;
 
-class DeviceCommands::BusySpan {
- public:
-  explicit BusySpan(DeviceCommands& commands) : commands_(commands) { commands_.SetBusy(1); }
-  ~BusySpan() { commands_.SetBusy(0); }
-  BusySpan(const BusySpan&) = delete;
-  BusySpan& operator=(const BusySpan&) = delete;
-
- private:
-  DeviceCommands& commands_;
-};
-
 DeviceCommands::DeviceCommands(DeviceLink& link, Catalogue& catalogue, DevicePanel& panel)
-    : link_(link), catalogue_(catalogue), panel_(panel) {}
+    : DeviceCommands(link, catalogue, panel, inlineRunner_) {}
+
+DeviceCommands::DeviceCommands(DeviceLink& link, Catalogue& catalogue, DevicePanel& panel, TransferRunner& runner)
+    : link_(link), catalogue_(catalogue), panel_(panel), inlineRunner_(catalogue.prompts()), runner_(runner) {}
 
 int DeviceCommands::SelectedSlot() const {
   for (int slot = 0; slot < kSlotCount - 1; ++slot)
@@ -43,6 +37,16 @@ TransferProgress DeviceCommands::progressOnIndicator() {
   };
 }
 
+void DeviceCommands::transferWhileBusy(SlotTransfer transfer, const char* failedMessage,
+                                       std::function<void()> completed) {
+  runner_.start({std::move(transfer), progressOnIndicator(),
+                 [this, failedMessage, completed = std::move(completed)](int result) {
+                   if (result == kTransferFailed) window().notice(failedMessage);
+                   SetBusy(0);
+                   if (result == kTransferDone && completed) completed();
+                 }});
+}
+
 void DeviceCommands::OnDownload() {
   if (busy_) return window().notice(msg::kBusy);
   if (combos().count() == 0) return window().notice(msg::kComboListEmpty);
@@ -51,19 +55,21 @@ void DeviceCommands::OnDownload() {
   if (!window().ask(msg::downloadQuestion(combos().selectedText(), slot + 1))) return;
   panel_.invalidateClientArea();
   const RecordId comboId = combos().selectedId();
-  const BusySpan busy(*this);
+  SetBusy(1);
   DownloadCombo(comboId, slot);
 }
 
 int DeviceCommands::DownloadCombo(RecordId comboId, int slot) {
   const auto stored = catalogue_.ReadComboData(comboId);
-  if (!stored || stored->empty()) return 0;
-  // A value shorter than a block goes out padded with end markers, never with other bytes.
-  const ComboBlock block = blockFromBytes(stored->data(), stored->size());
-  if (link_.WriteSlot(window(), slot, block, progressOnIndicator()) == kTransferFailed) {
-    window().notice(msg::kDownloadFailed);
+  if (!stored || stored->empty()) {
+    SetBusy(0);
     return 0;
   }
+  // A value shorter than a block goes out padded with end markers, never with other bytes.
+  const ComboBlock block = blockFromBytes(stored->data(), stored->size());
+  transferWhileBusy([this, slot, block](Prompts& lookup, const TransferProgress& progress) {
+    return link_.WriteSlot(lookup, slot, block, progress);
+  }, msg::kDownloadFailed, {});
   return 1;
 }
 
@@ -73,18 +79,19 @@ void DeviceCommands::OnReload() {
   const int slot = SelectedSlot();
   if (!window().ask(msg::reloadQuestion(combos().selectedText(), slot + 1))) return;
   const RecordId comboId = combos().selectedId();
-  const std::optional<ComboBlock> block = readSlotWhileBusy(slot, msg::kReloadFailed);
-  if (!block) return;
-  catalogue_.ReplaceComboData(comboId, block->data(), block->size());
+  readSlotWhileBusy(slot, msg::kReloadFailed, [this, comboId](const ComboBlock& block) {
+    catalogue_.ReplaceComboData(comboId, block.data(), block.size());
+  });
 }
 
-std::optional<ComboBlock> DeviceCommands::readSlotWhileBusy(int slot, const char* failedMessage) {
-  const BusySpan busy(*this);
-  ComboBlock block = emptyComboBlock();
-  const int result = link_.ReadSlot(window(), slot, block, progressOnIndicator());
-  if (result == kTransferFailed) window().notice(failedMessage);
-  if (result != kTransferDone) return std::nullopt;
-  return block;
+void DeviceCommands::readSlotWhileBusy(int slot, const char* failedMessage,
+                                       std::function<void(const ComboBlock&)> completed) {
+  SetBusy(1);
+  // Filled by the transfer, wherever it runs, and read once it has ended.
+  auto block = std::make_shared<ComboBlock>(emptyComboBlock());
+  transferWhileBusy([this, slot, block](Prompts& lookup, const TransferProgress& progress) {
+    return link_.ReadSlot(lookup, slot, *block, progress);
+  }, failedMessage, [block, completed = std::move(completed)] { completed(*block); });
 }
 
 void DeviceCommands::OnCapture() {
@@ -93,14 +100,14 @@ void DeviceCommands::OnCapture() {
   if (characters.count() == 0) return window().notice(msg::kCharacterListEmpty);
   if (!characters.hasSelection()) return window().notice(msg::kSelectCharacterFirst);
   const RecordId characterId = characters.selectedId();
-  const std::optional<ComboBlock> block = readSlotWhileBusy(SelectedSlot(), msg::kReadFailed);
-  if (!block) return;
-  const std::string name = window().askName(msg::kComboNameCaption, msg::kComboNameInitial);
-  if (name.empty()) return;
-  const RecordId id = catalogue_.StoreNewCombo(name, characterId, block->data(), block->size());
-  // The character was deleted while the slot was read: show the catalogue as it is now.
-  if (id == kParentGone) return catalogue_.FillGameList();
-  appendOrFind(combos(), name, id);
+  readSlotWhileBusy(SelectedSlot(), msg::kReadFailed, [this, characterId](const ComboBlock& block) {
+    const std::string name = window().askName(msg::kComboNameCaption, msg::kComboNameInitial);
+    if (name.empty()) return;
+    const RecordId id = catalogue_.StoreNewCombo(name, characterId, block.data(), block.size());
+    // The character was deleted while the slot was read: show the catalogue as it is now.
+    if (id == kParentGone) return catalogue_.FillGameList();
+    appendOrFind(combos(), name, id);
+  });
 }
 
 }  // namespace strikepad

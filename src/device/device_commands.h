@@ -1,19 +1,25 @@
 #pragma once
 // The commands that move combos between the catalogue and the adapter's memory slots:
 // Download (the "DownLoad" button), Reload (command 110) and Capture (command 109), with the
-// busy flag that refuses a second device command while one is inside its transfer.
+// busy flag that refuses a second device command while one is inside its transfer. The
+// questions before a transfer and the catalogue work after it run on the caller's thread; the
+// transfer itself runs where the TransferRunner puts it, and the command goes on when it ends.
 
-#include <optional>
+#include <functional>
 
 #include "catalogue/catalogue.h"
 #include "device/device_link.h"
 #include "device/device_panel.h"
+#include "device/transfer_runner.h"
 
 namespace strikepad {
 
 class DeviceCommands {
  public:
+  // Transfers run at once, on the calling thread.
   DeviceCommands(DeviceLink& link, Catalogue& catalogue, DevicePanel& panel);
+  // Transfers run through `runner`; while one runs, the link belongs to it.
+  DeviceCommands(DeviceLink& link, Catalogue& catalogue, DevicePanel& panel, TransferRunner& runner);
 
   void OnDownload();
   void OnReload();
@@ -27,25 +33,29 @@ class DeviceCommands {
   void DrawBusyIndicator();
   bool busy() const { return busy_; }
 
-  // Writes the stored block of combo `comboId` into `slot`. 1 when the block was handed to the
-  // slot transfer and that did not fail, else 0.
+  // Writes the stored block of combo `comboId` into `slot`, ending the busy span the caller
+  // started when the write has ended ("download failed" shown before), or at once when there
+  // is nothing to write. 1 when the block was handed to the slot transfer, else 0.
   int DownloadCombo(RecordId comboId, int slot);
 
  private:
-  // Sets the flag for a transfer step and clears it on every way out of that step.
-  class BusySpan;
+  using SlotTransfer = std::function<int(Prompts& window, const TransferProgress& progress)>;
 
   Prompts& window() { return catalogue_.prompts(); }
   PickList& combos() { return catalogue_.lists().combos; }
   // Shows the transfer's progress on the indicator while the link reports it.
   TransferProgress progressOnIndicator();
-  // Reads `slot` while busy; a failed transfer shows `failedMessage` before busy ends. The
-  // block, or none when the read did not complete.
-  std::optional<ComboBlock> readSlotWhileBusy(int slot, const char* failedMessage);
+  // Runs `transfer` while busy. When it ends, a failure shows `failedMessage` before busy
+  // ends; after a completed transfer `completed` runs with busy cleared.
+  void transferWhileBusy(SlotTransfer transfer, const char* failedMessage, std::function<void()> completed);
+  // Reads `slot` while busy and hands the block to `completed` when the read completed.
+  void readSlotWhileBusy(int slot, const char* failedMessage, std::function<void(const ComboBlock&)> completed);
 
   DeviceLink& link_;
   Catalogue& catalogue_;
   DevicePanel& panel_;
+  InlineTransferRunner inlineRunner_;
+  TransferRunner& runner_;
   bool busy_ = false;
   TransferState transfer_;
 };

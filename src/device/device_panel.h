@@ -17,8 +17,9 @@ class DevicePanel {
 
   // Whether the radio button of slot `slot` (0 = "1" .. 4 = "5") is checked.
   virtual bool isSlotButtonChecked(int slot) const = 0;
-  // Draws the indicator now, not through a repaint request, so that it shows while a transfer
-  // holds the thread: the gear, with the busy badge and the transfer's progress while busy.
+  // Draws the indicator now, not through a repaint request, so that it shows even while a
+  // transfer run on the calling thread holds it: the gear, with the busy badge and the
+  // transfer's progress while busy.
   virtual void drawBusyIndicator(bool busy, TransferState transfer) = 0;
   // Marks the whole client area, background included, for repainting.
   virtual void invalidateClientArea() = 0;

@@ -6,8 +6,10 @@
 
 #include <QListWidget>
 #include <QTest>
+#include <condition_variable>
 #include <filesystem>
 #include <functional>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -49,6 +51,38 @@ inline ComboBlock sampleBlock(std::uint8_t firstButtons) {
   return block;
 }
 
+// The pause between the chunks of a transfer, run on the transfer's thread. It does not wait
+// on time: an open gate lets every pause through at once, a held one lets one pause through
+// each time the test releases it.
+class PauseGate {
+ public:
+  void hold() {
+    const std::lock_guard lock(mutex_);
+    held_ = true;
+  }
+  void releaseOne() {
+    const std::lock_guard lock(mutex_);
+    ++released_;
+    changed_.notify_all();
+  }
+  void open() {
+    const std::lock_guard lock(mutex_);
+    held_ = false;
+    changed_.notify_all();
+  }
+  void pause() {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return !held_ || released_ > 0; });
+    if (held_) --released_;
+  }
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  bool held_ = false;
+  int released_ = 0;
+};
+
 class WindowTest : public ::testing::Test {
  protected:
   // Fills sp.dat with `games` (empty: a catalogue with no games) and opens the window on it.
@@ -63,11 +97,9 @@ class WindowTest : public ::testing::Test {
   void openWindow() {
     previousFolder_ = std::filesystem::current_path();
     std::filesystem::current_path(dir_.path());
-    LinkTiming instant;
-    instant.pause = [this](std::chrono::milliseconds) {
-      if (duringPause_) duringPause_();
-    };
-    window_ = std::make_unique<MainDialog>(prompts_, adapter_, instant);
+    LinkTiming gated;
+    gated.pause = [this](std::chrono::milliseconds) { pauses_.pause(); };
+    window_ = std::make_unique<MainDialog>(prompts_, adapter_, gated);
     window_->initialise();
     window_->show();
     window_->activateWindow();
@@ -75,6 +107,7 @@ class WindowTest : public ::testing::Test {
   }
 
   void TearDown() override {
+    pauses_.open();  // a transfer a failed test left held ends, so the window can go
     window_.reset();
     if (!previousFolder_.empty()) std::filesystem::current_path(previousFolder_);
   }
@@ -99,8 +132,7 @@ class WindowTest : public ::testing::Test {
   ScriptedPrompts prompts_;
   SimulatedAdapter adapter_;
   std::unique_ptr<MainDialog> window_;
-  // Runs in each pause between the chunks of a transfer, where the window's event loop would.
-  std::function<void()> duringPause_;
+  PauseGate pauses_;
 
  private:
   void fill(const std::vector<GameSample>& games) {
