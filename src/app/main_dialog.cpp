@@ -29,8 +29,9 @@
 #include "app/system_menu_win.h"
 #include "app/worker_transfer_runner.h"
 #include "catalogue/catalogue.h"
-#include "device/device_commands.h"
-#include "device/device_messages.h"
+#include "device_commands/device_commands.h"
+#include "device_commands/device_messages.h"
+#include "device_commands/lookup_notices.h"
 #include "device/hidapi_transport.h"
 #include "device/slot_protocol.h"
 #include "exchange/exchange_commands.h"
@@ -81,7 +82,7 @@ MainDialog::MainDialog(Prompts* prompts, HidTransport* adapter, LinkTiming timin
   connectControls();
   store_ = std::make_unique<Store>("sp.dat", [this](const std::string& report) { prompts_.warning(report); });
   catalogue_ = std::make_unique<Catalogue>(*store_, prompts_, CatalogueLists{*games_, *characters_, *combos_});
-  transfers_ = std::make_unique<WorkerTransferRunner>(prompts_);
+  transfers_ = std::make_unique<WorkerTransferRunner>();
   connect(transfers_.get(), &WorkerTransferRunner::finished, this, &MainDialog::endAfterTransfer);
   device_ = std::make_unique<DeviceCommands>(link_, *catalogue_, *this, *transfers_);
   comboPreview_ = new ComboHoverPreview(*comboList_, *catalogue_, comboListHint());
@@ -193,7 +194,7 @@ void MainDialog::drawBusyIndicator(bool busy, TransferState transfer) {
 void MainDialog::invalidateClientArea() { update(); }
 
 void MainDialog::initialise() {
-  link_.OpenDevice(prompts_);
+  lookUpAdapter(link_, prompts_);
   if (store_->ConnectStore()) runShowingEntries([this] { catalogue_->FillGameList(); });
 }
 

@@ -1,14 +1,13 @@
 #pragma once
 // Runs a device transfer on a worker thread, so the window keeps painting and moving while the
-// adapter is slow. Progress and the result come back to the window's thread as queued calls;
-// a lookup the transfer makes on the way tells the user through the window's prompts, on the
-// window's thread, while the worker waits for it.
+// adapter is slow. Progress and the outcome come back to the window's thread as queued calls;
+// a lookup the transfer makes on the way is shown on the window's thread while the worker
+// waits for it.
 
 #include <QFutureWatcher>
 #include <QObject>
-#include <memory>
 
-#include "device/transfer_runner.h"
+#include "device_commands/transfer_runner.h"
 
 namespace strikepad {
 
@@ -16,8 +15,7 @@ class WorkerTransferRunner final : public QObject, public TransferRunner {
   Q_OBJECT
 
  public:
-  // `window` is used on the thread this object lives on.
-  explicit WorkerTransferRunner(Prompts& window, QObject* parent = nullptr);
+  explicit WorkerTransferRunner(QObject* parent = nullptr);
   // Waits for a running transfer: it works on the adapter's link, which outlives this runner.
   ~WorkerTransferRunner() override;
 
@@ -31,12 +29,9 @@ class WorkerTransferRunner final : public QObject, public TransferRunner {
   void finished();
 
  private:
-  class WindowThreadPrompts;
-
-  std::unique_ptr<WindowThreadPrompts> workerPrompts_;
   TransferJob job_;
   bool running_ = false;
-  QFutureWatcher<int> watcher_;
+  QFutureWatcher<TransferOutcome> watcher_;
 };
 
 }  // namespace strikepad

@@ -10,12 +10,6 @@ namespace strikepad {
 
 namespace {
 
-std::string notOpenedMessage(const std::string& reason) {
-  return "Found the adapter but can not open it (" + reason +
-         "). Your login needs access to it: install the udev rule 60-strikepad.rules, then replug "
-         "the adapter.";
-}
-
 void tellProgress(const TransferProgress& progress, std::size_t done) {
   if (progress) progress(static_cast<int>(done), static_cast<int>(kChunkCount));
 }
@@ -29,37 +23,34 @@ DeviceLink::DeviceLink(HidTransport& transport, LinkTiming timing)
 
 DeviceLink::~DeviceLink() { CloseDevice(); }
 
-int DeviceLink::OpenDevice(Prompts& window) {
+Lookup DeviceLink::OpenDevice() {
   switch (transport_.open(kAdapterVendorId, kAdapterProductId)) {
-    case OpenResult::Opened:
-      window.setTitle(kConnectedTitle);
-      return 1;
-    case OpenResult::NotFound:
-      window.notice(kDeviceNotFound);
-      window.setTitle(kDisconnectedTitle);
-      return 0;
-    case OpenResult::NotOpened:
-      window.notice(notOpenedMessage(transport_.lastError()));
-      window.setTitle(kDisconnectedTitle);
-      return 0;
-    case OpenResult::EnumerationFailed:
-      window.notice(kHidUnavailable);
-      return 0;
+    case OpenResult::Opened: return {LookupOutcome::Connected, {}};
+    case OpenResult::NotFound: return {LookupOutcome::NotFound, {}};
+    case OpenResult::NotOpened: return {LookupOutcome::NotOpened, transport_.lastError()};
+    case OpenResult::EnumerationFailed: return {LookupOutcome::HidUnavailable, {}};
   }
-  return 0;
+  return {LookupOutcome::HidUnavailable, {}};
+}
+
+bool DeviceLink::reopen(const LookupReport& lookups) {
+  const Lookup lookup = OpenDevice();
+  if (lookups) lookups(lookup);
+  return lookup.connected();
 }
 
 void DeviceLink::CloseDevice() { transport_.close(); }
 
-bool DeviceLink::sendFirstReport(Prompts& window, const Report& report) {
+bool DeviceLink::sendFirstReport(const LookupReport& lookups, const Report& report) {
   if (transport_.write(report)) return true;
-  return OpenDevice(window) == 1 && transport_.write(report);
+  return reopen(lookups) && transport_.write(report);
 }
 
-int DeviceLink::ReadSlot(Prompts& window, int slot, ComboBlock& block, const TransferProgress& progress) {
-  if (!isOpen() && OpenDevice(window) == 0) return kNoAdapter;
+TransferOutcome DeviceLink::ReadSlot(const LookupReport& lookups, int slot, ComboBlock& block,
+                                     const TransferProgress& progress) {
+  if (!isOpen() && !reopen(lookups)) return TransferOutcome::NoAdapter;
   dropWaitingReports();
-  if (!sendFirstReport(window, readRequest(slot))) return kTransferFailed;
+  if (!sendFirstReport(lookups, readRequest(slot))) return TransferOutcome::Failed;
   return collectReplies(block, progress);
 }
 
@@ -69,37 +60,38 @@ void DeviceLink::dropWaitingReports() {
     if (transport_.read(stale, std::chrono::milliseconds(0)) != ReadResult::Received) return;
 }
 
-int DeviceLink::collectReplies(ComboBlock& block, const TransferProgress& progress) {
+TransferOutcome DeviceLink::collectReplies(ComboBlock& block, const TransferProgress& progress) {
   std::vector<std::uint8_t> incoming;
   std::size_t accepted = 0;
   int straysInARow = 0;
   while (accepted < kChunkCount) {
-    if (transport_.read(incoming, timing_.replyTimeout) != ReadResult::Received) return kTransferFailed;
+    if (transport_.read(incoming, timing_.replyTimeout) != ReadResult::Received) return TransferOutcome::Failed;
     if (!isSlotReply(incoming)) {
-      if (++straysInARow >= timing_.strayLimit) return kTransferFailed;
+      if (++straysInARow >= timing_.strayLimit) return TransferOutcome::Failed;
       continue;
     }
     // A slot-data reply of another size cannot be placed in the block: the read has failed.
-    if (incoming.size() != kReportSize) return kTransferFailed;
+    if (incoming.size() != kReportSize) return TransferOutcome::Failed;
     const auto payload = replyPayload(std::span<const std::uint8_t, kReportSize>(incoming.data(), kReportSize));
     std::copy(payload.begin(), payload.end(), block.begin() + static_cast<std::ptrdiff_t>(accepted * kChunkSize));
     straysInARow = 0;
     tellProgress(progress, ++accepted);
   }
-  return kTransferDone;
+  return TransferOutcome::Done;
 }
 
-int DeviceLink::WriteSlot(Prompts& window, int slot, const ComboBlock& block, const TransferProgress& progress) {
-  if (!isOpen() && OpenDevice(window) == 0) return kNoAdapter;
+TransferOutcome DeviceLink::WriteSlot(const LookupReport& lookups, int slot, const ComboBlock& block,
+                                      const TransferProgress& progress) {
+  if (!isOpen() && !reopen(lookups)) return TransferOutcome::NoAdapter;
   for (std::size_t index = 0; index < kChunkCount; ++index) {
     const Report chunk = writeChunk(slot, index, block);
-    const bool sent = index == 0 ? sendFirstReport(window, chunk) : transport_.write(chunk);
+    const bool sent = index == 0 ? sendFirstReport(lookups, chunk) : transport_.write(chunk);
     // A chunk that did not go out leaves the slot half written: the download has failed.
-    if (!sent) return kTransferFailed;
+    if (!sent) return TransferOutcome::Failed;
     tellProgress(progress, index + 1);
     timing_.pause(timing_.chunkPause);
   }
-  return kTransferDone;
+  return TransferOutcome::Done;
 }
 
 }  // namespace strikepad

@@ -4,17 +4,30 @@
 
 #include <chrono>
 #include <functional>
+#include <string>
 
-#include "catalogue/prompts.h"
 #include "combo/combo_block.h"
 #include "device/hid_transport.h"
 
 namespace strikepad {
 
-inline constexpr const char* kConnectedTitle = "Norvik Strikepad 2.0 Velocade [Connected]";
-inline constexpr const char* kDisconnectedTitle = "Norvik Strikepad 2.0 Velocade [Disconnected]";
-inline constexpr const char* kDeviceNotFound = "Can not find device.";
-inline constexpr const char* kHidUnavailable = "Can not Open HID Device!";
+// What a lookup of the adapter found. The link only tells it; whoever presents it to the user
+// turns it into the window's title and notices.
+enum class LookupOutcome {
+  Connected,
+  NotFound,        // no adapter attached
+  NotOpened,       // attached, but the system refused to open it
+  HidUnavailable,  // the HID layer itself could not be used
+};
+
+struct Lookup {
+  LookupOutcome outcome = LookupOutcome::NotFound;
+  std::string systemText;  // NotOpened: the system's reason
+  bool connected() const { return outcome == LookupOutcome::Connected; }
+};
+
+// Called with each lookup a transfer makes, as it makes it.
+using LookupReport = std::function<void(const Lookup&)>;
 
 // Called with how much of a transfer is done: chunks written or replies received, of 8.
 using TransferProgress = std::function<void(int done, int total)>;
@@ -32,10 +45,11 @@ struct LinkTiming {
   int strayLimit = 64;
 };
 
-// Results of ReadSlot and WriteSlot.
-inline constexpr int kTransferDone = 0;
-inline constexpr int kNoAdapter = -1;      // nothing sent; the lookup has told the user
-inline constexpr int kTransferFailed = -2;
+enum class TransferOutcome {
+  Done,
+  NoAdapter,  // nothing sent; the lookup that found none has been reported
+  Failed,
+};
 
 class DeviceLink {
  public:
@@ -44,25 +58,29 @@ class DeviceLink {
   DeviceLink(const DeviceLink&) = delete;
   DeviceLink& operator=(const DeviceLink&) = delete;
 
-  // Looks the adapter up anew (closing what is held) and shows the outcome in the window's
-  // title, or in a notice when none could be opened. 1 = opened, 0 = not.
-  int OpenDevice(Prompts& window);
+  // Looks the adapter up anew, closing what is held.
+  Lookup OpenDevice();
   void CloseDevice();
   bool isOpen() const { return transport_.isOpen(); }
 
-  // `slot` is 0..4. 0, kNoAdapter or kTransferFailed; after a failure `block` may be partly filled.
-  int ReadSlot(Prompts& window, int slot, ComboBlock& block, const TransferProgress& progress = {});
-  int WriteSlot(Prompts& window, int slot, const ComboBlock& block, const TransferProgress& progress = {});
+  // `slot` is 0..4. Each lookup made on the way goes to `lookups`. After a failure `block` may
+  // be partly filled.
+  TransferOutcome ReadSlot(const LookupReport& lookups, int slot, ComboBlock& block,
+                           const TransferProgress& progress = {});
+  TransferOutcome WriteSlot(const LookupReport& lookups, int slot, const ComboBlock& block,
+                            const TransferProgress& progress = {});
 
  private:
   // The first report of a transfer gets a second chance after a fresh lookup, so a transfer on
   // a handle left from an unplugged and replugged adapter completes on the new handle.
-  bool sendFirstReport(Prompts& window, const Report& report);
+  bool sendFirstReport(const LookupReport& lookups, const Report& report);
+  // Looks the adapter up, tells `lookups`, and whether it is open now.
+  bool reopen(const LookupReport& lookups);
   // Replies of an earlier read that gave up on them (an adapter that fell behind) may still be
   // waiting; taken for this read's, they would put the end of another slot into this block.
   // Bounded, so an adapter that never stops sending cannot hold the read here.
   void dropWaitingReports();
-  int collectReplies(ComboBlock& block, const TransferProgress& progress);
+  TransferOutcome collectReplies(ComboBlock& block, const TransferProgress& progress);
 
   HidTransport& transport_;
   LinkTiming timing_;

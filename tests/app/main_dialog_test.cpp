@@ -13,8 +13,9 @@
 #include "app/about_box.h"
 #include "app/busy_indicator.h"
 #include "app/commands.h"
-#include "device/device_commands.h"
+#include "device_commands/device_commands.h"
 #include "device/device_link.h"
+#include "device_commands/lookup_notices.h"
 #include "ui_driver.h"
 #include "window_fixture.h"
 

@@ -1,4 +1,4 @@
-#include "device/device_commands.h"
+#include "device_commands/device_commands.h"
 
 #include <gtest/gtest.h>
 
@@ -67,7 +67,7 @@ class DeviceCommandsTest : public LinkTest {
     shoryu = catalogue.StoreNewCombo("Shoryu", ryu, shoryuBlock.data(), shoryuBlock.size());
     catalogue.FillGameList();
     ASSERT_EQ(combos.count(), 2);
-    ASSERT_EQ(link.OpenDevice(window), 1);
+    ASSERT_EQ(lookUpAdapter(link, window), true);
     window.clearEvents();
   }
 

@@ -12,7 +12,7 @@ using Kind = ScriptedPrompts::Kind;
 // --- looking the adapter up ---
 
 TEST_F(LinkTest, OpenDeviceLooksForTheAdapterAndShowsItInTheTitle) {
-  EXPECT_EQ(link.OpenDevice(window), 1);
+  EXPECT_EQ(lookUpAdapter(link, window), true);
   EXPECT_EQ(adapter.askedVendorId(), 0x054C);
   EXPECT_EQ(adapter.askedProductId(), 0x0268);
   EXPECT_TRUE(link.isOpen());
@@ -25,7 +25,7 @@ TEST_F(LinkTest, OpenDeviceLooksForTheAdapterAndShowsItInTheTitle) {
 
 TEST_F(LinkTest, NoAdapterIsNoticedBeforeTheTitleTurnsDisconnected) {
   adapter.unplug();
-  EXPECT_EQ(link.OpenDevice(window), 0);
+  EXPECT_EQ(lookUpAdapter(link, window), false);
   ASSERT_EQ(window.events().size(), 2u);
   EXPECT_EQ(window.events()[0].kind, Kind::Notice);
   EXPECT_EQ(window.events()[0].text, "Can not find device.");
@@ -36,7 +36,7 @@ TEST_F(LinkTest, NoAdapterIsNoticedBeforeTheTitleTurnsDisconnected) {
 
 TEST_F(LinkTest, AnAdapterWithoutAccessIsToldApartFromNoAdapter) {
   adapter.denyAccess();
-  EXPECT_EQ(link.OpenDevice(window), 0);
+  EXPECT_EQ(lookUpAdapter(link, window), false);
   ASSERT_EQ(window.notices().size(), 1u);
   const std::string message = window.notices().front();
   EXPECT_NE(message, "Can not find device.");
@@ -48,15 +48,15 @@ TEST_F(LinkTest, AnAdapterWithoutAccessIsToldApartFromNoAdapter) {
 
 TEST_F(LinkTest, AnUnusableHidLayerLeavesTheTitleAlone) {
   adapter.breakHidLayer();
-  EXPECT_EQ(link.OpenDevice(window), 0);
+  EXPECT_EQ(lookUpAdapter(link, window), false);
   EXPECT_EQ(window.notices(), std::vector<std::string>{"Can not Open HID Device!"});
   EXPECT_TRUE(window.texts(Kind::Title).empty());
 }
 
 TEST_F(LinkTest, ALookupClosesTheHandleHeldBefore) {
-  ASSERT_EQ(link.OpenDevice(window), 1);
+  ASSERT_EQ(lookUpAdapter(link, window), true);
   adapter.unplug();
-  EXPECT_EQ(link.OpenDevice(window), 0);
+  EXPECT_EQ(lookUpAdapter(link, window), false);
   EXPECT_FALSE(link.isOpen());
   EXPECT_EQ(window.title(), "Norvik Strikepad 2.0 Velocade [Disconnected]");
 }
@@ -64,7 +64,7 @@ TEST_F(LinkTest, ALookupClosesTheHandleHeldBefore) {
 TEST_F(LinkTest, DestroyingTheLinkClosesTheAdapter) {
   {
     DeviceLink shortLived(adapter, LinkTiming{.pause = [](std::chrono::milliseconds) {}});
-    ASSERT_EQ(shortLived.OpenDevice(window), 1);
+    ASSERT_EQ(lookUpAdapter(shortLived, window), true);
   }
   EXPECT_FALSE(adapter.isOpen());
 }
@@ -74,8 +74,8 @@ TEST_F(LinkTest, DestroyingTheLinkClosesTheAdapter) {
 TEST_F(LinkTest, TransfersWithoutAnAdapterSendNothing) {
   adapter.unplug();
   ComboBlock block = emptyComboBlock();
-  EXPECT_EQ(link.ReadSlot(window, 0, block), kNoAdapter);
-  EXPECT_EQ(link.WriteSlot(window, 0, countingBlock()), kNoAdapter);
+  EXPECT_EQ(link.ReadSlot(lookupsShownIn(window), 0, block), TransferOutcome::NoAdapter);
+  EXPECT_EQ(link.WriteSlot(lookupsShownIn(window), 0, countingBlock()), TransferOutcome::NoAdapter);
   EXPECT_EQ(adapter.writeAttempts(), 0);
   EXPECT_TRUE(pauses.empty());
   EXPECT_EQ(window.notices(), (std::vector<std::string>{"Can not find device.", "Can not find device."}));
@@ -84,7 +84,7 @@ TEST_F(LinkTest, TransfersWithoutAnAdapterSendNothing) {
 TEST_F(LinkTest, ATransferLooksTheAdapterUpWhenNoneIsHeld) {
   ASSERT_FALSE(link.isOpen());
   ComboBlock block{};
-  EXPECT_EQ(link.ReadSlot(window, 2, block), kTransferDone);
+  EXPECT_EQ(link.ReadSlot(lookupsShownIn(window), 2, block), TransferOutcome::Done);
   EXPECT_EQ(adapter.lookups(), 1);
   EXPECT_EQ(window.title(), "Norvik Strikepad 2.0 Velocade [Connected]");
 }

@@ -21,7 +21,7 @@ Progress fullProgress() {
 
 class SlotTransferTest : public LinkTest {
  protected:
-  void SetUp() override { ASSERT_EQ(link.OpenDevice(window), 1); }
+  void SetUp() override { ASSERT_EQ(lookUpAdapter(link, window), true); }
 
   TransferProgress recordProgress() {
     return [this](int done, int total) { progress.emplace_back(done, total); };
@@ -39,7 +39,7 @@ TEST_F(SlotTransferTest, ReadSendsOneRequestAndAssemblesEightReplies) {
     ComboBlock block = emptyComboBlock();
     progress.clear();
 
-    EXPECT_EQ(link.ReadSlot(window, slot, block, recordProgress()), kTransferDone);
+    EXPECT_EQ(link.ReadSlot(lookupsShownIn(window), slot, block, recordProgress()), TransferOutcome::Done);
 
     ASSERT_EQ(adapter.accepted().size(), before + 1) << "one request per read";
     Report expected{};
@@ -60,7 +60,7 @@ TEST_F(SlotTransferTest, StrayReportsBeforeAndBetweenRepliesAreDropped) {
   adapter.sendBeforeNextReplies({});
   adapter.sendStraysBeforeEachReply(61);  // 63 in a row before the first reply: one short of giving up
   ComboBlock block{};
-  EXPECT_EQ(link.ReadSlot(window, 1, block), kTransferDone);
+  EXPECT_EQ(link.ReadSlot(lookupsShownIn(window), 1, block), TransferOutcome::Done);
   EXPECT_EQ(block, adapter.slot(1));
 }
 
@@ -71,7 +71,7 @@ TEST_F(SlotTransferTest, AReplyWaitingFromBeforeTheRequestIsNotTakenForThisRead)
   leftOver[1] = 0x5A;
   adapter.queueInput(leftOver);
   ComboBlock block{};
-  EXPECT_EQ(link.ReadSlot(window, 1, block), kTransferDone);
+  EXPECT_EQ(link.ReadSlot(lookupsShownIn(window), 1, block), TransferOutcome::Done);
   EXPECT_EQ(block, adapter.slot(1));
 }
 
@@ -92,7 +92,7 @@ TEST_F(SlotTransferTest, GarbageFromTheAdapterEndsTheReadAsFailed) {
     faulty.slot(0) = countingBlock();
     c.arrange(faulty);
     ComboBlock block{};
-    EXPECT_EQ(faultyLink.ReadSlot(window, 0, block), kTransferFailed) << c.what;
+    EXPECT_EQ(faultyLink.ReadSlot(lookupsShownIn(window), 0, block), TransferOutcome::Failed) << c.what;
     EXPECT_EQ(faulty.slot(0), countingBlock()) << c.what << ": the slot is untouched";
   }
 }
@@ -106,7 +106,7 @@ TEST_F(SlotTransferTest, WriteSendsEightChunksEachFollowedByThePause) {
     pauses.clear();
     progress.clear();
 
-    EXPECT_EQ(link.WriteSlot(window, slot, block, recordProgress()), kTransferDone);
+    EXPECT_EQ(link.WriteSlot(lookupsShownIn(window), slot, block, recordProgress()), TransferOutcome::Done);
 
     ASSERT_EQ(adapter.accepted().size(), before + 8);
     std::vector<std::uint8_t> payload;
@@ -129,7 +129,7 @@ TEST_F(SlotTransferTest, WriteSendsEightChunksEachFollowedByThePause) {
 TEST_F(SlotTransferTest, AFirstChunkRefusedTwiceSendsNothing) {
   adapter.refuseWrite(0);
   adapter.refuseWrite(1);
-  EXPECT_EQ(link.WriteSlot(window, 2, countingBlock()), kTransferFailed);
+  EXPECT_EQ(link.WriteSlot(lookupsShownIn(window), 2, countingBlock()), TransferOutcome::Failed);
   EXPECT_TRUE(adapter.accepted().empty());
   EXPECT_EQ(adapter.slot(2), emptyComboBlock());
   EXPECT_EQ(adapter.lookups(), 2) << "one fresh lookup between the two tries";
@@ -137,7 +137,7 @@ TEST_F(SlotTransferTest, AFirstChunkRefusedTwiceSendsNothing) {
 
 TEST_F(SlotTransferTest, ALaterChunkRefusedFailsTheWriteAtOnce) {
   adapter.refuseWrite(3);
-  EXPECT_EQ(link.WriteSlot(window, 0, countingBlock()), kTransferFailed);
+  EXPECT_EQ(link.WriteSlot(lookupsShownIn(window), 0, countingBlock()), TransferOutcome::Failed);
   EXPECT_EQ(adapter.accepted().size(), 3u) << "nothing after the refused chunk";
   EXPECT_EQ(adapter.lookups(), 1) << "only the first report gets a second chance";
 }
@@ -146,7 +146,7 @@ TEST_F(SlotTransferTest, ARequestRefusedTwiceFailsTheRead) {
   adapter.refuseWrite(0);
   adapter.refuseWrite(1);
   ComboBlock block{};
-  EXPECT_EQ(link.ReadSlot(window, 0, block), kTransferFailed);
+  EXPECT_EQ(link.ReadSlot(lookupsShownIn(window), 0, block), TransferOutcome::Failed);
   EXPECT_TRUE(adapter.accepted().empty());
 }
 
@@ -156,14 +156,14 @@ TEST_F(SlotTransferTest, AReplugGoesThroughOnTheNewHandle) {
   adapter.unplug();
   adapter.plugIn();
   const ComboBlock block = countingBlock(5);
-  EXPECT_EQ(link.WriteSlot(window, 3, block), kTransferDone);
+  EXPECT_EQ(link.WriteSlot(lookupsShownIn(window), 3, block), TransferOutcome::Done);
   EXPECT_EQ(adapter.slot(3), block);
   EXPECT_EQ(adapter.lookups(), 2);
 
   adapter.unplug();
   adapter.plugIn();
   ComboBlock readBack{};
-  EXPECT_EQ(link.ReadSlot(window, 3, readBack), kTransferDone);
+  EXPECT_EQ(link.ReadSlot(lookupsShownIn(window), 3, readBack), TransferOutcome::Done);
   EXPECT_EQ(readBack, block);
   EXPECT_TRUE(window.notices().empty());
   EXPECT_EQ(window.title(), "Norvik Strikepad 2.0 Velocade [Connected]");
@@ -171,7 +171,7 @@ TEST_F(SlotTransferTest, AReplugGoesThroughOnTheNewHandle) {
 
 TEST_F(SlotTransferTest, AnUnpluggedAdapterFailsTheTransferAfterTheLookupsMessage) {
   adapter.unplug();
-  EXPECT_EQ(link.WriteSlot(window, 0, countingBlock()), kTransferFailed);
+  EXPECT_EQ(link.WriteSlot(lookupsShownIn(window), 0, countingBlock()), TransferOutcome::Failed);
   EXPECT_EQ(window.notices(), std::vector<std::string>{"Can not find device."});
   EXPECT_EQ(window.title(), "Norvik Strikepad 2.0 Velocade [Disconnected]");
   EXPECT_FALSE(link.isOpen());

@@ -9,12 +9,14 @@ set(allowed_combo combo)
 set(allowed_store store text)
 set(allowed_catalogue catalogue store combo text)
 set(allowed_exchange exchange catalogue store combo text)
-# Download, Reload and Capture store what they read, so the device commands sit above the
-# catalogue.
-set(allowed_device device catalogue store combo text)
+# The link to the adapter tells what happened and shows nothing, so it needs no catalogue.
+set(allowed_device device combo text)
+# Download, Reload and Capture store what they read and show what the link tells: they sit
+# above both the catalogue and the device.
+set(allowed_device_commands device_commands device catalogue store combo text)
 
 set(failures "")
-foreach(folder text combo store catalogue exchange device)
+foreach(folder text combo store catalogue exchange device device_commands)
   file(GLOB_RECURSE sources "${SOURCE_DIR}/src/${folder}/*.h" "${SOURCE_DIR}/src/${folder}/*.cpp")
   foreach(source IN LISTS sources)
     file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include")

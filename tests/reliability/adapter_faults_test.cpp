@@ -9,7 +9,8 @@
 
 #include "catalogue/catalogue.h"
 #include "catalogue_files.h"
-#include "device/device_commands.h"
+#include "device_commands/device_commands.h"
+#include "device_commands/lookup_notices.h"
 #include "device/slot_protocol.h"
 #include "simulated_adapter.h"
 #include "store/schema.h"
@@ -126,7 +127,7 @@ class AdapterFaults : public ::testing::Test {
     adapter.slot(0) = blockOf(0x99);
     FaultyAdapter faulty(adapter);
     DeviceLink link(faulty, LinkTiming{.pause = [](std::chrono::milliseconds) {}});
-    EXPECT_EQ(link.OpenDevice(prompts_), 1);
+    EXPECT_EQ(lookUpAdapter(link, prompts_), true);
     fault.arrange(adapter, faulty);
     Panel panel;
     DeviceCommands commands(link, catalogue_, panel);
@@ -188,7 +189,7 @@ TEST_F(AdapterFaults, LateRepliesOfAFailedReadDoNotEndUpInTheNextCapture) {
   FaultyAdapter faulty(adapter);
   faulty.fallBehindAfterReplies(3);
   DeviceLink link(faulty, LinkTiming{.pause = [](std::chrono::milliseconds) {}});
-  ASSERT_EQ(link.OpenDevice(prompts_), 1);
+  ASSERT_EQ(lookUpAdapter(link, prompts_), true);
   Panel panel;
   DeviceCommands commands(link, catalogue_, panel);
 

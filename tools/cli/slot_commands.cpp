@@ -9,7 +9,8 @@
 
 #include "cli.h"
 #include "device/device_link.h"
-#include "device/device_messages.h"
+#include "device_commands/device_messages.h"
+#include "device_commands/lookup_notices.h"
 #include "device/hidapi_transport.h"
 #include "device/slot_protocol.h"
 #include "hex.h"
@@ -29,6 +30,23 @@ std::optional<int> slotFromText(std::string_view text) {
 int badUsage(Context& context) {
   context.err << kSlotUsage;
   return kBadUsage;
+}
+
+// 0 when the transfer was done (a read prints the block), 1 when there was no adapter or the
+// transfer failed ("failedMessage" shown).
+int exitStatus(Context& context, TransferOutcome outcome, const char* failedMessage,
+               const std::optional<ComboBlock>& readBlock) {
+  switch (outcome) {
+    case TransferOutcome::Done:
+      if (readBlock) context.out << hexFromBytes(*readBlock) << "\n";
+      return kDone;
+    case TransferOutcome::Failed:
+      context.err << failedMessage << "\n";
+      return kRefused;
+    case TransferOutcome::NoAdapter:
+      return kRefused;
+  }
+  return kRefused;
 }
 
 }  // namespace
@@ -53,21 +71,15 @@ int runSlot(Context& context) {
     toWrite = parsed.block;
   }
 
-  // The link's messages go to stderr; it asks nothing.
+  // The link's lookups and the failure go to stderr; nothing is asked.
   StderrPrompts notices(context.err);
   HidapiTransport transport;
   DeviceLink link(transport, LinkTiming{});
-  if (toWrite) {
-    const int result = link.WriteSlot(notices, *slot, *toWrite);
-    if (result == kTransferFailed) notices.notice(device_messages::kDownloadFailed);
-    return result == kTransferDone ? kDone : kRefused;
-  }
-  ComboBlock block = emptyComboBlock();
-  const int result = link.ReadSlot(notices, *slot, block);
-  if (result == kTransferFailed) notices.notice(device_messages::kReadFailed);
-  if (result != kTransferDone) return kRefused;
-  context.out << hexFromBytes(block) << "\n";
-  return kDone;
+  ComboBlock block = toWrite ? *toWrite : emptyComboBlock();
+  const TransferOutcome outcome = toWrite ? link.WriteSlot(lookupsShownIn(notices), *slot, block)
+                                          : link.ReadSlot(lookupsShownIn(notices), *slot, block);
+  return exitStatus(context, outcome, toWrite ? device_messages::kDownloadFailed : device_messages::kReadFailed,
+                    toWrite ? std::nullopt : std::optional<ComboBlock>(block));
 }
 
 }  // namespace strikepad::cli

@@ -9,8 +9,8 @@
 
 #include "catalogue/catalogue.h"
 #include "device/device_link.h"
-#include "device/device_panel.h"
-#include "device/transfer_runner.h"
+#include "device_commands/device_panel.h"
+#include "device_commands/transfer_runner.h"
 
 namespace strikepad {
 
@@ -39,7 +39,7 @@ class DeviceCommands {
   int DownloadCombo(RecordId comboId, int slot);
 
  private:
-  using SlotTransfer = std::function<int(Prompts& window, const TransferProgress& progress)>;
+  using SlotTransfer = std::function<TransferOutcome(const LookupReport& lookups, const TransferProgress& progress)>;
 
   Prompts& window() { return catalogue_.prompts(); }
   PickList& combos() { return catalogue_.lists().combos; }

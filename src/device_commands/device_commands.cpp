@@ -1,10 +1,11 @@
-#include "device/device_commands.h"
+#include "device_commands/device_commands.h"
 
 #include <memory>
 
 #include "catalogue/list_steps.h"
-#include "device/device_messages.h"
+#include "device_commands/device_messages.h"
 #include "device/slot_protocol.h"
+#include "device_commands/lookup_notices.h"
 
 namespace strikepad {
 
@@ -14,7 +15,7 @@ DeviceCommands::DeviceCommands(DeviceLink& link, Catalogue& catalogue, DevicePan
     : DeviceCommands(link, catalogue, panel, inlineRunner_) {}
 
 DeviceCommands::DeviceCommands(DeviceLink& link, Catalogue& catalogue, DevicePanel& panel, TransferRunner& runner)
-    : link_(link), catalogue_(catalogue), panel_(panel), inlineRunner_(catalogue.prompts()), runner_(runner) {}
+    : link_(link), catalogue_(catalogue), panel_(panel), runner_(runner) {}
 
 int DeviceCommands::SelectedSlot() const {
   for (int slot = 0; slot < kSlotCount - 1; ++slot)
@@ -39,11 +40,11 @@ TransferProgress DeviceCommands::progressOnIndicator() {
 
 void DeviceCommands::transferWhileBusy(SlotTransfer transfer, const char* failedMessage,
                                        std::function<void()> completed) {
-  runner_.start({std::move(transfer), progressOnIndicator(),
-                 [this, failedMessage, completed = std::move(completed)](int result) {
-                   if (result == kTransferFailed) window().notice(failedMessage);
+  runner_.start({std::move(transfer), lookupsShownIn(window()), progressOnIndicator(),
+                 [this, failedMessage, completed = std::move(completed)](TransferOutcome outcome) {
+                   if (outcome == TransferOutcome::Failed) window().notice(failedMessage);
                    SetBusy(0);
-                   if (result == kTransferDone && completed) completed();
+                   if (outcome == TransferOutcome::Done && completed) completed();
                  }});
 }
 
@@ -67,8 +68,8 @@ int DeviceCommands::DownloadCombo(RecordId comboId, int slot) {
   }
   // A value shorter than a block goes out padded with end markers, never with other bytes.
   const ComboBlock block = blockFromBytes(stored->data(), stored->size());
-  transferWhileBusy([this, slot, block](Prompts& lookup, const TransferProgress& progress) {
-    return link_.WriteSlot(lookup, slot, block, progress);
+  transferWhileBusy([this, slot, block](const LookupReport& lookups, const TransferProgress& progress) {
+    return link_.WriteSlot(lookups, slot, block, progress);
   }, msg::kDownloadFailed, {});
   return 1;
 }
@@ -89,8 +90,8 @@ void DeviceCommands::readSlotWhileBusy(int slot, const char* failedMessage,
   SetBusy(1);
   // Filled by the transfer, wherever it runs, and read once it has ended.
   auto block = std::make_shared<ComboBlock>(emptyComboBlock());
-  transferWhileBusy([this, slot, block](Prompts& lookup, const TransferProgress& progress) {
-    return link_.ReadSlot(lookup, slot, *block, progress);
+  transferWhileBusy([this, slot, block](const LookupReport& lookups, const TransferProgress& progress) {
+    return link_.ReadSlot(lookups, slot, *block, progress);
   }, failedMessage, [block, completed = std::move(completed)] { completed(*block); });
 }
 

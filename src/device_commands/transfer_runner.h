@@ -5,19 +5,20 @@
 
 #include <functional>
 
-#include "catalogue/prompts.h"
 #include "device/device_link.h"
 
 namespace strikepad {
 
 struct TransferJob {
-  // The slot read or write. It may run on another thread: it tells the outcome of the lookups
-  // it makes through `window`, and how far it has got through `progress`.
-  std::function<int(Prompts& window, const TransferProgress& progress)> transfer;
+  // The slot read or write. It may run on another thread: it reports each lookup it makes
+  // through `lookups`, and how far it has got through `progress`.
+  std::function<TransferOutcome(const LookupReport& lookups, const TransferProgress& progress)> transfer;
+  // Called on the thread that started the job, each while the transfer waits for it.
+  LookupReport lookups;
   // Both called on the thread that started the job: `progress` as the transfer reports it,
-  // `finish` once with the transfer's result, after the last progress.
+  // `finish` once with the transfer's outcome, after the last progress.
   TransferProgress progress;
-  std::function<void(int result)> finish;
+  std::function<void(TransferOutcome outcome)> finish;
 };
 
 class TransferRunner {
@@ -29,11 +30,7 @@ class TransferRunner {
 // Runs the whole job before start returns.
 class InlineTransferRunner final : public TransferRunner {
  public:
-  explicit InlineTransferRunner(Prompts& window) : window_(window) {}
-  void start(TransferJob job) override { job.finish(job.transfer(window_, job.progress)); }
-
- private:
-  Prompts& window_;
+  void start(TransferJob job) override { job.finish(job.transfer(job.lookups, job.progress)); }
 };
 
 }  // namespace strikepad
