@@ -1,0 +1,27 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "cli_runner.h"
+
+namespace strikepad::testing {
+namespace {
+
+// A malformed slot number or block is refused with status 2 before any adapter is looked up.
+TEST(SlotCommand, MalformedSlotOrBlockExitsWithTwoAndTouchesNoAdapter) {
+  const std::string usage = "usage: strikepad-cli slot read SLOT | slot write SLOT [HEX]   (SLOT 1 to 5)\n";
+  for (const char* slot : {"0", "6", "12", "x"}) {
+    const CliResult read = runCli({"slot", "read", slot});
+    EXPECT_EQ(read.exitCode, 2) << slot;
+    EXPECT_EQ(read.err, usage) << slot;
+    EXPECT_EQ(read.out, "") << slot;
+  }
+  const CliResult write = runCli({"slot", "write", "5", "zz"});
+  EXPECT_EQ(write.exitCode, 2);
+  EXPECT_EQ(write.err.rfind("bad block: ", 0), 0u) << write.err;
+  EXPECT_EQ(write.err.find("Can not find device."), std::string::npos) << "no lookup after bad input";
+  EXPECT_EQ(write.out, "");
+}
+
+}  // namespace
+}  // namespace strikepad::testing
