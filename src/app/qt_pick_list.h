@@ -32,8 +32,6 @@ class QtPickList final : public PickList {
   // Has the control show every entry appended so far.
   void showEntries();
 
-  const PickListModel& model() const { return *model_; }
-
  private:
   QWidget& control() const;
 
