@@ -75,7 +75,7 @@ void BM_StartupOurs(benchmark::State& state) {
   for (auto _ : state) {
     auto window = std::make_unique<MainDialog>(prompts, adapter, LinkTiming{});
     window->initialise();
-    if (window->comboList()->count() != kStartupCombos) state.SkipWithError("combo list not filled");
+    if (window->comboList()->model()->rowCount() != kStartupCombos) state.SkipWithError("combo list not filled");
     state.PauseTiming();
     window.reset();
     state.ResumeTiming();
@@ -106,9 +106,9 @@ void previewLastCombo(benchmark::State& state, int combos) {
   MainDialog window(prompts, adapter, LinkTiming{});
   window.initialise();
   window.show();
-  QListWidget& list = *window.comboList();
-  list.scrollToItem(list.item(combos - 1));
-  const QPoint point = list.visualItemRect(list.item(combos - 1)).center();
+  QListView& list = *window.comboList();
+  list.scrollTo(list.model()->index(combos - 1, 0));
+  const QPoint point = list.visualRect(list.model()->index(combos - 1, 0)).center();
   ComboPreview& preview = *window.comboPreview()->popup();
   for (auto _ : state) {
     QHelpEvent rest(QEvent::ToolTip, point, list.viewport()->mapToGlobal(point));

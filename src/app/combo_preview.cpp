@@ -4,7 +4,7 @@
 #include <QFontDatabase>
 #include <QHelpEvent>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QMouseEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -92,7 +92,7 @@ bool ComboPreview::hasTimeline() const { return !timeline_->pixmap().isNull(); }
 
 QString ComboPreview::footer() const { return footer_->text(); }
 
-ComboHoverPreview::ComboHoverPreview(QListWidget& list, Catalogue& catalogue, const QString& footer)
+ComboHoverPreview::ComboHoverPreview(QListView& list, Catalogue& catalogue, const QString& footer)
     : QObject(&list), list_(list), catalogue_(catalogue), popup_(new ComboPreview(footer, &list)) {
   // Moves without a button pressed tell when the pointer leaves the previewed entry.
   list_.viewport()->setMouseTracking(true);
@@ -106,7 +106,7 @@ bool ComboHoverPreview::eventFilter(QObject* watched, QEvent* event) {
       if (watched != list_.viewport()) return false;
       const auto* help = static_cast<QHelpEvent*>(event);
       // Away from an entry the list's own tooltip shows.
-      if (showFor(list_.itemAt(help->pos()), help->globalPos())) return true;
+      if (showFor(list_.indexAt(help->pos()), help->globalPos())) return true;
       hide();
       return false;
     }
@@ -127,12 +127,12 @@ bool ComboHoverPreview::eventFilter(QObject* watched, QEvent* event) {
   }
 }
 
-bool ComboHoverPreview::showFor(QListWidgetItem* item, const QPoint& globalPosition) {
-  if (!item || !popup_) return false;
-  const auto data = catalogue_.ReadComboData(catalogue_.lists().combos.id(list_.row(item)));
+bool ComboHoverPreview::showFor(const QModelIndex& row, const QPoint& globalPosition) {
+  if (!row.isValid() || !popup_) return false;
+  const auto data = catalogue_.ReadComboData(row.data(Qt::UserRole).value<RecordId>());
   if (!data) return false;
-  popup_->showCombo(item->text(), *data, globalPosition);
-  shown_ = list_.model()->index(list_.row(item), 0);
+  popup_->showCombo(row.data().toString(), *data, globalPosition);
+  shown_ = row;
   return true;
 }
 

@@ -11,8 +11,7 @@
 #include <vector>
 
 class QLabel;
-class QListWidget;
-class QListWidgetItem;
+class QListView;
 
 namespace strikepad {
 
@@ -52,7 +51,7 @@ class ComboHoverPreview final : public QObject {
   Q_OBJECT
 
  public:
-  ComboHoverPreview(QListWidget& list, Catalogue& catalogue, const QString& footer);
+  ComboHoverPreview(QListView& list, Catalogue& catalogue, const QString& footer);
 
   ComboPreview* popup() const { return popup_; }
   // The row whose preview is showing, -1 when none is.
@@ -62,10 +61,10 @@ class ComboHoverPreview final : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  bool showFor(QListWidgetItem* item, const QPoint& globalPosition);
+  bool showFor(const QModelIndex& row, const QPoint& globalPosition);
   void hide();
 
-  QListWidget& list_;
+  QListView& list_;
   Catalogue& catalogue_;
   QPointer<ComboPreview> popup_;
   QPersistentModelIndex shown_;  // invalid once its entry is gone

@@ -175,7 +175,7 @@ void MainDialog::connectControls() {
 
   // The lists change their entries without signals (QtPickList), so these are the user's picks.
   connect(gameList_, &QComboBox::currentIndexChanged, this, [this] { catalogue_->FillCharacterList(); });
-  connect(characterList_, &QListWidget::itemSelectionChanged, this, [this] { catalogue_->FillComboList(); });
+  connect(characterList_, &MenuListBox::itemSelectionChanged, this, [this] { catalogue_->FillComboList(); });
   connect(download_, &QPushButton::clicked, this, [this] { device_->OnDownload(); });
 
   connect(new QShortcut(QKeySequence(kNewComboShortcut), this), &QShortcut::activated, this,

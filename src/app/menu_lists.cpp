@@ -32,7 +32,7 @@ void MenuComboBox::mousePressEvent(QMouseEvent* event) {
   if (!takeMenuPress(*event, [this](int command) { emit commandChosen(command); })) QComboBox::mousePressEvent(event);
 }
 
-MenuListBox::MenuListBox(QWidget* parent) : QListWidget(parent) {
+MenuListBox::MenuListBox(QWidget* parent) : QListView(parent) {
   takeOverContextMenu(*this);
   setSelectionMode(QAbstractItemView::SingleSelection);
   // Every row has one line of text, so the view need not measure each of many thousands.
@@ -42,7 +42,12 @@ MenuListBox::MenuListBox(QWidget* parent) : QListWidget(parent) {
 // A menu press is not passed on: the list's own handling would select the row under the
 // pointer, and the commands act on the row selected before.
 void MenuListBox::mousePressEvent(QMouseEvent* event) {
-  if (!takeMenuPress(*event, [this](int command) { emit commandChosen(command); })) QListWidget::mousePressEvent(event);
+  if (!takeMenuPress(*event, [this](int command) { emit commandChosen(command); })) QListView::mousePressEvent(event);
+}
+
+void MenuListBox::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
+  QListView::selectionChanged(selected, deselected);
+  emit itemSelectionChanged();
 }
 
 }  // namespace strikepad

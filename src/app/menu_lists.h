@@ -4,7 +4,7 @@
 // before the press returns; a dismissed menu delivers nothing.
 
 #include <QComboBox>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QPointer>
 #include <functional>
@@ -44,7 +44,7 @@ class MenuComboBox final : public QComboBox, public CommandMenuHolder {
   void mousePressEvent(QMouseEvent* event) override;
 };
 
-class MenuListBox final : public QListWidget, public CommandMenuHolder {
+class MenuListBox final : public QListView, public CommandMenuHolder {
   Q_OBJECT
 
  public:
@@ -52,9 +52,13 @@ class MenuListBox final : public QListWidget, public CommandMenuHolder {
 
  signals:
   void commandChosen(int command);
+  // The selection changed; not emitted while the list's signals are blocked, unlike the
+  // selection model's signals, which the view itself needs to paint the selection.
+  void itemSelectionChanged();
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
+  void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
 };
 
 }  // namespace strikepad

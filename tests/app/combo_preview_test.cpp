@@ -27,8 +27,8 @@ class ComboPreviewTest : public WindowTest {
     QApplication::sendEvent(viewport, &rest);
   }
   void hoverOver(int row) {
-    QListWidget& list = *window().comboList();
-    hoverAt(list.visualItemRect(list.item(row)).center());
+    QListView& list = *window().comboList();
+    hoverAt(list.visualRect(list.model()->index(row, 0)).center());
   }
   ComboPreview& preview() { return *window().comboPreview()->popup(); }
 
@@ -79,7 +79,7 @@ TEST_F(ComboPreviewTest, AwayFromAnEntryTheListsTooltipTellsOfCtrlN) {
   const QString ctrlN = QKeySequence("Ctrl+N").toString(QKeySequence::NativeText);
   hoverOver(0);
   EXPECT_TRUE(preview().footer().contains(ctrlN));
-  const QListWidget& list = *window().comboList();
+  const QListView& list = *window().comboList();
   hoverAt(QPoint(5, list.viewport()->height() - 5));
   EXPECT_FALSE(preview().isVisible());
   EXPECT_EQ(window().comboPreview()->shownRow(), -1);
@@ -91,15 +91,15 @@ TEST_F(ComboPreviewTest, AwayFromAnEntryTheListsTooltipTellsOfCtrlN) {
 
 TEST_F(ComboPreviewTest, MovingToAnotherEntryOrClickingHidesIt) {
   openWindowOn(kSample);
-  QListWidget& list = *window().comboList();
+  QListView& list = *window().comboList();
   hoverOver(0);
   ASSERT_TRUE(preview().isVisible());
-  QTest::mouseMove(list.viewport(), list.visualItemRect(list.item(1)).center());
+  QTest::mouseMove(list.viewport(), list.visualRect(list.model()->index(1, 0)).center());
   EXPECT_FALSE(preview().isVisible());
   hoverOver(1);
   ASSERT_TRUE(preview().isVisible());
   EXPECT_EQ(preview().title(), "Shoryuken");
-  QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.item(1)).center());
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualRect(list.model()->index(1, 0)).center());
   EXPECT_FALSE(preview().isVisible());
 }
 
@@ -107,8 +107,8 @@ TEST_F(ComboPreviewTest, ShowsTheHoveredComboOfACharacterWithAThousand) {
   std::vector<std::string> names;
   for (int n = 0; n < 1000; ++n) names.push_back("Combo " + std::to_string(n));
   openWindowOn({{"Game", {{"Character", names}}}});
-  QListWidget& list = *window().comboList();
-  list.scrollToItem(list.item(900), QAbstractItemView::PositionAtTop);
+  QListView& list = *window().comboList();
+  list.scrollTo(list.model()->index(900, 0), QAbstractItemView::PositionAtTop);
   hoverOver(900);
   ASSERT_TRUE(preview().isVisible());
   EXPECT_EQ(preview().title(), "Combo 900");

@@ -26,7 +26,7 @@ using Kind = ScriptedPrompts::Kind;
 
 class MainWindowTest : public WindowTest {
  protected:
-  QPoint centreOfRow(const QListWidget& list, int row) { return list.visualItemRect(list.item(row)).center(); }
+  QPoint centreOfRow(const QListView& list, int row) { return list.visualRect(list.model()->index(row, 0)).center(); }
 };
 
 TEST_F(MainWindowTest, StartsWithTheAdapterThenTheFirstGamesLists) {
@@ -59,8 +59,8 @@ TEST_F(MainWindowTest, WithoutACatalogueFileItReportsTheStoreErrorAndShowsEmptyL
   ASSERT_EQ(prompts_.warnings().size(), 1u);
   EXPECT_EQ(prompts_.warnings().front().rfind("error Information:", 0), 0u);
   EXPECT_EQ(window().gameList()->count(), 0);
-  EXPECT_EQ(window().characterList()->count(), 0);
-  EXPECT_EQ(window().comboList()->count(), 0);
+  EXPECT_EQ(window().characterList()->model()->rowCount(), 0);
+  EXPECT_EQ(window().comboList()->model()->rowCount(), 0);
   EXPECT_TRUE(window().isVisible());
 }
 

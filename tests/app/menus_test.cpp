@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
+#include <QStringListModel>
 
 #include "app/commands.h"
 #include "app/menu_lists.h"
@@ -64,16 +65,17 @@ class MenuListBoxTest : public ::testing::Test {
  protected:
   MenuListBoxTest() {
     list_.setCommandMenu(menu_);
-    for (const char* name : {"Ryu", "Ken", "Chun-Li"}) list_.addItem(name);
-    list_.setCurrentRow(0);
+    list_.setModel(&names_);
+    list_.setCurrentIndex(names_.index(0));
     list_.resize(200, 200);
     list_.show();
   }
 
-  QPoint centreOfRow(int row) { return list_.visualItemRect(list_.item(row)).center(); }
+  QPoint centreOfRow(int row) { return list_.visualRect(list_.model()->index(row, 0)).center(); }
 
   QWidget owner_;
   QMenu* menu_ = buildCommandMenu(kCharacterMenu, &owner_);
+  QStringListModel names_{{"Ryu", "Ken", "Chun-Li"}};
   MenuListBox list_;
   QSignalSpy chosen_{&list_, &MenuListBox::commandChosen};
 };
@@ -83,7 +85,7 @@ TEST_F(MenuListBoxTest, RightPressOnAnotherRowLeavesTheSelectionAndDeliversTheCh
   int selectedWhileOpen = -2;
   whenMenu([&](QMenu& menu) {
     for (QAction* action : menu.actions()) shown << action->text();
-    selectedWhileOpen = list_.currentRow();
+    selectedWhileOpen = list_.currentIndex().row();
     chooseItem(menu, "&Rename");
   });
   QTest::mousePress(list_.viewport(), Qt::RightButton, {}, centreOfRow(2));
@@ -92,19 +94,19 @@ TEST_F(MenuListBoxTest, RightPressOnAnotherRowLeavesTheSelectionAndDeliversTheCh
   EXPECT_EQ(chosen_.front().front().toInt(), kRenameCharacter);
   EXPECT_EQ(shown, (QStringList{"&Add", "&Delete", "&Rename"}));
   EXPECT_EQ(selectedWhileOpen, 0);
-  EXPECT_EQ(list_.currentRow(), 0);
-  EXPECT_EQ(list_.selectedItems(), QList<QListWidgetItem*>{list_.item(0)});
+  EXPECT_EQ(list_.currentIndex().row(), 0);
+  EXPECT_EQ(list_.selectionModel()->selectedIndexes(), QModelIndexList{names_.index(0)});
 }
 
 TEST_F(MenuListBoxTest, DismissedMenuDeliversNothing) {
   whenMenu([](QMenu& menu) { QTest::keyClick(&menu, Qt::Key_Escape); });
   QTest::mousePress(list_.viewport(), Qt::RightButton, {}, centreOfRow(1));
   EXPECT_TRUE(chosen_.isEmpty());
-  EXPECT_EQ(list_.currentRow(), 0);
+  EXPECT_EQ(list_.currentIndex().row(), 0);
 }
 
 TEST_F(MenuListBoxTest, EmptyListStillOpensItsMenu) {
-  list_.clear();
+  names_.setStringList({});
   whenMenu([](QMenu& menu) { chooseItem(menu, "&Delete"); });
   QTest::mousePress(list_.viewport(), Qt::RightButton, {}, QPoint(20, 20));
   ASSERT_EQ(chosen_.size(), 1);
@@ -113,7 +115,7 @@ TEST_F(MenuListBoxTest, EmptyListStillOpensItsMenu) {
 
 TEST_F(MenuListBoxTest, LeftPressStillSelects) {
   QTest::mouseClick(list_.viewport(), Qt::LeftButton, {}, centreOfRow(1));
-  EXPECT_EQ(list_.currentRow(), 1);
+  EXPECT_EQ(list_.currentIndex().row(), 1);
   EXPECT_TRUE(chosen_.isEmpty());
 }
 

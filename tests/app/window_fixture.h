@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <QListWidget>
+#include <QListView>
 #include <QTest>
 #include <condition_variable>
 #include <filesystem>
@@ -112,9 +112,9 @@ class WindowTest : public ::testing::Test {
     if (!previousFolder_.empty()) std::filesystem::current_path(previousFolder_);
   }
 
-  static QStringList texts(const QListWidget& list) {
+  static QStringList texts(const QListView& list) {
     QStringList result;
-    for (int row = 0; row < list.count(); ++row) result << list.item(row)->text();
+    for (int row = 0; row < list.model()->rowCount(); ++row) result << list.model()->index(row, 0).data().toString();
     return result;
   }
   static QStringList texts(const QComboBox& box) {
@@ -122,8 +122,9 @@ class WindowTest : public ::testing::Test {
     for (int index = 0; index < box.count(); ++index) result << box.itemText(index);
     return result;
   }
-  static QString selected(const QListWidget& list) {
-    return list.selectedItems().isEmpty() ? QString("<none>") : list.selectedItems().front()->text();
+  static QString selected(const QListView& list) {
+    const QModelIndexList rows = list.selectionModel()->selectedIndexes();
+    return rows.isEmpty() ? QString("<none>") : rows.front().data().toString();
   }
 
   MainDialog& window() { return *window_; }

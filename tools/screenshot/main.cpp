@@ -76,8 +76,8 @@ QPixmap scriptEditorWithAnError() {
 
 // The window with the preview of its first combo where hovering over it would show it.
 QPixmap windowWithPreview(strikepad::MainDialog& window) {
-  QListWidget& list = *window.comboList();
-  const QPoint point = list.visualItemRect(list.item(0)).center();
+  QListView& list = *window.comboList();
+  const QPoint point = list.visualRect(list.model()->index(0, 0)).center();
   QHelpEvent rest(QEvent::ToolTip, point, list.viewport()->mapToGlobal(point));
   QApplication::sendEvent(list.viewport(), &rest);
   strikepad::ComboPreview& preview = *window.comboPreview()->popup();
