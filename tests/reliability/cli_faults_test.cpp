@@ -2,9 +2,11 @@
 // input that is no file of its kind: the catalogue itself, a FIFO, input without end.
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <sys/stat.h>
 
 #include <fstream>
+#include <memory>
 
 #include "../cli/cli_runner.h"
 #include "../exchange/file_size_limit.h"
@@ -32,6 +34,25 @@ TEST_F(CliFaults, ListPrintsEachCombosStoredSize) {
   EXPECT_EQ(result.exitCode, 0) << result.err;
   EXPECT_EQ(result.out.substr(0, result.out.find("game 2")),
             "game 1 Street\n  role 1 Character 0\n    moves 1 Combo 0 360\n    moves 2 Combo 1 360\n");
+}
+
+TEST_F(CliFaults, AListWhoseCombosCannotBeReadFailsAfterListingTheRest) {
+  {
+    // The combos table becomes a view that opens fine but fails on its first row.
+    sqlite3* raw = nullptr;
+    ASSERT_EQ(sqlite3_open_v2((dir_ / "sp.dat").c_str(), &raw, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
+    const std::unique_ptr<sqlite3, decltype(&sqlite3_close)> db(raw, sqlite3_close);
+    ASSERT_EQ(sqlite3_exec(raw,
+                           "alter table moves rename to kept; create view moves as select id, name, roleid,"
+                           " data || abs(-9223372036854775808) as data from kept",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK)
+        << sqlite3_errmsg(raw);
+  }
+  const CliResult result = runCli({"list"}, {}, dir_.path());
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_EQ(result.out.substr(0, result.out.find("  role 2")), "game 1 Street\n  role 1 Character 0\ngame 2 Arcana\n");
+  EXPECT_NE(result.err.find("integer overflow"), std::string::npos) << result.err;
 }
 
 TEST_F(CliFaults, ACatalogueCutShortIsReportedOnceAndLeftAsItWas) {

@@ -5,6 +5,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -68,7 +69,6 @@ class Session {
 
   Catalogue& catalogue() { return session_.catalogue; }
   Store& store() { return session_.store; }
-  bool storeFailed() const { return session_.prompts.storeFailed(); }
 
  private:
   bool select(PickList& list, const std::string& name, std::string_view what) {
@@ -99,19 +99,28 @@ int init(Context& context) {
   return kDone;
 }
 
+// The rows a read gave; a failed read (reported by the store) gives none and marks the
+// listing incomplete.
+template <typename Row>
+std::vector<Row> rowsOf(std::optional<std::vector<Row>> read, bool& complete) {
+  if (!read) complete = false;
+  return std::move(read).value_or(std::vector<Row>());
+}
+
 int list(Context& context, Session& session) {
   if (context.args.size() != 1) return kBadUsage;
   Store& store = session.store();
+  bool complete = true;
   // One character's combos are held at a time, their sizes without their bytes.
-  for (const NamedRecord& game : allGames(store).value_or(std::vector<NamedRecord>())) {
+  for (const NamedRecord& game : rowsOf(allGames(store), complete)) {
     context.out << "game " << game.id << " " << printableName(game.name) << "\n";
-    for (const NamedRecord& character : charactersOf(store, game.id).value_or(std::vector<NamedRecord>())) {
+    for (const NamedRecord& character : rowsOf(charactersOf(store, game.id), complete)) {
       context.out << "  role " << character.id << " " << printableName(character.name) << "\n";
-      for (const ComboSize& combo : comboSizesOf(store, character.id).value_or(std::vector<ComboSize>()))
+      for (const ComboSize& combo : rowsOf(comboSizesOf(store, character.id), complete))
         context.out << "    moves " << combo.id << " " << printableName(combo.name) << " " << combo.size << "\n";
     }
   }
-  return session.storeFailed() ? kRefused : kDone;
+  return complete ? kDone : kRefused;
 }
 
 bool isAddCombo(const std::vector<std::string>& words) {

@@ -7,7 +7,6 @@ void StderrPrompts::notice(const std::string& text) { err_ << text << "\n"; }
 void StderrPrompts::warning(const std::string& text) {
   if (!source_.empty()) err_ << source_ << ": ";
   err_ << text << "\n";
-  storeFailed_ = true;
 }
 
 bool StderrPrompts::ask(const std::string& text, const std::string&) {

@@ -30,14 +30,10 @@ class StderrPrompts final : public Prompts {
   void editScript(ComboBlock&) override {}
   void setTitle(const std::string&) override {}
 
-  // A warning is how the store reports a failure.
-  bool storeFailed() const { return storeFailed_; }
-
  private:
   std::ostream& err_;
   StandingAnswer answer_;
   std::string source_;
-  bool storeFailed_ = false;
 };
 
 }  // namespace strikepad::cli
