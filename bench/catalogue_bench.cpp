@@ -34,9 +34,9 @@ void addCombos(benchmark::State& state, int characters, int combosEach) {
   const ComboBlock block = emptyComboBlock();
   int n = 0;
   for (auto _ : state) {
-    const RecordId id = open.catalogue.StoreNewCombo("New " + std::to_string(n++), file.lastCharacter(), block.data(),
-                                                     block.size());
-    if (id < 0) state.SkipWithError("not stored");
+    const StoreResult added =
+        open.catalogue.StoreNewCombo("New " + std::to_string(n++), file.lastCharacter(), block.data(), block.size());
+    if (!added.stored()) state.SkipWithError("not stored");
   }
 }
 

@@ -111,7 +111,7 @@ void addCombos(benchmark::State& state, const fs::path& path, RecordId character
   const ComboBlock block = emptyComboBlock();
   int n = 0;
   for (auto _ : state)
-    if (open.catalogue.StoreNewCombo("Added " + std::to_string(n++), character, block.data(), block.size()) < 0)
+    if (!open.catalogue.StoreNewCombo("Added " + std::to_string(n++), character, block.data(), block.size()).stored())
       state.SkipWithError("not stored");
   // The timed loop is over: the next run meets the catalogue as it was.
   exec(open.store.handle(), "delete from moves where name like 'Added %'");

@@ -23,19 +23,6 @@ Catalogue::Catalogue(Store& store, Prompts& prompts, CatalogueLists lists)
   store_.setReporter([&prompts](const std::string& text) { prompts.warning(text); });
 }
 
-int Catalogue::renamed(RenameOutcome outcome, const char* parentGone) {
-  if (outcome == RenameOutcome::Taken) prompts_.notice(kDuplicateName);
-  if (outcome == RenameOutcome::ParentGone && parentGone) prompts_.notice(parentGone);
-  return outcome == RenameOutcome::Renamed ? 1 : 0;
-}
-
-RecordId Catalogue::storedOrTold(RecordId id, const char* parentGone) {
-  if (id == kParentGone) prompts_.notice(parentGone);
-  if (id != kNameTaken) return id;
-  if (warnOnDuplicate) prompts_.notice(kDuplicateName);
-  return -1;
-}
-
 void Catalogue::FillGameList() {
   lists_.games.clear();
   fillFrom(lists_.games, store_.OpenRecordset("game", {}, {}, kListFields));

@@ -11,6 +11,7 @@
 #include "catalogue/pick_list.h"
 #include "catalogue/prompts.h"
 #include "catalogue/records.h"
+#include "catalogue/store_result.h"
 #include "combo/combo_block.h"
 
 namespace strikepad {
@@ -23,8 +24,6 @@ struct CatalogueLists {
   PickList& combos;
 };
 
-inline constexpr const char* kDuplicateName = "This key name is always exist.";
-
 class Catalogue {
  public:
   Catalogue(Store& store, Prompts& prompts, CatalogueLists lists);
@@ -33,38 +32,35 @@ class Catalogue {
   Prompts& prompts() { return prompts_; }
   CatalogueLists& lists() { return lists_; }
 
-  // While true the store-new operations report a refused duplicate; the import clears it.
-  bool warnOnDuplicate = true;
-
   // Refill a list from the store, select its first entry and cascade downwards.
   void FillGameList();
   void FillCharacterList();
   void FillComboList();
 
-  // Games. StoreNewGame: new id, 0 = reuse the existing game (asked while warnOnDuplicate is
-  // false), -1 = nothing stored.
-  RecordId StoreNewGame(const std::string& name);
+  // The adds and renames show nothing but the store error report: their callers present the
+  // outcome (presentRefusal).
+
+  // Games.
+  StoreResult StoreNewGame(const std::string& name);
   DeleteOutcome RemoveGame(RecordId gameId);
-  int RenameGame(RecordId gameId, const std::string& newName);
+  StoreResult RenameGame(RecordId gameId, const std::string& newName);
   void OnAddGame();
   void OnDeleteGame();
   void OnRenameGame();
 
-  // Characters. StoreNewCharacter: new id, -1, or kParentGone when the game was deleted
-  // meanwhile (told to the user). Renaming a character whose game is gone is told too.
-  RecordId StoreNewCharacter(const std::string& name, RecordId gameId);
+  // Characters: ParentGone when the game was deleted meanwhile.
+  StoreResult StoreNewCharacter(const std::string& name, RecordId gameId);
   DeleteOutcome RemoveCharacter(RecordId characterId);
-  int RenameCharacter(RecordId characterId, const std::string& newName);
+  StoreResult RenameCharacter(RecordId characterId, const std::string& newName);
   void OnAddCharacter();
   void OnDeleteCharacter();
   void OnRenameCharacter();
 
-  // Combos. StoreNewCombo: new id, -1, or kParentGone when the character was deleted
-  // meanwhile (told to the user), as for characters.
-  RecordId StoreNewCombo(const std::string& name, RecordId characterId, const std::uint8_t* block,
-                         std::size_t length);
+  // Combos: ParentGone when the character was deleted meanwhile.
+  StoreResult StoreNewCombo(const std::string& name, RecordId characterId, const std::uint8_t* block,
+                            std::size_t length);
   DeleteOutcome RemoveCombo(RecordId comboId);
-  int RenameCombo(RecordId comboId, const std::string& newName);
+  StoreResult RenameCombo(RecordId comboId, const std::string& newName);
   void OnDeleteCombo();
   void OnRenameCombo();
 
@@ -78,11 +74,6 @@ class Catalogue {
   int ReplaceComboData(RecordId comboId, const std::uint8_t* block, std::size_t length);
 
  private:
-  // Shows what a refused rename or add has to say (`parentGone`: nullptr for games, which have
-  // no parent). renamed: 1 when renamed, else 0.
-  int renamed(RenameOutcome outcome, const char* parentGone);
-  RecordId storedOrTold(RecordId id, const char* parentGone);
-
   Store& store_;
   Prompts& prompts_;
   CatalogueLists lists_;

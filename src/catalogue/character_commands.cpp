@@ -7,14 +7,14 @@
 
 namespace strikepad {
 
-RecordId Catalogue::StoreNewCharacter(const std::string& name, RecordId gameId) {
-  return storedOrTold(insertUnlessTaken(store_, kCharacterLevel, gameId, name), messages::kGameGone);
+StoreResult Catalogue::StoreNewCharacter(const std::string& name, RecordId gameId) {
+  return insertResult(insertUnlessTaken(store_, kCharacterLevel, gameId, name));
 }
 
 DeleteOutcome Catalogue::RemoveCharacter(RecordId characterId) { return deleteCharacter(store_, characterId); }
 
-int Catalogue::RenameCharacter(RecordId characterId, const std::string& newName) {
-  return renamed(renameUnlessTaken(store_, kCharacterLevel, characterId, newName), messages::kGameGone);
+StoreResult Catalogue::RenameCharacter(RecordId characterId, const std::string& newName) {
+  return renameResult(renameUnlessTaken(store_, kCharacterLevel, characterId, newName), characterId);
 }
 
 void Catalogue::OnAddCharacter() {
@@ -29,10 +29,11 @@ void Catalogue::OnAddCharacter() {
   }
   const std::string name = prompts_.askName(messages::kCharacterNameCaption, messages::kCharacterNameInitial);
   if (name.empty()) return;
-  const RecordId id = StoreNewCharacter(name, games.selectedId());
+  const StoreResult added = StoreNewCharacter(name, games.selectedId());
+  presentRefusal(prompts_, added, messages::kGameGone);
   // The game was deleted meanwhile: show the catalogue as it is now.
-  if (id == kParentGone) return FillGameList();
-  appendOrFind(lists_.characters, name, id);
+  if (added.kind == StoreResult::Kind::ParentGone) return FillGameList();
+  appendOrFind(lists_.characters, name, added);
   FillComboList();
 }
 
@@ -55,7 +56,10 @@ void Catalogue::OnRenameCharacter() {
   PickList& characters = lists_.characters;
   if (!characters.hasSelection()) return;
   const std::string name = prompts_.askName(messages::kCharacterNameCaption, characters.selectedText());
-  if (name.empty() || RenameCharacter(characters.selectedId(), name) != 1) return;
+  if (name.empty()) return;
+  const StoreResult renamed = RenameCharacter(characters.selectedId(), name);
+  presentRefusal(prompts_, renamed, messages::kGameGone);
+  if (!renamed.stored()) return;
   FillCharacterList();
   selectByName(characters, name);
   FillComboList();

@@ -11,16 +11,15 @@
 
 namespace strikepad {
 
-RecordId Catalogue::StoreNewCombo(const std::string& name, RecordId characterId, const std::uint8_t* block,
-                                  std::size_t length) {
-  return storedOrTold(insertUnlessTaken(store_, kComboLevel, characterId, name, std::span(block, length)),
-                      messages::kCharacterGone);
+StoreResult Catalogue::StoreNewCombo(const std::string& name, RecordId characterId, const std::uint8_t* block,
+                                     std::size_t length) {
+  return insertResult(insertUnlessTaken(store_, kComboLevel, characterId, name, std::span(block, length)));
 }
 
 DeleteOutcome Catalogue::RemoveCombo(RecordId comboId) { return deleteCombo(store_, comboId); }
 
-int Catalogue::RenameCombo(RecordId comboId, const std::string& newName) {
-  return renamed(renameUnlessTaken(store_, kComboLevel, comboId, newName), messages::kCharacterGone);
+StoreResult Catalogue::RenameCombo(RecordId comboId, const std::string& newName) {
+  return renameResult(renameUnlessTaken(store_, kComboLevel, comboId, newName), comboId);
 }
 
 void Catalogue::OnDeleteCombo() {
@@ -35,7 +34,10 @@ void Catalogue::OnRenameCombo() {
   PickList& combos = lists_.combos;
   if (!combos.hasSelection()) return;
   const std::string name = prompts_.askName(messages::kComboNameCaption, combos.selectedText());
-  if (name.empty() || RenameCombo(combos.selectedId(), name) != 1) return;
+  if (name.empty()) return;
+  const StoreResult renamed = RenameCombo(combos.selectedId(), name);
+  presentRefusal(prompts_, renamed, messages::kCharacterGone);
+  if (!renamed.stored()) return;
   FillComboList();
   selectByName(combos, name);
 }
@@ -57,10 +59,11 @@ void Catalogue::OnNewComboFromScript() {
   if (isEmptyCombo(block)) return;
   const std::string name = prompts_.askName(messages::kComboNameCaption, messages::kComboNameInitial);
   if (name.empty()) return;
-  const RecordId id = StoreNewCombo(name, characterId, block.data(), block.size());
+  const StoreResult added = StoreNewCombo(name, characterId, block.data(), block.size());
+  presentRefusal(prompts_, added, messages::kCharacterGone);
   // The character was deleted meanwhile: show the catalogue as it is now.
-  if (id == kParentGone) return FillGameList();
-  appendOrFind(lists_.combos, name, id);
+  if (added.kind == StoreResult::Kind::ParentGone) return FillGameList();
+  appendOrFind(lists_.combos, name, added);
 }
 
 std::optional<std::vector<std::uint8_t>> Catalogue::ReadComboData(RecordId comboId) {

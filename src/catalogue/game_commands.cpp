@@ -7,27 +7,22 @@
 
 namespace strikepad {
 
-RecordId Catalogue::StoreNewGame(const std::string& name) {
-  const RecordId id = insertUnlessTaken(store_, kGameLevel, 0, name);
-  if (id != kNameTaken) return id;
-  if (warnOnDuplicate) {
-    prompts_.notice(kDuplicateName);
-    return -1;
-  }
-  // An import asks whether to go on with the game that has this name.
-  return prompts_.ask(messages::kReuseGameQuestion) ? 0 : -1;
+StoreResult Catalogue::StoreNewGame(const std::string& name) {
+  return insertResult(insertUnlessTaken(store_, kGameLevel, 0, name));
 }
 
 DeleteOutcome Catalogue::RemoveGame(RecordId gameId) { return deleteGame(store_, gameId); }
 
-int Catalogue::RenameGame(RecordId gameId, const std::string& newName) {
-  return renamed(renameUnlessTaken(store_, kGameLevel, gameId, newName), nullptr);
+StoreResult Catalogue::RenameGame(RecordId gameId, const std::string& newName) {
+  return renameResult(renameUnlessTaken(store_, kGameLevel, gameId, newName), gameId);
 }
 
 void Catalogue::OnAddGame() {
   const std::string name = prompts_.askName(messages::kGameNameCaption, messages::kGameNameInitial);
   if (name.empty()) return;
-  appendOrFind(lists_.games, name, StoreNewGame(name));
+  const StoreResult added = StoreNewGame(name);
+  presentRefusal(prompts_, added, nullptr);
+  appendOrFind(lists_.games, name, added);
   FillCharacterList();
 }
 
@@ -50,7 +45,10 @@ void Catalogue::OnRenameGame() {
   PickList& games = lists_.games;
   if (!games.hasSelection()) return;
   const std::string name = prompts_.askName(messages::kGameNameCaption, games.selectedText());
-  if (name.empty() || RenameGame(games.selectedId(), name) != 1) return;
+  if (name.empty()) return;
+  const StoreResult renamed = RenameGame(games.selectedId(), name);
+  presentRefusal(prompts_, renamed, nullptr);
+  if (!renamed.stored()) return;
   FillGameList();
   selectByName(games, name);
   FillCharacterList();

@@ -4,14 +4,15 @@
 #include <string>
 
 #include "catalogue/pick_list.h"
+#include "catalogue/store_result.h"
 
 namespace strikepad {
 
-// After an add: a stored record (id >= 0) becomes the new last entry, selected; a refused
-// name selects what the find-string rule yields for it (the existing record, as a rule).
-inline void appendOrFind(PickList& list, const std::string& name, RecordId id) {
-  if (id >= 0) {
-    list.select(list.append(name, id));
+// After an add: a stored record becomes the new last entry, selected; a refused name
+// selects what the find-string rule yields for it (the existing record, as a rule).
+inline void appendOrFind(PickList& list, const std::string& name, const StoreResult& added) {
+  if (added.stored()) {
+    list.select(list.append(name, added.id));
   } else {
     selectByName(list, name);
   }

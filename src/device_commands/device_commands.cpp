@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "catalogue/list_steps.h"
+#include "catalogue/messages.h"
 #include "device_commands/device_messages.h"
 #include "device/slot_protocol.h"
 #include "device_commands/lookup_notices.h"
@@ -104,10 +105,11 @@ void DeviceCommands::OnCapture() {
   readSlotWhileBusy(SelectedSlot(), msg::kReadFailed, [this, characterId](const ComboBlock& block) {
     const std::string name = window().askName(msg::kComboNameCaption, msg::kComboNameInitial);
     if (name.empty()) return;
-    const RecordId id = catalogue_.StoreNewCombo(name, characterId, block.data(), block.size());
+    const StoreResult added = catalogue_.StoreNewCombo(name, characterId, block.data(), block.size());
+    presentRefusal(catalogue_.prompts(), added, messages::kCharacterGone);
     // The character was deleted while the slot was read: show the catalogue as it is now.
-    if (id == kParentGone) return catalogue_.FillGameList();
-    appendOrFind(combos(), name, id);
+    if (added.kind == StoreResult::Kind::ParentGone) return catalogue_.FillGameList();
+    appendOrFind(combos(), name, added);
   });
 }
 

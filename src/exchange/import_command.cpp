@@ -24,19 +24,6 @@ namespace strikepad {
 
 namespace {
 
-// The store-new operations refuse taken names silently while it lives; afterwards they warn
-// again, whichever way the import ends.
-class QuietDuplicates {
- public:
-  explicit QuietDuplicates(Catalogue& catalogue) : catalogue_(catalogue) { catalogue_.warnOnDuplicate = false; }
-  ~QuietDuplicates() { catalogue_.warnOnDuplicate = true; }
-  QuietDuplicates(const QuietDuplicates&) = delete;
-  QuietDuplicates& operator=(const QuietDuplicates&) = delete;
-
- private:
-  Catalogue& catalogue_;
-};
-
 // What the import adds to the lists, applied only once the catalogue holds it.
 struct ListChanges {
   // The name lies in the imported game, which outlives the changes: a large file's names are
@@ -98,11 +85,12 @@ class GameImport {
       replaceCombos_ = true;
       return true;
     }
-    // The name is free under this transaction's lock, so this adds the game and asks nothing.
-    const RecordId stored = catalogue_.StoreNewGame(game_.name);
-    if (stored <= 0) return false;
-    changes_.newGame = ListChanges::Entry{&game_.name, stored};
-    changes_.gameId = stored;
+    // The name is free under this transaction's lock; should the store still refuse, the
+    // import ends without showing the refusal.
+    const StoreResult added = catalogue_.StoreNewGame(game_.name);
+    if (!added.stored()) return false;
+    changes_.newGame = ListChanges::Entry{&game_.name, added.id};
+    changes_.gameId = added.id;
     return true;
   }
 
@@ -165,7 +153,6 @@ ImportOutcome importGame(Catalogue& catalogue, std::optional<SpkGame> game, cons
   Prompts& prompts = catalogue.prompts();
   std::optional<GameImport> import;
   {
-    QuietDuplicates quiet(catalogue);
     // The question is asked before the transaction, so other programs can write while the
     // user decides; the transaction looks the game up again.
     const GameByName before = findGameByName(catalogue.store(), game->name);

@@ -145,9 +145,9 @@ class WindowTest : public ::testing::Test {
     Transaction oneWrite(store);  // a thousand combos are written in a moment, not one by one
     std::uint8_t buttons = 1;
     for (const GameSample& game : games) {
-      const RecordId gameId = catalogue.StoreNewGame(game.name);
+      const RecordId gameId = catalogue.StoreNewGame(game.name).id;
       for (const CharacterSample& character : game.characters) {
-        const RecordId characterId = catalogue.StoreNewCharacter(character.name, gameId);
+        const RecordId characterId = catalogue.StoreNewCharacter(character.name, gameId).id;
         for (const std::string& combo : character.combos) {
           const ComboBlock block = sampleBlock(buttons++);
           catalogue.StoreNewCombo(combo, characterId, block.data(), block.size());

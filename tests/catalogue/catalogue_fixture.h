@@ -29,7 +29,7 @@ class CatalogueTest : public testing::CatalogueTestBase {
 
   RecordId addCombo(const std::string& name, RecordId characterId, std::uint8_t firstByte = 1) {
     const ComboBlock block = blockWith(firstByte);
-    return catalogue_.StoreNewCombo(name, characterId, block.data(), block.size());
+    return told(catalogue_.StoreNewCombo(name, characterId, block.data(), block.size())).id;
   }
 
   // The combos addGame stores all hold the block addCombo stores by default.

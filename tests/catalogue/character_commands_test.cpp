@@ -44,10 +44,9 @@ TEST_F(CharacterCommands, DuplicateInTheSameGameIsRefusedButAnotherGameMayUseThe
   EXPECT_EQ(texts(combos_), (std::vector<std::string>{"EWGF"}));
   EXPECT_EQ(stored("role", "gameid", tekken), (std::vector<std::string>{"Jin", "Kazuya"}));
 
-  EXPECT_GT(catalogue_.StoreNewCharacter("Jin", other), 0);
-  catalogue_.warnOnDuplicate = false;
-  EXPECT_EQ(catalogue_.StoreNewCharacter("JIN", other), -1);
-  EXPECT_EQ(prompts_.notices().size(), 1u) << "refused silently while importing";
+  EXPECT_GT(catalogue_.StoreNewCharacter("Jin", other).id, 0);
+  EXPECT_EQ(catalogue_.StoreNewCharacter("JIN", other).kind, StoreResult::Kind::NameTaken);
+  EXPECT_EQ(prompts_.notices().size(), 1u) << "the operation leaves telling to its caller";
 }
 
 TEST_F(CharacterCommands, DeleteRemovesTheCharacterWithItsCombosOnly) {
@@ -101,7 +100,7 @@ TEST_F(CharacterCommands, RenameKeepsTheUniquenessRuleWithinTheGame) {
 TEST_F(CharacterCommands, UnknownIdDeletesNothingAndRenamesNothingSilently) {
   addGame("Game", {{"Ryu", {"Hadoken"}}});
   catalogue_.RemoveCharacter(4242);
-  EXPECT_EQ(catalogue_.RenameCharacter(4242, "Ryu"), 0);
+  EXPECT_EQ(catalogue_.RenameCharacter(4242, "Ryu").kind, StoreResult::Kind::NotStored);
   EXPECT_EQ(stored("role"), (std::vector<std::string>{"Ryu"}));
   EXPECT_TRUE(prompts_.events().empty());
 }

@@ -38,18 +38,10 @@ TEST_F(GameCommands, DuplicateNameInOtherCaseIsRefusedAndTheExistingGameSelected
   EXPECT_EQ(stored("game"), (std::vector<std::string>{"Tekken", "Arcana"}));
 }
 
-TEST_F(GameCommands, WhileImportingATakenNameAsksWhetherToReuseTheGame) {
+TEST_F(GameCommands, StoringATakenNameAsksAndShowsNothing) {
   addGame("Tekken");
-  catalogue_.warnOnDuplicate = false;
-  prompts_.answerAsk(true);
-  EXPECT_EQ(catalogue_.StoreNewGame("tekken"), 0);
-  prompts_.answerAsk(false);
-  EXPECT_EQ(catalogue_.StoreNewGame("Tekken"), -1);
-
-  const std::string question =
-      "This game name is always exist,so if your records of Ultra/Super Combos with same name will be "
-      "replaced,\ncontinue?";
-  EXPECT_EQ(prompts_.questions(), (std::vector<std::string>{question, question}));
+  EXPECT_EQ(catalogue_.StoreNewGame("tekken").kind, StoreResult::Kind::NameTaken);
+  EXPECT_TRUE(prompts_.events().empty());
   EXPECT_EQ(stored("game"), (std::vector<std::string>{"Tekken"}));
 }
 
@@ -145,12 +137,12 @@ TEST_F(GameCommands, RenameRefillsAndSelectsTheRenamedGame) {
 TEST_F(GameCommands, RenameToItsExactNameOrAnotherGamesNameIsRefusedButNewLetterCaseGoesThrough) {
   const RecordId first = addGame("First");
   addGame("Second");
-  EXPECT_EQ(catalogue_.RenameGame(first, "First"), 0);
-  EXPECT_EQ(catalogue_.RenameGame(first, "second"), 0);
+  EXPECT_EQ(told(catalogue_.RenameGame(first, "First")).kind, StoreResult::Kind::NameTaken);
+  EXPECT_EQ(told(catalogue_.RenameGame(first, "second")).kind, StoreResult::Kind::NameTaken);
   EXPECT_EQ(prompts_.notices(), (std::vector<std::string>(2, "This key name is always exist.")));
   EXPECT_EQ(stored("game"), (std::vector<std::string>{"First", "Second"}));
 
-  EXPECT_EQ(catalogue_.RenameGame(first, "FIRST"), 1);
+  EXPECT_TRUE(told(catalogue_.RenameGame(first, "FIRST")).stored());
   EXPECT_EQ(stored("game"), (std::vector<std::string>{"FIRST", "Second"}));
   EXPECT_EQ(prompts_.notices().size(), 2u);
 }
@@ -170,7 +162,7 @@ TEST_F(GameCommands, RenameSelectsByPrefixWhichMayFindAnotherGame) {
 TEST_F(GameCommands, UnknownIdDeletesNothingAndRenamesNothing) {
   addGame("Only");
   catalogue_.RemoveGame(9999);
-  EXPECT_EQ(catalogue_.RenameGame(9999, "Other"), 0);
+  EXPECT_EQ(catalogue_.RenameGame(9999, "Other").kind, StoreResult::Kind::NotStored);
   EXPECT_EQ(stored("game"), (std::vector<std::string>{"Only"}));
   EXPECT_TRUE(prompts_.events().empty());
 }

@@ -38,14 +38,14 @@ class EarlierLayout : public CatalogueTest {
 
 TEST_F(EarlierLayout, OpensAndWorksWithNamesComparedByCaseFolding) {
   const RecordId game = addGame("Tekken", {{"Évolution", {"Straße"}}});
-  EXPECT_EQ(catalogue_.StoreNewGame("TEKKEN"), -1);
-  EXPECT_EQ(catalogue_.StoreNewCharacter("évolution", game), -1);
+  EXPECT_EQ(told(catalogue_.StoreNewGame("TEKKEN")).kind, StoreResult::Kind::NameTaken);
+  EXPECT_EQ(told(catalogue_.StoreNewCharacter("évolution", game)).kind, StoreResult::Kind::NameTaken);
   EXPECT_EQ(addCombo("STRASSE", 1), -1);
   EXPECT_EQ(prompts_.notices(), (std::vector<std::string>(3, "This key name is always exist.")));
 
-  EXPECT_EQ(catalogue_.RenameCharacter(1, "ÉVOLUTION"), 1);
-  EXPECT_GT(catalogue_.StoreNewCharacter("Ärger", game), 0);
-  EXPECT_EQ(catalogue_.RenameCharacter(2, "évolution"), 0);
+  EXPECT_TRUE(catalogue_.RenameCharacter(1, "ÉVOLUTION").stored());
+  EXPECT_GT(catalogue_.StoreNewCharacter("Ärger", game).id, 0);
+  EXPECT_EQ(catalogue_.RenameCharacter(2, "évolution").kind, StoreResult::Kind::NameTaken);
   EXPECT_EQ(stored("role"), (std::vector<std::string>{"ÉVOLUTION", "Ärger"}));
 
   EXPECT_EQ(catalogue_.RemoveGame(game), DeleteOutcome::Deleted);

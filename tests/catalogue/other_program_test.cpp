@@ -2,6 +2,7 @@
 // its parent inside its own transaction, and a command that finds the catalogue changed
 // shows it as it is now.
 
+#include "catalogue/messages.h"
 #include "catalogue_fixture.h"
 #include "store/sqlite_handles.h"
 
@@ -50,7 +51,7 @@ TEST_F(OtherProgram, ANewComboForACharacterItDeletedIsToldAndRefillsTheLists) {
 TEST_F(OtherProgram, RenamingACharacterWhoseGameItDeletedIsRefusedAndTold) {
   const RecordId game = addGame("Tekken", {{"Jin", {}}});
   change("delete from game");
-  EXPECT_EQ(catalogue_.RenameCharacter(1, "Jin Kazama"), 0);
+  EXPECT_EQ(told(catalogue_.RenameCharacter(1, "Jin Kazama"), messages::kGameGone).kind, StoreResult::Kind::ParentGone);
   EXPECT_EQ(prompts_.notices(), (std::vector<std::string>{"The game was deleted by another program."}));
   EXPECT_EQ(stored("role", "gameid", game), (std::vector<std::string>{"Jin"}));
 }

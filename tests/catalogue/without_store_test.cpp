@@ -20,8 +20,8 @@ TEST(WithoutStore, MissingFileGivesOneReportEmptyListsAndSilentCommands) {
   catalogue.OnDeleteGame();
   catalogue.OnRenameCombo();
   const ComboBlock block = emptyComboBlock();
-  EXPECT_EQ(catalogue.StoreNewCombo("x", 1, block.data(), block.size()), -1);
-  EXPECT_EQ(catalogue.RenameGame(1, "y"), 0);
+  EXPECT_EQ(catalogue.StoreNewCombo("x", 1, block.data(), block.size()).kind, StoreResult::Kind::NotStored);
+  EXPECT_EQ(catalogue.RenameGame(1, "y").kind, StoreResult::Kind::NotStored);
 
   EXPECT_EQ(prompts.messages(), (std::vector<std::string>{"error Information:unable to open database file(e)",
                                                           "Game list is empty."}));

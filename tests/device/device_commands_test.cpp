@@ -61,10 +61,10 @@ class DeviceCommandsTest : public LinkTest {
     std::string problem;
     ASSERT_TRUE(createCatalogue(folder / "sp.dat", problem)) << problem;
     ASSERT_TRUE(store.ConnectStore());
-    const RecordId game = catalogue.StoreNewGame("Street");
-    ryu = catalogue.StoreNewCharacter("Ryu", game);
-    hadou = catalogue.StoreNewCombo("Hadou", ryu, hadouBlock.data(), hadouBlock.size());
-    shoryu = catalogue.StoreNewCombo("Shoryu", ryu, shoryuBlock.data(), shoryuBlock.size());
+    const RecordId game = catalogue.StoreNewGame("Street").id;
+    ryu = catalogue.StoreNewCharacter("Ryu", game).id;
+    hadou = catalogue.StoreNewCombo("Hadou", ryu, hadouBlock.data(), hadouBlock.size()).id;
+    shoryu = catalogue.StoreNewCombo("Shoryu", ryu, shoryuBlock.data(), shoryuBlock.size()).id;
     catalogue.FillGameList();
     ASSERT_EQ(combos.count(), 2);
     ASSERT_EQ(lookUpAdapter(link, window), true);
@@ -213,7 +213,7 @@ TEST_F(DeviceCommandsTest, AnAdapterPulledSinceTheLookupGivesBothMessages) {
 }
 
 TEST_F(DeviceCommandsTest, EmptyOrVanishedDataSendsNothingButPassesThroughBusy) {
-  const RecordId empty = catalogue.StoreNewCombo("Nothing", ryu, nullptr, 0);
+  const RecordId empty = catalogue.StoreNewCombo("Nothing", ryu, nullptr, 0).id;
   combos.select(combos.append("Nothing", empty));
   window.answerAsk(true);
   commands.OnDownload();

@@ -111,8 +111,8 @@ class AdapterFaults : public ::testing::Test {
     std::string problem;
     ASSERT_TRUE(createCatalogue(dir_ / "sp.dat", problem)) << problem;
     ASSERT_TRUE(store_.ConnectStore());
-    const RecordId game = catalogue_.StoreNewGame("Street");
-    const RecordId ryu = catalogue_.StoreNewCharacter("Ryu", game);
+    const RecordId game = catalogue_.StoreNewGame("Street").id;
+    const RecordId ryu = catalogue_.StoreNewCharacter("Ryu", game).id;
     const ComboBlock hadou = blockOf(0x11), shoryu = blockOf(0x22);
     catalogue_.StoreNewCombo("Hadou", ryu, hadou.data(), hadou.size());
     catalogue_.StoreNewCombo("Shoryu", ryu, shoryu.data(), shoryu.size());

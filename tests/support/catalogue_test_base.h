@@ -41,15 +41,21 @@ class CatalogueTestBase : public ::testing::Test {
     std::string name;
     std::vector<std::string> combos;
   };
+  // An add's or rename's outcome, with a refusal told as the catalogue's commands tell it.
+  StoreResult told(StoreResult result, const char* parentGone = nullptr) {
+    presentRefusal(prompts_, result, parentGone);
+    return result;
+  }
+
   RecordId addGame(const std::string& name, const std::vector<CharacterSpec>& characters = {}) {
-    const RecordId game = catalogue_.StoreNewGame(name);
+    const RecordId game = catalogue_.StoreNewGame(name).id;
     EXPECT_GT(game, 0);
     for (const auto& character : characters) {
-      const RecordId id = catalogue_.StoreNewCharacter(character.name, game);
+      const RecordId id = catalogue_.StoreNewCharacter(character.name, game).id;
       EXPECT_GT(id, 0);
       for (const auto& combo : character.combos) {
         const ComboBlock block = nextComboBlock();
-        EXPECT_GT(catalogue_.StoreNewCombo(combo, id, block.data(), block.size()), 0);
+        EXPECT_GT(catalogue_.StoreNewCombo(combo, id, block.data(), block.size()).id, 0);
       }
     }
     return game;

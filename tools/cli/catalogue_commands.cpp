@@ -11,6 +11,7 @@
 
 #include "catalogue/catalogue.h"
 #include "catalogue/catalogue_reads.h"
+#include "catalogue/messages.h"
 #include "catalogue_session.h"
 #include "cli.h"
 #include "combo/script_parser.h"
@@ -145,21 +146,30 @@ std::variant<ComboBlock, int> readComboScript(Context& context) {
   return *parsed.block;
 }
 
+// The exit status of an add or rename, after telling why it did nothing as the window does
+// (`parentGone`: nullptr for games).
+int presented(Catalogue& catalogue, const StoreResult& result, const char* parentGone) {
+  presentRefusal(catalogue.prompts(), result, parentGone);
+  return result.stored() ? kDone : kRefused;
+}
+
 int addCombo(Session& session, const std::vector<std::string>& words, const ComboBlock& block) {
   const std::optional<RecordId> character = session.selectCharacter(words[2], words[3]);
-  return character && session.catalogue().StoreNewCombo(words[4], *character, block.data(), block.size()) >= 0
-             ? kDone
-             : kRefused;
+  if (!character) return kRefused;
+  Catalogue& catalogue = session.catalogue();
+  return presented(catalogue, catalogue.StoreNewCombo(words[4], *character, block.data(), block.size()),
+                   messages::kCharacterGone);
 }
 
 int add(Context& context, Session& session, const std::optional<ComboBlock>& script) {
   const auto& words = context.args;
   const std::string_view level = words.size() >= 2 ? std::string_view(words[1]) : "";
   Catalogue& catalogue = session.catalogue();
-  if (level == "game" && words.size() == 3) return catalogue.StoreNewGame(words[2]) >= 0 ? kDone : kRefused;
+  if (level == "game" && words.size() == 3) return presented(catalogue, catalogue.StoreNewGame(words[2]), nullptr);
   if (level == "character" && words.size() == 4) {
     const std::optional<RecordId> game = session.selectGame(words[2]);
-    return game && catalogue.StoreNewCharacter(words[3], *game) >= 0 ? kDone : kRefused;
+    if (!game) return kRefused;
+    return presented(catalogue, catalogue.StoreNewCharacter(words[3], *game), messages::kGameGone);
   }
   if (script) return addCombo(session, words, *script);
   return kBadUsage;
@@ -189,17 +199,18 @@ int rename(Context& context, Session& session) {
   const std::string_view level = words.size() >= 2 ? std::string_view(words[1]) : "";
   Catalogue& catalogue = session.catalogue();
   std::optional<RecordId> id;
-  int renamed = 0;
   if (level == "game" && words.size() == 4) {
-    if ((id = session.selectGame(words[2]))) renamed = catalogue.RenameGame(*id, words[3]);
+    if ((id = session.selectGame(words[2]))) return presented(catalogue, catalogue.RenameGame(*id, words[3]), nullptr);
   } else if (level == "character" && words.size() == 5) {
-    if ((id = session.selectCharacter(words[2], words[3]))) renamed = catalogue.RenameCharacter(*id, words[4]);
+    if ((id = session.selectCharacter(words[2], words[3])))
+      return presented(catalogue, catalogue.RenameCharacter(*id, words[4]), messages::kGameGone);
   } else if (level == "combo" && words.size() == 6) {
-    if ((id = session.selectCombo(words[2], words[3], words[4]))) renamed = catalogue.RenameCombo(*id, words[5]);
+    if ((id = session.selectCombo(words[2], words[3], words[4])))
+      return presented(catalogue, catalogue.RenameCombo(*id, words[5]), messages::kCharacterGone);
   } else {
     return kBadUsage;
   }
-  return renamed == 1 ? kDone : kRefused;
+  return kRefused;
 }
 
 // Names the window could not have given (its name input refuses an empty one), or that would
