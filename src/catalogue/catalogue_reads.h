@@ -31,14 +31,10 @@ std::optional<std::string> recordName(Store& store, const Level& level, RecordId
 struct ComboContent {
   std::string name;
   std::vector<std::uint8_t> data;  // empty when the record holds no bytes
-
-  bool operator==(const ComboContent&) const = default;
 };
 struct CharacterContent {
   std::string name;
   std::vector<ComboContent> combos;
-
-  bool operator==(const CharacterContent&) const = default;
 };
 struct GameContent {
   std::string name;

@@ -5,7 +5,6 @@
 #include <memory>
 #include <variant>
 
-#include "catalogue/catalogue_reads.h"
 #include "exchange/exchange_commands.h"
 #include "exchange/exchange_messages.h"
 #include "exchange/spk_format.h"
@@ -89,25 +88,6 @@ TEST_F(ExportTest, NamesTooLongForTheFieldAreCutAndEmptyDataIsSizeZero) {
             SpkBytes().name(std::string(48, 'n')).count(1).name("C").count(1).combo("Blank", {}).bytes());
   EXPECT_EQ(prompts_.messages(), std::vector<std::string>{"These names were too long for long.SPK and were cut to 49 "
                                                           "bytes:\n  " + longName + " -> " + std::string(48, 'n')});
-}
-
-TEST_F(ExportTest, TheFileReadsBackAsTheGameTheCatalogueHolds) {
-  const RecordId game = addGame("Arena", {{"Kenji", {"Hurricane", "Uppercut"}}, {"Mei", {}}, {"Ros\xC3\xA9", {"Spin"}}});
-  // Combo data as another program may have left it: no bytes at all, or none stored.
-  auto rosa = store_.OpenRecordset("role", "name=?", {std::string("Ros\xC3\xA9")});
-  ASSERT_TRUE(store_.execute("insert into moves(name, roleid, data) values('Blank', ?, x''), ('Unset', ?, null)",
-                             {rosa->collect("id"), rosa->collect("id")}));
-
-  const auto exported = ExportGameBytes(catalogue_, game, dir_ / "arena.SPK");
-  const auto* file = std::get_if<ExportedGame>(&exported);
-  ASSERT_TRUE(file);
-  const auto read = parseSpk(file->bytes);
-  const auto stored = readGameContent(store_, game);
-  ASSERT_TRUE(read);
-  ASSERT_TRUE(std::holds_alternative<GameContent>(stored));
-  EXPECT_EQ(read->name, std::get<GameContent>(stored).name);
-  EXPECT_EQ(read->characters, std::get<GameContent>(stored).characters);
-  EXPECT_EQ(read->characters.at(2).combos.size(), 3u);
 }
 
 TEST_F(ExportTest, NamesThatWouldReadBackAsOneAreRefusedAndNothingIsWritten) {
