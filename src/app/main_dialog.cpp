@@ -221,13 +221,12 @@ void MainDialog::dispatch(int command) {
     case kRenameGame: return catalogue.OnRenameGame();
     case kCaptureCombo: return device_->OnCapture();
     case kReloadCombo: return device_->OnReload();
-    case kImportGame: OnImportGame(catalogue); return;
-    case kExportGame: OnExportGame(catalogue); return;
+    case kImportGame: return presentNotices(prompts_, OnImportGame(catalogue));
+    case kExportGame: return presentNotices(prompts_, OnExportGame(catalogue));
     case kNewComboFromScript: return catalogue.OnNewComboFromScript();
     default: return;
   }
 }
-
 
 void MainDialog::showAbout() {
   AboutBox about(this);
@@ -284,7 +283,7 @@ void MainDialog::dropEvent(QDropEvent* event) {
   // The import asks and tells through modal boxes: run it once the drop has returned to the
   // program the file came from, not inside the drag.
   QTimer::singleShot(0, this, [this, path = QFile::encodeName(*file).toStdString()] {
-    runShowingEntries([&] { ImportGameFile(*catalogue_, path); });
+    runShowingEntries([&] { presentNotices(prompts_, ImportGameFile(*catalogue_, path)); });
   });
 }
 

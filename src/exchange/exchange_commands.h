@@ -1,7 +1,10 @@
 #pragma once
 // Commands 112 (export the selected game to an .SPK file) and 111 (import an .SPK file), and
 // the same without their file dialogs for the command-line tool and for files dropped on
-// the window. Every message goes through the catalogue's Prompts.
+// the window. The questions asked on the way (the file dialogs, whether to reuse a game) and
+// the store error report go through the catalogue's Prompts; what the operation came to is
+// returned, with the notices that tell the user of it, for the window and the command line
+// to present.
 
 #include <cstdint>
 #include <filesystem>
@@ -10,6 +13,7 @@
 #include <vector>
 
 #include "catalogue/pick_list.h"
+#include "catalogue/prompts.h"
 
 namespace strikepad {
 
@@ -28,24 +32,6 @@ enum class ExportOutcome {
   Exported,
 };
 
-// Asks for a file, then writes the game selected in the game list into it.
-ExportOutcome OnExportGame(Catalogue& catalogue);
-// Writes the game `gameId` into `path`. The file appears, or replaces the one there, only
-// when it has been written whole and flushed to the disk; a symlink's file is replaced and
-// the link kept, and so are the old file's permissions. The open catalogue and anything but
-// a regular file are refused untouched. Names cut to fit the file are told in one notice after it.
-ExportOutcome ExportGameFile(Catalogue& catalogue, RecordId gameId, const std::filesystem::path& path);
-
-struct ExportedGame {
-  std::vector<std::uint8_t> bytes;
-  std::string shortenedNotice;  // the names cut to fit the file; empty when none was
-};
-// The exchange file of the game `gameId` (to be written as `file`), read in one snapshot that
-// lets other programs write meanwhile, or why there is none: NoGameData (after its notice),
-// NamesClash (after its notice) or StoreFailed.
-std::variant<ExportedGame, ExportOutcome> ExportGameBytes(Catalogue& catalogue, RecordId gameId,
-                                                          const std::filesystem::path& file);
-
 enum class ImportOutcome {
   Cancelled,   // no file chosen
   CannotOpen,  // the file cannot be read
@@ -56,12 +42,47 @@ enum class ImportOutcome {
   Imported,
 };
 
+// What an export or an import came to, and the notices that tell the user of it, in the
+// order they are to be shown (none when there is nothing to tell).
+template <typename Outcome>
+struct ExchangeResult {
+  Outcome outcome;
+  std::vector<std::string> notices{};
+};
+using ExportResult = ExchangeResult<ExportOutcome>;
+using ImportResult = ExchangeResult<ImportOutcome>;
+
+// Shows the result's notices one after the other: how the window and the command line tell it.
+template <typename Outcome>
+void presentNotices(Prompts& prompts, const ExchangeResult<Outcome>& result) {
+  for (const std::string& text : result.notices) prompts.notice(text);
+}
+
+// Asks for a file, then writes the game selected in the game list into it.
+ExportResult OnExportGame(Catalogue& catalogue);
+// Writes the game `gameId` into `path`. The file appears, or replaces the one there, only
+// when it has been written whole and flushed to the disk; a symlink's file is replaced and
+// the link kept, and so are the old file's permissions. The open catalogue and anything but
+// a regular file are refused untouched. Names cut to fit the file are told in one notice,
+// the exported result's.
+ExportResult ExportGameFile(Catalogue& catalogue, RecordId gameId, const std::filesystem::path& path);
+
+struct ExportedGame {
+  std::vector<std::uint8_t> bytes;
+  std::string shortenedNotice;  // the names cut to fit the file; empty when none was
+};
+// The exchange file of the game `gameId` (to be written as `file`), read in one snapshot that
+// lets other programs write meanwhile, or why there is none: NoGameData or NamesClash (each
+// with its notice), or StoreFailed.
+std::variant<ExportedGame, ExportResult> ExportGameBytes(Catalogue& catalogue, RecordId gameId,
+                                                         const std::filesystem::path& file);
+
 // Asks for a file, then imports it.
-ImportOutcome OnImportGame(Catalogue& catalogue);
-// Imports `path` with every question and message of the command: for dropped files.
+ImportResult OnImportGame(Catalogue& catalogue);
+// Imports `path` with every question of the command: for dropped files and the command line.
 // The whole file is read and checked before the catalogue changes, and the catalogue takes
 // all of it or nothing. Characters merged into one of the same name, and combos left out
-// because their name was taken, are told in one notice at the end.
-ImportOutcome ImportGameFile(Catalogue& catalogue, const std::filesystem::path& path);
+// because their name was taken, are told in one notice, the imported result's.
+ImportResult ImportGameFile(Catalogue& catalogue, const std::filesystem::path& path);
 
 }  // namespace strikepad

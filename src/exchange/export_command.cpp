@@ -20,8 +20,8 @@ namespace strikepad {
 
 namespace {
 
-// The game as its file holds it, or why there is none: NoGameData or StoreFailed (already
-// reported). It is read in one snapshot that ends before the file is written.
+// The game as its file holds it, or why there is none: NoGameData or StoreFailed (the store
+// has reported why). It is read in one snapshot that ends before the file is written.
 std::variant<SpkGame, ExportOutcome> gameToExport(Store& store, RecordId gameId) {
   auto read = readGameContent(store, gameId);
   if (const auto* problem = std::get_if<GameReadProblem>(&read))
@@ -32,54 +32,45 @@ std::variant<SpkGame, ExportOutcome> gameToExport(Store& store, RecordId gameId)
 
 }  // namespace
 
-ExportOutcome OnExportGame(Catalogue& catalogue) {
+ExportResult OnExportGame(Catalogue& catalogue) {
   const std::string path = catalogue.prompts().chooseSaveFile(messages::kSpkFileFilter);
-  if (path.empty()) return ExportOutcome::Cancelled;
+  if (path.empty()) return {ExportOutcome::Cancelled};
   const PickList& games = catalogue.lists().games;
-  if (!games.hasSelection()) return ExportOutcome::NoGameSelected;
+  if (!games.hasSelection()) return {ExportOutcome::NoGameSelected};
   return ExportGameFile(catalogue, games.selectedId(), path);
 }
 
-std::variant<ExportedGame, ExportOutcome> ExportGameBytes(Catalogue& catalogue, RecordId gameId,
-                                                          const std::filesystem::path& file) {
+std::variant<ExportedGame, ExportResult> ExportGameBytes(Catalogue& catalogue, RecordId gameId,
+                                                         const std::filesystem::path& file) {
   const auto game = gameToExport(catalogue.store(), gameId);
   if (const auto* outcome = std::get_if<ExportOutcome>(&game)) {
-    if (*outcome == ExportOutcome::NoGameData) catalogue.prompts().notice(std::string(messages::kCanNotFindGameData));
-    return *outcome;
+    if (*outcome == ExportOutcome::NoGameData) return ExportResult{*outcome, {std::string(messages::kCanNotFindGameData)}};
+    return ExportResult{*outcome};
   }
   const ExportNames names(std::get<SpkGame>(game));
-  if (const std::string clashes = names.clashes(file); !clashes.empty()) {
-    catalogue.prompts().notice(clashes);
-    return ExportOutcome::NamesClash;
-  }
+  if (std::string clashes = names.clashes(file); !clashes.empty())
+    return ExportResult{ExportOutcome::NamesClash, {std::move(clashes)}};
   return ExportedGame{encodeSpk(std::get<SpkGame>(game)), names.shortened(file)};
 }
 
-ExportOutcome ExportGameFile(Catalogue& catalogue, RecordId gameId, const std::filesystem::path& path) {
-  Prompts& prompts = catalogue.prompts();
+ExportResult ExportGameFile(Catalogue& catalogue, RecordId gameId, const std::filesystem::path& path) {
   std::error_code error;
-  if (std::filesystem::equivalent(path, catalogue.store().path(), error)) {
-    prompts.notice(messages::withFileName(messages::kTargetIsCatalogue, path));
-    return ExportOutcome::TargetIsCatalogue;
-  }
+  if (std::filesystem::equivalent(path, catalogue.store().path(), error))
+    return {ExportOutcome::TargetIsCatalogue, {messages::withFileName(messages::kTargetIsCatalogue, path)}};
   auto created = ReplacementFile::create(path);
   if (const auto* problem = std::get_if<ReplacementFile::Problem>(&created)) {
-    if (*problem == ReplacementFile::Problem::NotAFile) {
-      prompts.notice(messages::withFileName(messages::kTargetNotAFile, path));
-      return ExportOutcome::TargetNotAFile;
-    }
-    prompts.notice(messages::withFileName(messages::kCanNotOpen, path));
-    return ExportOutcome::CannotOpen;
+    if (*problem == ReplacementFile::Problem::NotAFile)
+      return {ExportOutcome::TargetNotAFile, {messages::withFileName(messages::kTargetNotAFile, path)}};
+    return {ExportOutcome::CannotOpen, {messages::withFileName(messages::kCanNotOpen, path)}};
   }
-  const auto exported = ExportGameBytes(catalogue, gameId, path);
-  if (const auto* outcome = std::get_if<ExportOutcome>(&exported)) return *outcome;
-  const ExportedGame& game = std::get<ExportedGame>(exported);
-  if (!std::get<ReplacementFile>(created).commit(game.bytes)) {
-    prompts.notice(messages::withFileName(messages::kCanNotWrite, path));
-    return ExportOutcome::CannotWrite;
-  }
-  if (!game.shortenedNotice.empty()) prompts.notice(game.shortenedNotice);
-  return ExportOutcome::Exported;
+  auto exported = ExportGameBytes(catalogue, gameId, path);
+  if (auto* refused = std::get_if<ExportResult>(&exported)) return std::move(*refused);
+  ExportedGame& game = std::get<ExportedGame>(exported);
+  if (!std::get<ReplacementFile>(created).commit(game.bytes))
+    return {ExportOutcome::CannotWrite, {messages::withFileName(messages::kCanNotWrite, path)}};
+  ExportResult result{ExportOutcome::Exported};
+  if (!game.shortenedNotice.empty()) result.notices.push_back(std::move(game.shortenedNotice));
+  return result;
 }
 
 }  // namespace strikepad

@@ -149,47 +149,46 @@ class GameImport {
 
 // Takes the parsed game, so it can be let go before the lists are refilled: a large file's
 // records are never held twice.
-ImportOutcome importGame(Catalogue& catalogue, std::optional<SpkGame> game, const std::filesystem::path& path) {
+ImportResult importGame(Catalogue& catalogue, std::optional<SpkGame> game, const std::filesystem::path& path) {
   Prompts& prompts = catalogue.prompts();
   std::optional<GameImport> import;
   {
     // The question is asked before the transaction, so other programs can write while the
     // user decides; the transaction looks the game up again.
     const GameByName before = findGameByName(catalogue.store(), game->name);
-    if (before.failed) return ImportOutcome::Failed;
-    if (before.id && !prompts.ask(messages::kReuseGameQuestion)) return ImportOutcome::Refused;
+    if (before.failed) return {ImportOutcome::Failed};
+    if (before.id && !prompts.ask(messages::kReuseGameQuestion)) return {ImportOutcome::Refused};
     import.emplace(catalogue, *game);
     auto outcome = import->run(before.id.has_value());
     if (!outcome) {
       // Another program added a game of that name meanwhile. After a Yes every state of the
       // store can be acted on (a game that vanishes again is created), so one question does.
-      if (!prompts.ask(messages::kReuseGameQuestion)) return ImportOutcome::Refused;
+      if (!prompts.ask(messages::kReuseGameQuestion)) return {ImportOutcome::Refused};
       import.emplace(catalogue, *game);
       outcome = import->run(true);
     }
-    if (*outcome != ImportOutcome::Imported) return *outcome;
+    if (*outcome != ImportOutcome::Imported) return {*outcome};
   }
   import->changes().applyTo(catalogue.lists());
-  const std::string notice = import->report().empty() ? std::string() : import->report().notice(path);
+  ImportResult result{ImportOutcome::Imported};
+  if (!import->report().empty()) result.notices.push_back(import->report().notice(path));
   const bool endsAtEmptyName = game->endsAtEmptyName;
   import.reset();
   game.reset();
   // A file whose content ends at an empty name leaves the lists as the import made them.
   if (!endsAtEmptyName) catalogue.FillCharacterList();
-  if (!notice.empty()) prompts.notice(notice);
-  return ImportOutcome::Imported;
+  return result;
 }
 
 }  // namespace
 
-ImportOutcome OnImportGame(Catalogue& catalogue) {
+ImportResult OnImportGame(Catalogue& catalogue) {
   const std::string path = catalogue.prompts().chooseOpenFile(messages::kSpkFileFilter);
-  if (path.empty()) return ImportOutcome::Cancelled;
+  if (path.empty()) return {ImportOutcome::Cancelled};
   return ImportGameFile(catalogue, path);
 }
 
-ImportOutcome ImportGameFile(Catalogue& catalogue, const std::filesystem::path& path) {
-  Prompts& prompts = catalogue.prompts();
+ImportResult ImportGameFile(Catalogue& catalogue, const std::filesystem::path& path) {
   std::optional<SpkGame> game;
   {
     // The file's bytes are let go once parsed: the import holds the parsed game only.
@@ -198,22 +197,16 @@ ImportOutcome ImportGameFile(Catalogue& catalogue, const std::filesystem::path& 
       case FileContent::Problem::None:
         break;
       case FileContent::Problem::CannotOpen:
-        prompts.notice(messages::withFileName(messages::kCanNotOpen, path));
-        return ImportOutcome::CannotOpen;
+        return {ImportOutcome::CannotOpen, {messages::withFileName(messages::kCanNotOpen, path)}};
       case FileContent::Problem::NotAFile:
-        prompts.notice(messages::withFileName(messages::kNotAFile, path));
-        return ImportOutcome::CannotOpen;
+        return {ImportOutcome::CannotOpen, {messages::withFileName(messages::kNotAFile, path)}};
       case FileContent::Problem::TooLarge:
-        prompts.notice(messages::withFileName(messages::kFileTooLarge, path));
-        return ImportOutcome::Damaged;
+        return {ImportOutcome::Damaged, {messages::withFileName(messages::kFileTooLarge, path)}};
     }
     game = parseSpk(file.bytes);
   }
-  if (!game) {
-    prompts.notice(messages::withFileName(messages::kDamagedFile, path));
-    return ImportOutcome::Damaged;
-  }
-  if (game->name.empty()) return ImportOutcome::NoGame;
+  if (!game) return {ImportOutcome::Damaged, {messages::withFileName(messages::kDamagedFile, path)}};
+  if (game->name.empty()) return {ImportOutcome::NoGame};
   return importGame(catalogue, std::move(game), path);
 }
 

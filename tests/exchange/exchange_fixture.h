@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "catalogue_test_base.h"
+#include "exchange/exchange_commands.h"
 #include "exchange/file_bytes.h"
 
 namespace strikepad {
@@ -21,6 +22,17 @@ class ExchangeTest : public testing::CatalogueTestBase {
     // Durability on power loss is not under test; skipping the flushes keeps the tests quick.
     ASSERT_TRUE(store_.execute("pragma synchronous=off"));
   }
+
+  // The result as the window presents it: its notices shown; its outcome returned.
+  template <typename Outcome>
+  Outcome presented(const ExchangeResult<Outcome>& result) {
+    presentNotices(prompts_, result);
+    return result.outcome;
+  }
+  ExportOutcome exportGame(RecordId gameId, const std::filesystem::path& file) {
+    return presented(ExportGameFile(catalogue_, gameId, file));
+  }
+  ImportOutcome importFile(const std::filesystem::path& file) { return presented(ImportGameFile(catalogue_, file)); }
 
   static std::string hex(const std::vector<std::uint8_t>& bytes) {
     std::string text;

@@ -22,7 +22,7 @@ class ExportTest : public ExchangeTest {
   // Chooses `file` in the save dialog and exports the game selected in the list.
   ExportOutcome exportSelected(const std::filesystem::path& file) {
     prompts_.answerSaveFile(file.string());
-    return OnExportGame(catalogue_);
+    return presented(OnExportGame(catalogue_));
   }
   void selectGame(const std::string& name) {
     catalogue_.FillGameList();
@@ -83,7 +83,7 @@ TEST_F(ExportTest, NamesTooLongForTheFieldAreCutAndEmptyDataIsSizeZero) {
   ASSERT_TRUE(store_.execute("insert into moves(name, roleid, data) values('Blank', ?, x'')",
                              {std::int64_t{character->integer("id")}}));
 
-  ASSERT_EQ(ExportGameFile(catalogue_, game, dir_ / "long.SPK"), ExportOutcome::Exported);
+  ASSERT_EQ(exportGame(game, dir_ / "long.SPK"), ExportOutcome::Exported);
   EXPECT_EQ(fileBytes(dir_ / "long.SPK"),
             SpkBytes().name(std::string(48, 'n')).count(1).name("C").count(1).combo("Blank", {}).bytes());
   EXPECT_EQ(prompts_.messages(), std::vector<std::string>{"These names were too long for long.SPK and were cut to 49 "
@@ -100,7 +100,7 @@ TEST_F(ExportTest, NamesThatWouldReadBackAsOneAreRefusedAndNothingIsWritten) {
   ASSERT_TRUE(store_.execute("insert into role(name, gameid) values('STRASSE', ?), ('Stra\xC3\x9F" "e', ?)",
                              {std::int64_t{game}, std::int64_t{game}}));
 
-  EXPECT_EQ(ExportGameFile(catalogue_, game, old), ExportOutcome::NamesClash);
+  EXPECT_EQ(exportGame(game, old), ExportOutcome::NamesClash);
   EXPECT_EQ(prompts_.messages(),
             std::vector<std::string>{"g.SPK was not written: these names would be one name in it (names are cut to 49 "
                                      "bytes there, and letter case does not count), so an import would merge them:"
@@ -125,7 +125,7 @@ TEST_F(ExportTest, ACancelledDialogDoesNothing) {
   addGame("G");
   selectGame("G");
   prompts_.answerSaveFile("");
-  EXPECT_EQ(OnExportGame(catalogue_), ExportOutcome::Cancelled);
+  EXPECT_EQ(presented(OnExportGame(catalogue_)), ExportOutcome::Cancelled);
   EXPECT_TRUE(prompts_.messages().empty());
 }
 
@@ -161,7 +161,7 @@ TEST_F(ExportTest, AFullDiskIsReportedAndTheOldFileKept) {
   ExportOutcome outcome;
   {
     testing::FileSizeLimit diskFullAfter(500);
-    outcome = ExportGameFile(catalogue_, game, old);
+    outcome = exportGame(game, old);
   }
   EXPECT_EQ(outcome, ExportOutcome::CannotWrite);
   EXPECT_EQ(prompts_.notices(), std::vector<std::string>{"can not write g.SPK"});
@@ -174,24 +174,32 @@ TEST_F(ExportTest, TheOpenCatalogueIsRefusedUnderAnyNameAndLeftAsItWas) {
   std::filesystem::create_symlink("sp.dat", dir_ / "link.SPK");
   std::filesystem::create_hard_link(store_.path(), dir_ / "hard.SPK");
   for (const char* name : {"sp.dat", "link.SPK", "hard.SPK"}) {
-    EXPECT_EQ(ExportGameFile(catalogue_, game, dir_ / name), ExportOutcome::TargetIsCatalogue) << name;
+    EXPECT_EQ(exportGame(game, dir_ / name), ExportOutcome::TargetIsCatalogue) << name;
     EXPECT_EQ(prompts_.notices().back(), std::string(name) + " is the open catalogue: export the game to another file.");
   }
   EXPECT_EQ(fileBytes(store_.path()), catalogue);
   EXPECT_TRUE(std::filesystem::is_symlink(dir_ / "link.SPK"));
 }
 
+TEST_F(ExportTest, TheExportShowsNothingItselfAndReturnsItsNoticeForTheCallerToShow) {
+  const RecordId game = addGame("G");
+  const ExportResult result = ExportGameFile(catalogue_, game, store_.path());
+  EXPECT_EQ(result.outcome, ExportOutcome::TargetIsCatalogue);
+  EXPECT_EQ(result.notices, std::vector<std::string>{"sp.dat is the open catalogue: export the game to another file."});
+  EXPECT_TRUE(prompts_.messages().empty());
+}
+
 TEST_F(ExportTest, APathThatIsNotARegularFileIsNamedAndLeftAlone) {
   const RecordId game = addGame("G");
   std::filesystem::create_directory(dir_ / "folder.SPK");
-  EXPECT_EQ(ExportGameFile(catalogue_, game, dir_ / "folder.SPK"), ExportOutcome::TargetNotAFile);
+  EXPECT_EQ(exportGame(game, dir_ / "folder.SPK"), ExportOutcome::TargetNotAFile);
   EXPECT_EQ(prompts_.notices(), std::vector<std::string>{"folder.SPK is not a regular file: export the game to a file."});
   EXPECT_TRUE(std::filesystem::is_empty(dir_ / "folder.SPK"));
 }
 
 TEST_F(ExportTest, ExportsWhileAnotherProgramIsWriting) {
   const RecordId game = addGame("G", {{"C", {"One"}}});
-  ASSERT_EQ(ExportGameFile(catalogue_, game, dir_ / "before.SPK"), ExportOutcome::Exported);
+  ASSERT_EQ(exportGame(game, dir_ / "before.SPK"), ExportOutcome::Exported);
   store_.setBusyTimeout(std::chrono::milliseconds(5));  // waiting for the writer would fail at once
 
   sqlite3* raw = nullptr;
@@ -201,7 +209,7 @@ TEST_F(ExportTest, ExportsWhileAnotherProgramIsWriting) {
       "begin immediate; insert into role(name, gameid) values('Uncommitted', " + std::to_string(game) + ")";
   ASSERT_EQ(sqlite3_exec(writer.get(), write.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
 
-  EXPECT_EQ(ExportGameFile(catalogue_, game, dir_ / "during.SPK"), ExportOutcome::Exported);
+  EXPECT_EQ(exportGame(game, dir_ / "during.SPK"), ExportOutcome::Exported);
   EXPECT_TRUE(prompts_.messages().empty());
   EXPECT_EQ(fileBytes(dir_ / "during.SPK"), fileBytes(dir_ / "before.SPK")) << "the other program's writes unseen";
   EXPECT_EQ(sqlite3_exec(writer.get(), "commit", nullptr, nullptr, nullptr), SQLITE_OK)

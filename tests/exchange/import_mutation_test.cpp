@@ -95,7 +95,7 @@ class ImportMutationTest : public ExchangeTest {
     const auto before = dump();
     const auto model = parseSpk(file);
     prompts_.clearEvents();
-    const ImportOutcome outcome = ImportGameFile(catalogue_, writeFile("mutated.SPK", file));
+    const ImportOutcome outcome = importFile(writeFile("mutated.SPK", file));
     if (outcome == ImportOutcome::Damaged) {
       EXPECT_EQ(prompts_.messages(), std::vector<std::string>{"mutated.SPK is damaged or not a Strikepad 2.0 file."});
       EXPECT_EQ(dump(), before);

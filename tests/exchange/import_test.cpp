@@ -19,10 +19,10 @@ class ImportTest : public ExchangeTest {
  protected:
   ImportOutcome importChosen(const std::filesystem::path& file) {
     prompts_.answerOpenFile(file.string());
-    return OnImportGame(catalogue_);
+    return presented(OnImportGame(catalogue_));
   }
   ImportOutcome importBytes(const std::vector<std::uint8_t>& bytes) {
-    return ImportGameFile(catalogue_, writeFile("in.SPK", bytes));
+    return importFile(writeFile("in.SPK", bytes));
   }
 };
 
@@ -57,7 +57,7 @@ TEST_F(ImportTest, ExportDeleteImportGivesBackTheSameGame) {
   addGame("Third", {{"B", {"b1"}}});
   const auto before = dump();
 
-  ASSERT_EQ(ExportGameFile(catalogue_, game, dir_ / "second.SPK"), ExportOutcome::Exported);
+  ASSERT_EQ(exportGame(game, dir_ / "second.SPK"), ExportOutcome::Exported);
   catalogue_.RemoveGame(game);
   catalogue_.FillGameList();
   ASSERT_EQ(importChosen(dir_ / "second.SPK"), ImportOutcome::Imported);
@@ -133,6 +133,17 @@ TEST_F(ImportTest, CharactersMergedAndCombosLeftOutAreToldInOneNotice) {
                                      "case aside), with their combos:\n  r -> R\n"
                                      "Combos of in.SPK not stored because their character already had a combo of "
                                      "that name:\n  r: SPIN"});
+}
+
+TEST_F(ImportTest, TheImportShowsNothingItselfAndReturnsItsNoticeForTheCallerToShow) {
+  const auto file =
+      SpkBytes().name("Dojo").count(1).name("R").count(2).combo("Spin", sampleBlock(1)).combo("SPIN", sampleBlock(2)).bytes();
+  const ImportResult result = ImportGameFile(catalogue_, writeFile("in.SPK", file));
+  EXPECT_EQ(result.outcome, ImportOutcome::Imported);
+  EXPECT_EQ(result.notices, std::vector<std::string>{"Combos of in.SPK not stored because their character already had "
+                                                     "a combo of that name:\n  R: SPIN"});
+  EXPECT_TRUE(prompts_.messages().empty());
+  EXPECT_EQ(selected(games_), "Dojo") << "the lists show the import before its notice is shown";
 }
 
 TEST_F(ImportTest, UnderYesAFileComboNeverReplacesAnotherOfTheSameFile) {
@@ -277,7 +288,7 @@ TEST_F(ImportTest, ADamagedFileIsNamedAndChangesNothing) {
   auto file = arenaFile(sampleBlock(3));
   file.resize(file.size() - 1);
 
-  EXPECT_EQ(ImportGameFile(catalogue_, writeFile("broken.SPK", file)), ImportOutcome::Damaged);
+  EXPECT_EQ(importFile(writeFile("broken.SPK", file)), ImportOutcome::Damaged);
   EXPECT_EQ(prompts_.messages(), std::vector<std::string>{"broken.SPK is damaged or not a Strikepad 2.0 file."})
       << "found before any question is asked";
   EXPECT_EQ(dump(), before);
@@ -287,9 +298,9 @@ TEST_F(ImportTest, ADamagedFileIsNamedAndChangesNothing) {
 
 TEST_F(ImportTest, FilesThatCannotBeReadOrHoldNoGameChangeNothing) {
   prompts_.answerOpenFile("");
-  EXPECT_EQ(OnImportGame(catalogue_), ImportOutcome::Cancelled);
+  EXPECT_EQ(presented(OnImportGame(catalogue_)), ImportOutcome::Cancelled);
 
-  EXPECT_EQ(ImportGameFile(catalogue_, dir_ / "missing.SPK"), ImportOutcome::CannotOpen);
+  EXPECT_EQ(importFile(dir_ / "missing.SPK"), ImportOutcome::CannotOpen);
   EXPECT_EQ(prompts_.notices(), std::vector<std::string>{"can not open missing.SPK"});
 
   prompts_.clearEvents();

@@ -39,17 +39,23 @@ int exportGame(Context& context) {
     return kRefused;
   }
   const RecordId gameId = *game.id;
-  if (context.args[2] != "-")
-    return ExportGameFile(session.catalogue, gameId, context.args[2]) == ExportOutcome::Exported ? kDone : kRefused;
+  if (context.args[2] != "-") {
+    const ExportResult result = ExportGameFile(session.catalogue, gameId, context.args[2]);
+    presentNotices(session.prompts, result);
+    return result.outcome == ExportOutcome::Exported ? kDone : kRefused;
+  }
   const auto exported = ExportGameBytes(session.catalogue, gameId, "standard output");
-  const auto* file = std::get_if<ExportedGame>(&exported);
-  if (!file) return kRefused;
-  context.out.write(reinterpret_cast<const char*>(file->bytes.data()), static_cast<std::streamsize>(file->bytes.size()));
+  if (const auto* refused = std::get_if<ExportResult>(&exported)) {
+    presentNotices(session.prompts, *refused);
+    return kRefused;
+  }
+  const ExportedGame& file = std::get<ExportedGame>(exported);
+  context.out.write(reinterpret_cast<const char*>(file.bytes.data()), static_cast<std::streamsize>(file.bytes.size()));
   if (!context.out.flush()) {
     context.err << "can not write standard output\n";
     return kRefused;
   }
-  if (!file->shortenedNotice.empty()) context.err << file->shortenedNotice << "\n";
+  if (!file.shortenedNotice.empty()) context.err << file.shortenedNotice << "\n";
   return kDone;
 }
 
@@ -70,7 +76,9 @@ int importFile(Context& context) {
   CatalogueSession session(context, reuseAnswer(yes));
   // The import finds a reused game's entry in the game list, as in the window.
   if (!session.open()) return kRefused;
-  switch (ImportGameFile(session.catalogue, files.front())) {
+  const ImportResult result = ImportGameFile(session.catalogue, files.front());
+  presentNotices(session.prompts, result);
+  switch (result.outcome) {
     case ImportOutcome::Imported:
       return kDone;
     case ImportOutcome::NoGame:
