@@ -19,9 +19,7 @@ void fillFrom(PickList& list, std::optional<Recordset> records) {
 }  // namespace
 
 Catalogue::Catalogue(Store& store, Prompts& prompts, CatalogueLists lists)
-    : store_(store), prompts_(prompts), lists_(lists) {
-  store_.setReporter([&prompts](const std::string& text) { prompts.warning(text); });
-}
+    : store_(store), prompts_(prompts), lists_(lists) {}
 
 void Catalogue::FillGameList() {
   lists_.games.clear();

@@ -26,6 +26,8 @@ struct CatalogueLists {
 
 class Catalogue {
  public:
+  // The store's error report goes where the store's owner sent it when making the store; the
+  // catalogue leaves that alone.
   Catalogue(Store& store, Prompts& prompts, CatalogueLists lists);
 
   Store& store() { return store_; }

@@ -29,13 +29,13 @@ class Store {
   // How long an operation waits for another program that holds the file locked.
   static constexpr std::chrono::milliseconds kDefaultBusyTimeout{3000};
 
+  // `reporter` is where the store error report goes, for the store's whole life (the window
+  // shows it as a warning); without one, failures are only returned.
   explicit Store(std::filesystem::path path = "sp.dat", Reporter reporter = {});
   ~Store() { close(); }
   Store(const Store&) = delete;
   Store& operator=(const Store&) = delete;
 
-  // Where the store error report goes (the window shows it as a warning).
-  void setReporter(Reporter reporter) { reporter_ = std::move(reporter); }
   void setBusyTimeout(std::chrono::milliseconds timeout);
 
   // Opens the file read-write (never creates it) and checks that it holds the catalogue's

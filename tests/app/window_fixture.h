@@ -16,6 +16,7 @@
 #include "app/main_dialog.h"
 #include "app/menu_lists.h"
 #include "catalogue/catalogue.h"
+#include "catalogue_harness.h"
 #include "scripted_prompts.h"
 #include "simulated_adapter.h"
 #include "store/schema.h"
@@ -24,15 +25,6 @@
 #include "temp_dir.h"
 
 namespace strikepad::testing {
-
-struct CharacterSample {
-  std::string name;
-  std::vector<std::string> combos;
-};
-struct GameSample {
-  std::string name;
-  std::vector<CharacterSample> characters;
-};
 
 // Two games, the first with two characters: what the drop and main window tests open.
 inline const std::vector<GameSample> kTwoGames{
@@ -138,23 +130,13 @@ class WindowTest : public ::testing::Test {
  private:
   void fill(const std::vector<GameSample>& games) {
     ScriptedPrompts quiet;
-    VectorPickList gameList, characterList, comboList;
-    Store store(dir_ / "sp.dat");
-    ASSERT_TRUE(store.ConnectStore());
-    Catalogue catalogue(store, quiet, {gameList, characterList, comboList});
-    Transaction oneWrite(store);  // a thousand combos are written in a moment, not one by one
+    CatalogueHarness filling(dir_ / "sp.dat", quiet);
+    ASSERT_TRUE(filling.store.ConnectStore());
+    Transaction oneWrite(filling.store);  // a thousand combos are written in a moment, not one by one
     std::uint8_t buttons = 1;
-    for (const GameSample& game : games) {
-      const RecordId gameId = catalogue.StoreNewGame(game.name).id;
-      for (const CharacterSample& character : game.characters) {
-        const RecordId characterId = catalogue.StoreNewCharacter(character.name, gameId).id;
-        for (const std::string& combo : character.combos) {
-          const ComboBlock block = sampleBlock(buttons++);
-          catalogue.StoreNewCombo(combo, characterId, block.data(), block.size());
-        }
-      }
-    }
+    for (const GameSample& game : games) storeSample(filling.catalogue, game, [&] { return sampleBlock(buttons++); });
     ASSERT_TRUE(oneWrite.commit());
+    EXPECT_TRUE(quiet.messages().empty());
   }
 
   std::filesystem::path previousFolder_;

@@ -8,9 +8,10 @@ namespace {
 TEST(WithoutStore, MissingFileGivesOneReportEmptyListsAndSilentCommands) {
   testing::TempDir dir;
   testing::ScriptedPrompts prompts;
-  VectorPickList games, characters, combos;
-  Store store(dir / "sp.dat");
-  Catalogue catalogue(store, prompts, {games, characters, combos});
+  testing::CatalogueHarness harness(dir / "sp.dat", prompts);
+  Store& store = harness.store;
+  Catalogue& catalogue = harness.catalogue;
+  const VectorPickList& games = harness.games;
 
   EXPECT_FALSE(store.ConnectStore());
   catalogue.FillGameList();

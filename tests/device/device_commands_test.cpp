@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue_harness.h"
 #include "link_fixture.h"
 #include "store/schema.h"
 #include "store/store.h"
@@ -97,9 +98,12 @@ class DeviceCommandsTest : public LinkTest {
   const ComboBlock hadouBlock = blockOf(0x11);
   const ComboBlock shoryuBlock = blockOf(0x22);
   TempDir folder;
-  Store store{folder / "sp.dat"};
-  VectorPickList games, characters, combos;
-  Catalogue catalogue{store, window, CatalogueLists{games, characters, combos}};
+  CatalogueHarness harness{folder / "sp.dat", window};
+  Store& store = harness.store;
+  VectorPickList& games = harness.games;
+  VectorPickList& characters = harness.characters;
+  VectorPickList& combos = harness.combos;
+  Catalogue& catalogue = harness.catalogue;
   FakePanel panel{window};
   DeviceCommands commands{link, catalogue, panel};
   RecordId ryu = -1, hadou = -1, shoryu = -1;

@@ -9,9 +9,11 @@
 
 #include "catalogue/catalogue.h"
 #include "catalogue_files.h"
+#include "catalogue_harness.h"
 #include "device_commands/device_commands.h"
 #include "device_commands/lookup_notices.h"
 #include "device/slot_protocol.h"
+#include "scripted_prompts.h"
 #include "simulated_adapter.h"
 #include "store/schema.h"
 #include "store/store.h"
@@ -117,7 +119,8 @@ class AdapterFaults : public ::testing::Test {
     catalogue_.StoreNewCombo("Hadou", ryu, hadou.data(), hadou.size());
     catalogue_.StoreNewCombo("Shoryu", ryu, shoryu.data(), shoryu.size());
     catalogue_.FillGameList();
-    prompts_.name = "Captured";
+    prompts_.answerEveryAsk(true);
+    prompts_.answerEveryName("Captured");
     before_ = dumpCatalogue(dir_ / "sp.dat");
   }
 
@@ -131,7 +134,7 @@ class AdapterFaults : public ::testing::Test {
     fault.arrange(adapter, faulty);
     Panel panel;
     DeviceCommands commands(link, catalogue_, panel);
-    prompts_.shown.clear();
+    prompts_.clearEvents();
     switch (command) {
       case Command::Download: commands.OnDownload(); break;
       case Command::Reload: commands.OnReload(); break;
@@ -141,14 +144,15 @@ class AdapterFaults : public ::testing::Test {
     EXPECT_EQ(panel.lastDrawnBusy, std::optional<bool>(false)) << "the indicator ends idle";
     EXPECT_EQ(dumpCatalogue(dir_ / "sp.dat"), before_) << "the catalogue is as it was";
     EXPECT_EQ(combos_.count(), 2);
-    return prompts_.shown;
+    return prompts_.messages();
   }
 
   TempDir dir_;
-  RecordingPrompts prompts_{true};
-  VectorPickList games_, characters_, combos_;
-  Store store_{dir_ / "sp.dat"};
-  Catalogue catalogue_{store_, prompts_, {games_, characters_, combos_}};
+  ScriptedPrompts prompts_;
+  CatalogueHarness harness_{dir_ / "sp.dat", prompts_};
+  Store& store_ = harness_.store;
+  VectorPickList& combos_ = harness_.combos;
+  Catalogue& catalogue_ = harness_.catalogue;
   std::vector<std::string> before_;
 };
 
@@ -194,7 +198,7 @@ TEST_F(AdapterFaults, LateRepliesOfAFailedReadDoNotEndUpInTheNextCapture) {
   DeviceCommands commands(link, catalogue_, panel);
 
   commands.OnCapture();
-  EXPECT_EQ(prompts_.shown, std::vector<std::string>{"read device failed"});
+  EXPECT_EQ(prompts_.messages(), std::vector<std::string>{"read device failed"});
   panel.checked = 3;
   commands.OnCapture();
   ASSERT_EQ(combos_.count(), 3);

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/prompts.h"
 #include "exchange/spk_format.h"
 
 namespace strikepad::testing {
@@ -26,29 +25,5 @@ std::string integrityCheck(const std::filesystem::path& path);
 std::vector<std::string> dumpCatalogue(const std::filesystem::path& path);
 
 std::vector<std::uint8_t> fileBytes(const std::filesystem::path& path);
-
-// Records what the commands show and answers every question with `answer`; for code that runs
-// where a test's expectations cannot (a forked child) or where no prompt matters.
-class RecordingPrompts final : public Prompts {
- public:
-  explicit RecordingPrompts(bool answer = false) : answer_(answer) {}
-  void notice(const std::string& text) override { shown.push_back(text); }
-  void warning(const std::string& text) override { shown.push_back(text); }
-  bool ask(const std::string& text, const std::string&) override {
-    shown.push_back(text);
-    return answer_;
-  }
-  std::string askName(const std::string&, const std::string&) override { return name; }
-  std::string chooseOpenFile(const FileFilter&) override { return {}; }
-  std::string chooseSaveFile(const FileFilter&) override { return {}; }
-  void editScript(ComboBlock&) override {}
-  void setTitle(const std::string&) override {}
-
-  std::vector<std::string> shown;
-  std::string name;  // what the name dialog returns
-
- private:
-  bool answer_;
-};
 
 }  // namespace strikepad::testing

@@ -21,7 +21,9 @@
 
 #include "catalogue/catalogue.h"
 #include "catalogue_files.h"
+#include "catalogue_harness.h"
 #include "exchange/exchange_commands.h"
+#include "scripted_prompts.h"
 #include "store/schema.h"
 #include "store/store.h"
 #include "temp_dir.h"
@@ -89,14 +91,13 @@ using Operation = std::function<bool(Catalogue&)>;
 // The child: opens the catalogue as the window would, hooks it, runs the operation, and
 // ends without running the test framework's clean-up.
 [[noreturn]] void runChild(const fs::path& catalogue, const Operation& operation, Reporter reporter) {
-  RecordingPrompts prompts;
-  VectorPickList games, characters, combos;
-  Store store(catalogue);
-  Catalogue commands(store, prompts, {games, characters, combos});
-  if (!store.ConnectStore()) ::_exit(3);
-  sqlite3_update_hook(store.handle(), onRowChanged, &reporter);
-  sqlite3_commit_hook(store.handle(), onCommit, &reporter);
-  ::_exit(operation(commands) ? 0 : 4);
+  ScriptedPrompts prompts;
+  prompts.answerEveryAsk(false);
+  CatalogueHarness window(catalogue, prompts);
+  if (!window.store.ConnectStore()) ::_exit(3);
+  sqlite3_update_hook(window.store.handle(), onRowChanged, &reporter);
+  sqlite3_commit_hook(window.store.handle(), onCommit, &reporter);
+  ::_exit(operation(window.catalogue) ? 0 : 4);
 }
 
 struct KillPoint {
@@ -220,7 +221,7 @@ TEST_F(CrashSafety, AnImportKilledAnywhereLeavesAllOfTheGameOrNone) {
   const auto after = dumpCatalogue(expected);
   ASSERT_EQ(after.size(), before.size() + kRows);
 
-  expectAllOrNothing([&](Catalogue& c) { return ImportGameFile(c, spk) == ImportOutcome::Imported; }, before, after);
+  expectAllOrNothing([&](Catalogue& c) { return ImportGameFile(c, spk).outcome == ImportOutcome::Imported; }, before, after);
 }
 
 TEST_F(CrashSafety, DeletingALargeGameKilledAnywhereLeavesAllOfItOrNone) {

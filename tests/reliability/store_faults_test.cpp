@@ -16,7 +16,9 @@
 #include "../exchange/file_size_limit.h"
 #include "catalogue/catalogue.h"
 #include "catalogue_files.h"
+#include "catalogue_harness.h"
 #include "exchange/exchange_commands.h"
+#include "scripted_prompts.h"
 #include "store/schema.h"
 #include "store/store.h"
 #include "temp_dir.h"
@@ -31,8 +33,9 @@ constexpr uid_t kNobody = 65534;
 
 // The window's side of the catalogue: a store on the file, the lists, recorded prompts.
 struct Window {
-  explicit Window(const fs::path& file) : store(file), catalogue(store, prompts, {games, characters, combos}) {
-    prompts.name = "Added";
+  explicit Window(const fs::path& file) : harness(file, prompts) {
+    prompts.answerEveryAsk(true);
+    prompts.answerEveryName("Added");
   }
   bool start() {
     if (!store.ConnectStore()) return false;
@@ -50,7 +53,13 @@ struct Window {
     catalogue.OnDeleteCharacter();
     catalogue.FillGameList();
     catalogue.OnDeleteGame();
-    ImportGameFile(catalogue, spk);
+    importFile(spk);
+  }
+  // The import as the window runs it: its notices shown, its outcome returned.
+  ImportOutcome importFile(const fs::path& spk) {
+    const ImportResult result = ImportGameFile(catalogue, spk);
+    presentNotices(prompts, result);
+    return result.outcome;
   }
   std::vector<std::string> gameNames() const {
     std::vector<std::string> names;
@@ -58,10 +67,11 @@ struct Window {
     return names;
   }
 
-  RecordingPrompts prompts{true};
-  VectorPickList games, characters, combos;
-  Store store;
-  Catalogue catalogue;
+  ScriptedPrompts prompts;
+  CatalogueHarness harness;
+  VectorPickList& games = harness.games;
+  Store& store = harness.store;
+  Catalogue& catalogue = harness.catalogue;
 };
 
 class StoreFaults : public ::testing::Test {
@@ -127,7 +137,7 @@ std::vector<std::string> everyWriteOn(const fs::path& file, const fs::path& spk)
   Window window(file);
   if (!window.start()) return {"did not start"};
   window.tryEveryWrite(spk);
-  return window.prompts.shown;
+  return window.prompts.messages();
 }
 
 TEST_F(StoreFaults, AReadOnlyFileRefusesEveryWriteWithOneReportEachAndLosesNothing) {
@@ -215,14 +225,14 @@ TEST_F(StoreFaults, WritesWhileAnotherProgramIsWritingAreRefusedWithOneReportEac
   window.catalogue.FillGameList();
   EXPECT_EQ(window.gameNames(), names) << "reading goes on while the other program writes";
   window.tryEveryWrite(spk());
-  EXPECT_EQ(window.prompts.shown, refusedWrites("error Information:database is locked(5)"));
+  EXPECT_EQ(window.prompts.messages(), refusedWrites("error Information:database is locked(5)"));
 
   other.release();
   EXPECT_EQ(dumpCatalogue(file()), before_);
-  window.prompts.shown.clear();
+  window.prompts.clearEvents();
   window.catalogue.FillGameList();
   window.catalogue.OnAddGame();
-  EXPECT_EQ(window.prompts.shown, std::vector<std::string>{});
+  EXPECT_EQ(window.prompts.messages(), std::vector<std::string>{});
   EXPECT_EQ(window.games.selectedText(), "Added");
 }
 
@@ -234,8 +244,8 @@ TEST_F(StoreFaults, WritesWhileAnotherProgramHoldsTheFileWholeAreRefusedAndLoseN
   ASSERT_TRUE(other.locked());
 
   window.catalogue.OnAddGame();
-  ImportGameFile(window.catalogue, spk());
-  EXPECT_EQ(window.prompts.shown, std::vector<std::string>(2, "error Information:database is locked(5)"));
+  window.importFile(spk());
+  EXPECT_EQ(window.prompts.messages(), std::vector<std::string>(2, "error Information:database is locked(5)"));
 
   other.release();
   EXPECT_EQ(dumpCatalogue(file()), before_);
@@ -253,7 +263,7 @@ TEST_F(StoreFaults, ReadsWhileAnotherProgramHoldsTheFileWholeAreReportedNotTaken
   ASSERT_TRUE(other.locked());
 
   window.catalogue.FillGameList();
-  EXPECT_EQ(window.prompts.shown, std::vector<std::string>{"error Information:database is locked(5)"});
+  EXPECT_EQ(window.prompts.messages(), std::vector<std::string>{"error Information:database is locked(5)"});
   EXPECT_EQ(window.games.count(), 0);
   EXPECT_EQ(window.catalogue.ReadComboData(1), std::nullopt);
 
@@ -279,7 +289,7 @@ void expectOneReportAtStartOnly(const fs::path& file, const fs::path& spk, const
   EXPECT_FALSE(window.start());
   window.catalogue.FillGameList();
   window.tryEveryWrite(spk);
-  EXPECT_EQ(window.prompts.shown, (std::vector<std::string>{report, "Game list is empty."}));
+  EXPECT_EQ(window.prompts.messages(), (std::vector<std::string>{report, "Game list is empty."}));
   EXPECT_EQ(window.games.count(), 0);
   EXPECT_EQ(fileBytes(file), bytes) << "the file is not modified";
 }
@@ -307,7 +317,7 @@ TEST_F(StoreFaults, AFileOverwrittenPastItsFirstPageIsReportedWhereReadAndNotMod
   Window window(file());
   window.start();
   window.tryEveryWrite(spk());
-  const auto reports = storeReports(window.prompts.shown);
+  const auto reports = storeReports(window.prompts.messages());
   EXPECT_FALSE(reports.empty());
   EXPECT_EQ(reports, std::vector<std::string>(reports.size(), "error Information:database disk image is malformed(b)"));
   EXPECT_EQ(window.games.count(), 0);
@@ -322,14 +332,14 @@ TEST_F(StoreFaults, AFullDiskDuringAnImportAddsNothingAndLeavesTheFileSound) {
   ImportOutcome outcome;
   {
     FileSizeLimit diskFull(fs::file_size(file()) + 64 * 1024);
-    outcome = ImportGameFile(window.catalogue, dir_ / "big.SPK");
+    outcome = window.importFile(dir_ / "big.SPK");
   }
   EXPECT_EQ(outcome, ImportOutcome::Failed);
-  EXPECT_EQ(window.prompts.shown, std::vector<std::string>{"error Information:disk I/O error(30a)"});
+  EXPECT_EQ(window.prompts.messages(), std::vector<std::string>{"error Information:disk I/O error(30a)"});
   EXPECT_EQ(integrityCheck(file()), "ok");
   EXPECT_EQ(dumpCatalogue(file()), before_);
-  window.prompts.shown.clear();
-  EXPECT_EQ(ImportGameFile(window.catalogue, spk()), ImportOutcome::Imported) << "room again: it works";
+  window.prompts.clearEvents();
+  EXPECT_EQ(window.importFile(spk()), ImportOutcome::Imported) << "room again: it works";
 }
 
 }  // namespace

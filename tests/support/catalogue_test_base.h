@@ -1,7 +1,6 @@
 #pragma once
 // A catalogue on a fresh sp.dat in a temporary folder, with in-memory lists and scripted
-// prompts: the set-up the catalogue and exchange tests share. Header only, so that the
-// support library itself needs no store; the test programs that include it link one.
+// prompts: the set-up the catalogue and exchange tests share. Header only, like the harness.
 
 #include <gtest/gtest.h>
 
@@ -10,6 +9,7 @@
 #include <vector>
 
 #include "catalogue/catalogue.h"
+#include "catalogue_harness.h"
 #include "scripted_prompts.h"
 #include "store/schema.h"
 #include "store/store.h"
@@ -19,7 +19,7 @@ namespace strikepad::testing {
 
 class CatalogueTestBase : public ::testing::Test {
  protected:
-  CatalogueTestBase() : store_(dir_ / "sp.dat"), catalogue_(store_, prompts_, {games_, characters_, combos_}) {}
+  CatalogueTestBase() : harness_(dir_ / "sp.dat", prompts_) {}
 
   void SetUp() override {
     std::string message;
@@ -35,38 +35,31 @@ class CatalogueTestBase : public ::testing::Test {
   static std::string selected(const VectorPickList& list) { return list.hasSelection() ? list.selectedText() : "<none>"; }
   static std::vector<std::uint8_t> bytesOf(const ComboBlock& block) { return {block.begin(), block.end()}; }
 
-  // A game with characters, each with its combos, e.g. {{"Ryu", {"Hadoken", "Shoryuken"}}};
-  // each combo holds the block nextComboBlock() gives.
-  struct CharacterSpec {
-    std::string name;
-    std::vector<std::string> combos;
-  };
   // An add's or rename's outcome, with a refusal told as the catalogue's commands tell it.
   StoreResult told(StoreResult result, const char* parentGone = nullptr) {
     presentRefusal(prompts_, result, parentGone);
     return result;
   }
 
-  RecordId addGame(const std::string& name, const std::vector<CharacterSpec>& characters = {}) {
-    const RecordId game = catalogue_.StoreNewGame(name).id;
-    EXPECT_GT(game, 0);
-    for (const auto& character : characters) {
-      const RecordId id = catalogue_.StoreNewCharacter(character.name, game).id;
-      EXPECT_GT(id, 0);
-      for (const auto& combo : character.combos) {
-        const ComboBlock block = nextComboBlock();
-        EXPECT_GT(catalogue_.StoreNewCombo(combo, id, block.data(), block.size()).id, 0);
-      }
-    }
-    return game;
+  // A game with characters, each with its combos, e.g. {{"Ryu", {"Hadoken", "Shoryuken"}}};
+  // each combo holds the block nextComboBlock() gives.
+  RecordId addGame(const std::string& name, const std::vector<CharacterSample>& characters = {}) {
+    const StoredSample stored = storeSample(catalogue_, {name, characters}, [this] { return nextComboBlock(); });
+    EXPECT_GT(stored.game, 0);
+    for (const RecordId id : stored.characters) EXPECT_GT(id, 0);
+    for (const RecordId id : stored.combos) EXPECT_GT(id, 0);
+    return stored.game;
   }
   virtual ComboBlock nextComboBlock() = 0;
 
   TempDir dir_;
   ScriptedPrompts prompts_;
-  VectorPickList games_, characters_, combos_;
-  Store store_;
-  Catalogue catalogue_;
+  CatalogueHarness harness_;
+  VectorPickList& games_ = harness_.games;
+  VectorPickList& characters_ = harness_.characters;
+  VectorPickList& combos_ = harness_.combos;
+  Store& store_ = harness_.store;
+  Catalogue& catalogue_ = harness_.catalogue;
 };
 
 }  // namespace strikepad::testing

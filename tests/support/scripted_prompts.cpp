@@ -32,12 +32,14 @@ void ScriptedPrompts::warning(const std::string& text) { events_.push_back({Kind
 
 bool ScriptedPrompts::ask(const std::string& text, const std::string& caption) {
   events_.push_back({Kind::Ask, text, caption});
+  if (asks_.empty() && everyAsk_) return *everyAsk_;
   const auto answer = take(asks_, "question \"" + text + "\"");
   return answer && (*answer)();
 }
 
 std::string ScriptedPrompts::askName(const std::string& caption, const std::string& initial) {
   events_.push_back({Kind::AskName, caption, initial});
+  if (names_.empty() && everyName_) return *everyName_;
   return take(names_, "name input \"" + caption + "\"").value_or(std::string{});
 }
 

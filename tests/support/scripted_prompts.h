@@ -1,6 +1,8 @@
 #pragma once
 // A Prompts that records everything shown and answers from queues. A prompt that the test
-// did not prepare an answer for fails the test (and is answered No / cancelled).
+// did not prepare an answer for fails the test (and is answered No / cancelled), unless the
+// test gave a standing answer for its kind: for code that runs where a test's expectations
+// cannot (a forked child) or where no prompt matters.
 
 #include <deque>
 #include <functional>
@@ -32,6 +34,9 @@ class ScriptedPrompts final : public Prompts {
   void answerSaveFile(std::string path) { saveFiles_.push_back(std::move(path)); }
   // The editor ends with this block (OK after a successful parse) or, with nullopt, is closed.
   void answerScript(std::optional<ComboBlock> block) { scripts_.push_back(block); }
+  // Answers every question, or every name dialog, the queue has no answer for.
+  void answerEveryAsk(bool yes) { everyAsk_ = yes; }
+  void answerEveryName(std::string name) { everyName_ = std::move(name); }
 
   void notice(const std::string& text) override;
   void warning(const std::string& text) override;
@@ -62,6 +67,8 @@ class ScriptedPrompts final : public Prompts {
   std::deque<std::string> openFiles_;
   std::deque<std::string> saveFiles_;
   std::deque<std::optional<ComboBlock>> scripts_;
+  std::optional<bool> everyAsk_;
+  std::optional<std::string> everyName_;
   std::string title_;
 };
 

@@ -14,7 +14,7 @@ struct CatalogueSession {
   explicit CatalogueSession(Context& context, StandingAnswer answer = {})
       : err(context.err),
         prompts(context.err, std::move(answer), context.catalogue.string()),
-        store(context.catalogue),
+        store(context.catalogue, [this](const std::string& report) { prompts.warning(report); }),
         catalogue(store, prompts, {games, characters, combos}) {}
 
   // Opens the file; when it cannot, says what the user can do about it.
