@@ -144,7 +144,7 @@ void BM_ImportOurs(benchmark::State& state) {
   writeBytes(spk, encodeSpk(exchangeGame(kImportedName)));
   OpenCatalogue open(large.path());
   for (auto _ : state) {
-    if (ImportGameFile(open.catalogue, spk).outcome != ImportOutcome::Imported) std::abort();
+    if (importGameFile(open.catalogue, spk).outcome != ImportOutcome::Imported) std::abort();
     state.PauseTiming();
     removeGame(open.store.handle(), kImportedName);
     state.ResumeTiming();
@@ -170,7 +170,7 @@ void BM_ExportOurs(benchmark::State& state) {
   const LargeCatalogue& large = LargeCatalogue::get();
   OpenCatalogue open(large.path());
   for (auto _ : state)
-    if (ExportGameFile(open.catalogue, static_cast<RecordId>(large.exchangeGameId()), large.file("out.SPK")).outcome !=
+    if (exportGameFile(open.catalogue, static_cast<RecordId>(large.exchangeGameId()), large.file("out.SPK")).outcome !=
         ExportOutcome::Exported)
       std::abort();
 }

@@ -129,7 +129,7 @@ bool ComboHoverPreview::eventFilter(QObject* watched, QEvent* event) {
 
 bool ComboHoverPreview::showFor(const QModelIndex& row, const QPoint& globalPosition) {
   if (!row.isValid() || !popup_) return false;
-  const auto data = catalogue_.ReadComboData(row.data(Qt::UserRole).value<RecordId>());
+  const auto data = catalogue_.readComboData(row.data(Qt::UserRole).value<RecordId>());
   if (!data) return false;
   popup_->showCombo(row.data().toString(), *data, globalPosition);
   shown_ = row;

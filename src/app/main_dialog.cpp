@@ -283,7 +283,7 @@ void MainDialog::dropEvent(QDropEvent* event) {
   // The import asks and tells through modal boxes: run it once the drop has returned to the
   // program the file came from, not inside the drag.
   QTimer::singleShot(0, this, [this, path = QFile::encodeName(*file).toStdString()] {
-    runShowingEntries([&] { presentNotices(prompts_, ImportGameFile(*catalogue_, path)); });
+    runShowingEntries([&] { presentNotices(prompts_, importGameFile(*catalogue_, path)); });
   });
 }
 

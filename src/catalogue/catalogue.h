@@ -71,7 +71,7 @@ class Catalogue {
 
   // The stored bytes of a combo's data field: nullopt when no such record or no result set,
   // an empty vector when the field is empty.
-  std::optional<std::vector<std::uint8_t>> ReadComboData(RecordId comboId);
+  std::optional<std::vector<std::uint8_t>> readComboData(RecordId comboId);
   // 1 = updated, 0 = no such record, -1 = no result set.
   int ReplaceComboData(RecordId comboId, const std::uint8_t* block, std::size_t length);
 

@@ -66,7 +66,7 @@ void Catalogue::OnNewComboFromScript() {
   appendOrFind(lists_.combos, name, added);
 }
 
-std::optional<std::vector<std::uint8_t>> Catalogue::ReadComboData(RecordId comboId) {
+std::optional<std::vector<std::uint8_t>> Catalogue::readComboData(RecordId comboId) {
   auto combo = store_.OpenRecordset("moves", "id=?", {std::int64_t{comboId}});
   if (!combo || combo->recordCount() == 0) return std::nullopt;
   return combo->getChunk("data", combo->actualSize("data"));

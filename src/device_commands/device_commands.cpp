@@ -62,7 +62,7 @@ void DeviceCommands::OnDownload() {
 }
 
 int DeviceCommands::DownloadCombo(RecordId comboId, int slot) {
-  const auto stored = catalogue_.ReadComboData(comboId);
+  const auto stored = catalogue_.readComboData(comboId);
   if (!stored || stored->empty()) {
     SetBusy(0);
     return 0;

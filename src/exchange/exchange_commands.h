@@ -65,7 +65,7 @@ ExportResult OnExportGame(Catalogue& catalogue);
 // the link kept, and so are the old file's permissions. The open catalogue and anything but
 // a regular file are refused untouched. Names cut to fit the file are told in one notice,
 // the exported result's.
-ExportResult ExportGameFile(Catalogue& catalogue, RecordId gameId, const std::filesystem::path& path);
+ExportResult exportGameFile(Catalogue& catalogue, RecordId gameId, const std::filesystem::path& path);
 
 struct ExportedGame {
   std::vector<std::uint8_t> bytes;
@@ -74,7 +74,7 @@ struct ExportedGame {
 // The exchange file of the game `gameId` (to be written as `file`), read in one snapshot that
 // lets other programs write meanwhile, or why there is none: NoGameData or NamesClash (each
 // with its notice), or StoreFailed.
-std::variant<ExportedGame, ExportResult> ExportGameBytes(Catalogue& catalogue, RecordId gameId,
+std::variant<ExportedGame, ExportResult> exportGameBytes(Catalogue& catalogue, RecordId gameId,
                                                          const std::filesystem::path& file);
 
 // Asks for a file, then imports it.
@@ -83,6 +83,6 @@ ImportResult OnImportGame(Catalogue& catalogue);
 // The whole file is read and checked before the catalogue changes, and the catalogue takes
 // all of it or nothing. Characters merged into one of the same name, and combos left out
 // because their name was taken, are told in one notice, the imported result's.
-ImportResult ImportGameFile(Catalogue& catalogue, const std::filesystem::path& path);
+ImportResult importGameFile(Catalogue& catalogue, const std::filesystem::path& path);
 
 }  // namespace strikepad

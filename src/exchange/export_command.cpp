@@ -37,10 +37,10 @@ ExportResult OnExportGame(Catalogue& catalogue) {
   if (path.empty()) return {ExportOutcome::Cancelled};
   const PickList& games = catalogue.lists().games;
   if (!games.hasSelection()) return {ExportOutcome::NoGameSelected};
-  return ExportGameFile(catalogue, games.selectedId(), path);
+  return exportGameFile(catalogue, games.selectedId(), path);
 }
 
-std::variant<ExportedGame, ExportResult> ExportGameBytes(Catalogue& catalogue, RecordId gameId,
+std::variant<ExportedGame, ExportResult> exportGameBytes(Catalogue& catalogue, RecordId gameId,
                                                          const std::filesystem::path& file) {
   const auto game = gameToExport(catalogue.store(), gameId);
   if (const auto* outcome = std::get_if<ExportOutcome>(&game)) {
@@ -53,7 +53,7 @@ std::variant<ExportedGame, ExportResult> ExportGameBytes(Catalogue& catalogue, R
   return ExportedGame{encodeSpk(std::get<SpkGame>(game)), names.shortened(file)};
 }
 
-ExportResult ExportGameFile(Catalogue& catalogue, RecordId gameId, const std::filesystem::path& path) {
+ExportResult exportGameFile(Catalogue& catalogue, RecordId gameId, const std::filesystem::path& path) {
   std::error_code error;
   if (std::filesystem::equivalent(path, catalogue.store().path(), error))
     return {ExportOutcome::TargetIsCatalogue, {messages::withFileName(messages::kTargetIsCatalogue, path)}};
@@ -63,7 +63,7 @@ ExportResult ExportGameFile(Catalogue& catalogue, RecordId gameId, const std::fi
       return {ExportOutcome::TargetNotAFile, {messages::withFileName(messages::kTargetNotAFile, path)}};
     return {ExportOutcome::CannotOpen, {messages::withFileName(messages::kCanNotOpen, path)}};
   }
-  auto exported = ExportGameBytes(catalogue, gameId, path);
+  auto exported = exportGameBytes(catalogue, gameId, path);
   if (auto* refused = std::get_if<ExportResult>(&exported)) return std::move(*refused);
   ExportedGame& game = std::get<ExportedGame>(exported);
   if (!std::get<ReplacementFile>(created).commit(game.bytes))

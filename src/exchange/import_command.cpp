@@ -185,10 +185,10 @@ ImportResult importGame(Catalogue& catalogue, std::optional<SpkGame> game, const
 ImportResult OnImportGame(Catalogue& catalogue) {
   const std::string path = catalogue.prompts().chooseOpenFile(messages::kSpkFileFilter);
   if (path.empty()) return {ImportOutcome::Cancelled};
-  return ImportGameFile(catalogue, path);
+  return importGameFile(catalogue, path);
 }
 
-ImportResult ImportGameFile(Catalogue& catalogue, const std::filesystem::path& path) {
+ImportResult importGameFile(Catalogue& catalogue, const std::filesystem::path& path) {
   std::optional<SpkGame> game;
   {
     // The file's bytes are let go once parsed: the import holds the parsed game only.

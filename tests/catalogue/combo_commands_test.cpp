@@ -12,13 +12,13 @@ TEST_F(ComboCommands, StoredBlockIsReadBackWholeAndReplaced) {
   const RecordId ryu = 1;
   const RecordId id = addCombo("Hadoken", ryu, 0x10);
   ASSERT_GT(id, 0);
-  EXPECT_EQ(catalogue_.ReadComboData(id), bytesOf(blockWith(0x10)));
+  EXPECT_EQ(catalogue_.readComboData(id), bytesOf(blockWith(0x10)));
 
   const ComboBlock other = blockWith(0x20);
   EXPECT_EQ(catalogue_.ReplaceComboData(id, other.data(), other.size()), 1);
-  EXPECT_EQ(catalogue_.ReadComboData(id), bytesOf(other));
+  EXPECT_EQ(catalogue_.readComboData(id), bytesOf(other));
   EXPECT_EQ(catalogue_.ReplaceComboData(id + 1, other.data(), other.size()), 0);
-  EXPECT_EQ(catalogue_.ReadComboData(id + 1), std::nullopt);
+  EXPECT_EQ(catalogue_.readComboData(id + 1), std::nullopt);
 }
 
 TEST_F(ComboCommands, DuplicateIsRefusedUnderOneCharacterOnlyAndKeepsTheOldBlock) {
@@ -26,7 +26,7 @@ TEST_F(ComboCommands, DuplicateIsRefusedUnderOneCharacterOnlyAndKeepsTheOldBlock
   const RecordId first = addCombo("Hadoken", 1, 0x10);
   EXPECT_EQ(addCombo("HADOKEN", 1, 0x20), -1);
   EXPECT_EQ(prompts_.notices(), (std::vector<std::string>{"This key name is always exist."}));
-  EXPECT_EQ((*catalogue_.ReadComboData(first))[0], 0x10);
+  EXPECT_EQ((*catalogue_.readComboData(first))[0], 0x10);
   EXPECT_GT(addCombo("Hadoken", 2), 0);
 }
 
@@ -127,7 +127,7 @@ TEST_F(NewComboFromScript, StoresTheWholeBlockUnderTheNameAndSelectsIt) {
   EXPECT_EQ(prompts_.events()[1].caption, "Ultra/Super Combos Name");
   EXPECT_EQ(texts(combos_), (std::vector<std::string>{"Hadoken", "Shinku"}));
   EXPECT_EQ(selected(combos_), "Shinku");
-  const auto data = catalogue_.ReadComboData(combos_.selectedId());
+  const auto data = catalogue_.readComboData(combos_.selectedId());
   ASSERT_TRUE(data);
   EXPECT_EQ(*data, bytesOf(blockWith(0x42)));
 }

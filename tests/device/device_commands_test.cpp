@@ -72,7 +72,7 @@ class DeviceCommandsTest : public LinkTest {
     window.clearEvents();
   }
 
-  std::vector<std::uint8_t> stored(RecordId combo) { return catalogue.ReadComboData(combo).value_or(std::vector<std::uint8_t>{}); }
+  std::vector<std::uint8_t> stored(RecordId combo) { return catalogue.readComboData(combo).value_or(std::vector<std::uint8_t>{}); }
   static std::vector<std::uint8_t> bytes(const ComboBlock& block) { return {block.begin(), block.end()}; }
 
   // Busy on, the transfer's progress, busy off: and a message shown before the end came while busy.
@@ -290,7 +290,7 @@ TEST_F(DeviceCommandsTest, ReloadOfAVanishedComboReadsTheSlotAndStoresNothing) {
   window.answerAsk(true);
   commands.OnReload();
   EXPECT_EQ(adapter.accepted().size(), 1u) << "the read request";
-  EXPECT_FALSE(catalogue.ReadComboData(hadou).has_value());
+  EXPECT_FALSE(catalogue.readComboData(hadou).has_value());
   EXPECT_TRUE(window.notices().empty());
   expectBusySpan(8);
 }

@@ -30,9 +30,9 @@ class ExchangeTest : public testing::CatalogueTestBase {
     return result.outcome;
   }
   ExportOutcome exportGame(RecordId gameId, const std::filesystem::path& file) {
-    return presented(ExportGameFile(catalogue_, gameId, file));
+    return presented(exportGameFile(catalogue_, gameId, file));
   }
-  ImportOutcome importFile(const std::filesystem::path& file) { return presented(ImportGameFile(catalogue_, file)); }
+  ImportOutcome importFile(const std::filesystem::path& file) { return presented(importGameFile(catalogue_, file)); }
 
   static std::string hex(const std::vector<std::uint8_t>& bytes) {
     std::string text;

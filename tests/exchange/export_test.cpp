@@ -183,7 +183,7 @@ TEST_F(ExportTest, TheOpenCatalogueIsRefusedUnderAnyNameAndLeftAsItWas) {
 
 TEST_F(ExportTest, TheExportShowsNothingItselfAndReturnsItsNoticeForTheCallerToShow) {
   const RecordId game = addGame("G");
-  const ExportResult result = ExportGameFile(catalogue_, game, store_.path());
+  const ExportResult result = exportGameFile(catalogue_, game, store_.path());
   EXPECT_EQ(result.outcome, ExportOutcome::TargetIsCatalogue);
   EXPECT_EQ(result.notices, std::vector<std::string>{"sp.dat is the open catalogue: export the game to another file."});
   EXPECT_TRUE(prompts_.messages().empty());

@@ -203,7 +203,7 @@ TEST_F(AdapterFaults, LateRepliesOfAFailedReadDoNotEndUpInTheNextCapture) {
   commands.OnCapture();
   ASSERT_EQ(combos_.count(), 3);
   EXPECT_EQ(combos_.selectedText(), "Captured");
-  const auto stored = catalogue_.ReadComboData(combos_.selectedId());
+  const auto stored = catalogue_.readComboData(combos_.selectedId());
   const ComboBlock slot3 = blockOf(0x33);
   EXPECT_EQ(stored, std::optional(std::vector<std::uint8_t>(slot3.begin(), slot3.end())))
       << "slot 4's block, not the end of slot 1's";

@@ -57,7 +57,7 @@ struct Window {
   }
   // The import as the window runs it: its notices shown, its outcome returned.
   ImportOutcome importFile(const fs::path& spk) {
-    const ImportResult result = ImportGameFile(catalogue, spk);
+    const ImportResult result = importGameFile(catalogue, spk);
     presentNotices(prompts, result);
     return result.outcome;
   }
@@ -265,7 +265,7 @@ TEST_F(StoreFaults, ReadsWhileAnotherProgramHoldsTheFileWholeAreReportedNotTaken
   window.catalogue.FillGameList();
   EXPECT_EQ(window.prompts.messages(), std::vector<std::string>{"error Information:database is locked(5)"});
   EXPECT_EQ(window.games.count(), 0);
-  EXPECT_EQ(window.catalogue.ReadComboData(1), std::nullopt);
+  EXPECT_EQ(window.catalogue.readComboData(1), std::nullopt);
 
   other.release();
   EXPECT_EQ(dumpCatalogue(file()), before_);

@@ -40,11 +40,11 @@ int exportGame(Context& context) {
   }
   const RecordId gameId = *game.id;
   if (context.args[2] != "-") {
-    const ExportResult result = ExportGameFile(session.catalogue, gameId, context.args[2]);
+    const ExportResult result = exportGameFile(session.catalogue, gameId, context.args[2]);
     presentNotices(session.prompts, result);
     return result.outcome == ExportOutcome::Exported ? kDone : kRefused;
   }
-  const auto exported = ExportGameBytes(session.catalogue, gameId, "standard output");
+  const auto exported = exportGameBytes(session.catalogue, gameId, "standard output");
   if (const auto* refused = std::get_if<ExportResult>(&exported)) {
     presentNotices(session.prompts, *refused);
     return kRefused;
@@ -76,7 +76,7 @@ int importFile(Context& context) {
   CatalogueSession session(context, reuseAnswer(yes));
   // The import finds a reused game's entry in the game list, as in the window.
   if (!session.open()) return kRefused;
-  const ImportResult result = ImportGameFile(session.catalogue, files.front());
+  const ImportResult result = importGameFile(session.catalogue, files.front());
   presentNotices(session.prompts, result);
   switch (result.outcome) {
     case ImportOutcome::Imported:
