@@ -44,7 +44,8 @@ std::variant<ExportedGame, ExportResult> exportGameBytes(Catalogue& catalogue, R
                                                          const std::filesystem::path& file) {
   const auto game = gameToExport(catalogue.store(), gameId);
   if (const auto* outcome = std::get_if<ExportOutcome>(&game)) {
-    if (*outcome == ExportOutcome::NoGameData) return ExportResult{*outcome, {std::string(messages::kCanNotFindGameData)}};
+    if (*outcome == ExportOutcome::NoGameData)
+      return ExportResult{*outcome, {std::string(messages::kCanNotFindGameData)}};
     return ExportResult{*outcome};
   }
   const ExportNames names(std::get<SpkGame>(game));

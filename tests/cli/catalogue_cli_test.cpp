@@ -6,6 +6,7 @@
 #include <iterator>
 #include <string>
 
+#include "../exchange/spk_bytes.h"
 #include "cli_runner.h"
 #include "store/store.h"
 #include "temp_dir.h"
@@ -108,6 +109,25 @@ TEST_F(CatalogueCommand, ExportToADashWritesTheFileToStandardOutput) {
   std::ifstream file(dir_ / "arena.SPK", std::ios::binary);
   EXPECT_EQ(result.out, std::string(std::istreambuf_iterator<char>(file), {}));
   EXPECT_FALSE(std::filesystem::exists(dir_ / "-"));
+}
+
+TEST_F(CatalogueCommand, ImportPrintsWhatItLeftOutAndExitsAsItEnded) {
+  const auto file =
+      SpkBytes().name("Dojo").count(1).name("R").count(2).combo("Spin", sampleBlock(1)).combo("SPIN", sampleBlock(2));
+  std::ofstream(dir_ / "dojo.SPK", std::ios::binary)
+      .write(reinterpret_cast<const char*>(file.bytes().data()), static_cast<std::streamsize>(file.bytes().size()));
+
+  const CliResult imported = runCli({"import", "dojo.SPK"}, {}, dir_.path());
+  EXPECT_EQ(imported.exitCode, 0) << "left-out combos are told, the import still succeeded";
+  EXPECT_EQ(imported.err,
+            "Combos of dojo.SPK not stored because their character already had a combo of that name:\n  R: SPIN\n");
+
+  const CliResult refused = runCli({"import", "dojo.SPK"}, {}, dir_.path());
+  EXPECT_EQ(refused.exitCode, 1);
+  EXPECT_EQ(refused.err,
+            "This game name is always exist,so if your records of Ultra/Super Combos with same name will be "
+            "replaced,\ncontinue? [answered No: --yes reuses the game]\n");
+  EXPECT_EQ(list().out, "game 1 Arena\n  role 1 Kenji\ngame 2 Dojo\n  role 2 R\n    moves 1 Spin 360\n");
 }
 
 TEST_F(CatalogueCommand, DeletingAMissingNameExitsOneAndAnUnknownCommandTwo) {

@@ -137,8 +137,8 @@ TEST_F(ImportTest, CharactersMergedAndCombosLeftOutAreToldInOneNotice) {
 
 TEST_F(ImportTest, TheImportShowsNothingItselfAndReturnsItsNoticeForTheCallerToShow) {
   const auto file =
-      SpkBytes().name("Dojo").count(1).name("R").count(2).combo("Spin", sampleBlock(1)).combo("SPIN", sampleBlock(2)).bytes();
-  const ImportResult result = importGameFile(catalogue_, writeFile("in.SPK", file));
+      SpkBytes().name("Dojo").count(1).name("R").count(2).combo("Spin", sampleBlock(1)).combo("SPIN", sampleBlock(2));
+  const ImportResult result = importGameFile(catalogue_, writeFile("in.SPK", file.bytes()));
   EXPECT_EQ(result.outcome, ImportOutcome::Imported);
   EXPECT_EQ(result.notices, std::vector<std::string>{"Combos of in.SPK not stored because their character already had "
                                                      "a combo of that name:\n  R: SPIN"});

@@ -221,7 +221,8 @@ TEST_F(CrashSafety, AnImportKilledAnywhereLeavesAllOfTheGameOrNone) {
   const auto after = dumpCatalogue(expected);
   ASSERT_EQ(after.size(), before.size() + kRows);
 
-  expectAllOrNothing([&](Catalogue& c) { return importGameFile(c, spk).outcome == ImportOutcome::Imported; }, before, after);
+  expectAllOrNothing([&](Catalogue& c) { return importGameFile(c, spk).outcome == ImportOutcome::Imported; }, before,
+                     after);
 }
 
 TEST_F(CrashSafety, DeletingALargeGameKilledAnywhereLeavesAllOfItOrNone) {
