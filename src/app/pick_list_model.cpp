@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "app/qt_text.h"
+
 namespace strikepad {
 
 int PickListModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : shown_; }
@@ -11,7 +13,7 @@ QVariant PickListModel::data(const QModelIndex& index, int role) const {
   const Entry& shownEntry = entry(index.row());
   switch (role) {
     case Qt::DisplayRole:
-      return shownEntry.text;
+      return toQString(shownEntry.text);
     case Qt::UserRole:
       return shownEntry.id;
     default:
@@ -19,7 +21,7 @@ QVariant PickListModel::data(const QModelIndex& index, int role) const {
   }
 }
 
-void PickListModel::append(QString text, RecordId id) { entries_.push_back({std::move(text), id}); }
+void PickListModel::append(std::string text, RecordId id) { entries_.push_back({std::move(text), id}); }
 
 void PickListModel::showAppended() {
   if (shown_ == size()) return;

@@ -2,13 +2,14 @@
 // The entries of one catalogue list, for a combo box or a list view: each shows the record's
 // name and carries its id in Qt::UserRole.
 //
-// Entries appended one after another are kept at the end of the entries and announced to the
-// views together by showAppended(): a view told of each new row on its own spends more time on
+// The text is kept as the store gives it and turned into a QString only for the rows a view
+// shows. Entries appended one after another are kept at the end of the entries and announced to
+// the views together by showAppended(): a view told of each new row on its own spends more time on
 // the news than on the rows, and a character may have a hundred thousand combos. Reads through
 // entry() and size() see every entry, announced or not.
 
 #include <QAbstractListModel>
-#include <QString>
+#include <string>
 #include <vector>
 
 #include "catalogue/pick_list.h"
@@ -20,7 +21,7 @@ class PickListModel final : public QAbstractListModel {
 
  public:
   struct Entry {
-    QString text;
+    std::string text;  // UTF-8
     RecordId id;
   };
 
@@ -34,7 +35,7 @@ class PickListModel final : public QAbstractListModel {
   const Entry& entry(int row) const { return entries_[static_cast<std::size_t>(row)]; }
 
   // Keeps the entry at the end, for the views once showAppended() runs.
-  void append(QString text, RecordId id);
+  void append(std::string text, RecordId id);
   // Tells the views of every entry appended since the last call, in one insertion.
   void showAppended();
   void remove(int row);

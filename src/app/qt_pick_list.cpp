@@ -1,8 +1,7 @@
 #include "app/qt_pick_list.h"
 
 #include <QSignalBlocker>
-
-#include "app/qt_text.h"
+#include <utility>
 
 namespace strikepad {
 
@@ -32,7 +31,7 @@ QWidget& QtPickList::control() const {
 int QtPickList::count() const { return model_->size(); }
 
 std::string QtPickList::text(int index) const {
-  return inRange(index, count()) ? toStdString(model_->entry(index).text) : std::string();
+  return inRange(index, count()) ? model_->entry(index).text : std::string();
 }
 
 RecordId QtPickList::id(int index) const { return inRange(index, count()) ? model_->entry(index).id : -1; }
@@ -54,13 +53,15 @@ void QtPickList::select(int index) {
                         [&](QListView* view) {
                           const QModelIndex row = model_->index(index);
                           view->selectionModel()->setCurrentIndex(row, QItemSelectionModel::ClearAndSelect);
-                          if (row.isValid()) view->scrollTo(row);
+                          // A hidden view lays its rows out when shown; scrolling now would lay
+                          // out every row twice.
+                          if (row.isValid() && view->isVisible()) view->scrollTo(row);
                         }},
              control_);
 }
 
-int QtPickList::append(const std::string& text, RecordId id) {
-  model_->append(toQString(text), id);
+int QtPickList::append(std::string text, RecordId id) {
+  model_->append(std::move(text), id);
   return count() - 1;
 }
 

@@ -25,7 +25,7 @@ class QtPickList final : public PickList {
   RecordId id(int index) const override;
   int selectedIndex() const override;
   void select(int index) override;
-  int append(const std::string& text, RecordId id) override;
+  int append(std::string text, RecordId id) override;
   void remove(int index) override;
   void clear() override;
 

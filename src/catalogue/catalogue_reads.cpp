@@ -9,11 +9,13 @@ namespace strikepad {
 
 namespace {
 
-std::optional<std::vector<NamedRecord>> namedRecords(std::optional<Recordset> records) {
-  if (!records || records->failed()) return std::nullopt;
+std::optional<std::vector<NamedRecord>> namedRecords(Store& store, std::string_view table, std::string_view filter = {},
+                                                     const std::vector<FieldValue>& params = {}) {
   std::vector<NamedRecord> named;
-  named.reserve(records->recordCount());
-  for (; !records->atEnd(); records->moveNext()) named.push_back({records->integer("id"), records->text("name")});
+  const auto keep = [&named](std::int64_t id, std::string_view name) {
+    named.push_back({static_cast<RecordId>(id), std::string(name)});
+  };
+  if (!store.ForEachName(table, filter, params, keep)) return std::nullopt;
   return named;
 }
 
@@ -63,11 +65,11 @@ std::variant<GameContent, GameReadProblem> readGameContent(Store& store, RecordI
 }
 
 std::optional<std::vector<NamedRecord>> allGames(Store& store) {
-  return namedRecords(store.OpenRecordset(kGameLevel.table, {}, {}, "id, name"));
+  return namedRecords(store, kGameLevel.table);
 }
 
 std::optional<std::vector<NamedRecord>> charactersOf(Store& store, RecordId gameId) {
-  return namedRecords(store.OpenRecordset(kCharacterLevel.table, "gameid=?", {std::int64_t{gameId}}, "id, name"));
+  return namedRecords(store, kCharacterLevel.table, "gameid=?", {std::int64_t{gameId}});
 }
 
 std::optional<std::vector<ComboSize>> comboSizesOf(Store& store, RecordId characterId) {

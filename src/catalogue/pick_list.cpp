@@ -16,8 +16,8 @@ int findString(const PickList& list, std::string_view name) {
 
 void selectByName(PickList& list, std::string_view name) { list.select(findString(list, name)); }
 
-int VectorPickList::append(const std::string& text, RecordId id) {
-  entries_.push_back({text, id});
+int VectorPickList::append(std::string text, RecordId id) {
+  entries_.push_back({std::move(text), id});
   return count() - 1;
 }
 

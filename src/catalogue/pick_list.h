@@ -22,7 +22,7 @@ class PickList {
   // Selects `index`, or clears the selection for -1. Never notifies the user's selection handler.
   virtual void select(int index) = 0;
   // Appends an entry at the end and returns its index.
-  virtual int append(const std::string& text, RecordId id) = 0;
+  virtual int append(std::string text, RecordId id) = 0;
   virtual void remove(int index) = 0;
   virtual void clear() = 0;
 
@@ -51,7 +51,7 @@ class VectorPickList final : public PickList {
   RecordId id(int index) const override { return entries_.at(static_cast<std::size_t>(index)).id; }
   int selectedIndex() const override { return selected_; }
   void select(int index) override { selected_ = (index >= 0 && index < count()) ? index : -1; }
-  int append(const std::string& text, RecordId id) override;
+  int append(std::string text, RecordId id) override;
   void remove(int index) override;
   void clear() override;
 

@@ -21,8 +21,8 @@ constexpr const char* kSchema =
     " gameid integer references game(id));"
     "create table moves(id integer primary key autoincrement, name text collate nocase,"
     " roleid integer references role(id), data blob);"
-    "create index role_gameid on role(gameid, name);"
-    "create index moves_roleid on moves(roleid, name);"
+    "create index role_gameid on role(gameid, id, name);"
+    "create index moves_roleid on moves(roleid, id, name);"
     "commit;";
 
 // Names SQLite would not take as a plain file: an in-memory or temporary database, or a URI.

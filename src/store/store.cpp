@@ -74,9 +74,8 @@ bool Store::ConnectStore() {
   return true;
 }
 
-std::optional<Recordset> Store::OpenRecordset(std::string_view table, std::string_view filter,
-                                              std::vector<FieldValue> params, std::string_view fields) {
-  if (!db_) return std::nullopt;
+StatementLease Store::prepareSelect(std::string_view fields, std::string_view table, std::string_view filter,
+                                    const std::vector<FieldValue>& params) {
   std::string sql = "select ";
   sql.append(fields).append(" from ");
   sql.append(table);
@@ -86,10 +85,34 @@ std::optional<Recordset> Store::OpenRecordset(std::string_view table, std::strin
   StatementLease statement = statements_.lease(db_.get(), sql);
   if (!statement || bindAll(statement.get(), params) != SQLITE_OK) {
     reportLastError();
-    return std::nullopt;
+    return {};
   }
+  return statement;
+}
+
+std::optional<Recordset> Store::OpenRecordset(std::string_view table, std::string_view filter,
+                                              std::vector<FieldValue> params, std::string_view fields) {
+  if (!db_) return std::nullopt;
+  StatementLease statement = prepareSelect(fields, table, filter, params);
+  if (!statement) return std::nullopt;
   // The values are bound where they lie; the record set keeps them there until it has read.
   return Recordset(*this, std::string(table), std::move(statement), std::move(params));
+}
+
+bool Store::ForEachName(std::string_view table, std::string_view filter, const std::vector<FieldValue>& params,
+                        const NameVisitor& each) {
+  if (!db_) return false;
+  const StatementLease statement = prepareSelect("id, name", table, filter, params);
+  if (!statement) return false;
+  sqlite3_stmt* query = statement.get();
+  int result = SQLITE_ROW;
+  while ((result = sqlite3_step(query)) == SQLITE_ROW) {
+    const auto* name = reinterpret_cast<const char*>(sqlite3_column_text(query, 1));
+    each(sqlite3_column_int64(query, 0),
+         name ? std::string_view(name, static_cast<std::size_t>(sqlite3_column_bytes(query, 1))) : std::string_view());
+  }
+  if (result != SQLITE_DONE) reportLastError();
+  return result == SQLITE_DONE;
 }
 
 bool Store::execute(std::string_view sql, const std::vector<FieldValue>& params) {

@@ -3,6 +3,7 @@
 // tables, and the one way store failures reach the user.
 
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -54,6 +55,14 @@ class Store {
   std::optional<Recordset> OpenRecordset(std::string_view table, std::string_view filter = {},
                                          std::vector<FieldValue> params = {}, std::string_view fields = "*");
 
+  // Hands `each` the id and name of every record OpenRecordset would read, in the same order,
+  // as it reads them: a list may hold a hundred thousand names, and nothing is gained by holding
+  // them twice. False without a connection (no message) and when the read fails, even half-way
+  // (after the report): the names handed over by then are not all of them.
+  using NameVisitor = std::function<void(std::int64_t id, std::string_view name)>;
+  bool ForEachName(std::string_view table, std::string_view filter, const std::vector<FieldValue>& params,
+                   const NameVisitor& each);
+
   // Runs one statement that returns no rows; on failure shows the report and returns false.
   // Its text is kept with the connection, so pass values as params, not in the text.
   bool execute(std::string_view sql, const std::vector<FieldValue>& params = {});
@@ -65,6 +74,9 @@ class Store {
   sqlite3* handle() const { return db_.get(); }
 
  private:
+  StatementLease prepareSelect(std::string_view fields, std::string_view table, std::string_view filter,
+                               const std::vector<FieldValue>& params);
+
   std::filesystem::path path_;
   Reporter reporter_;
   std::chrono::milliseconds busyTimeout_ = kDefaultBusyTimeout;

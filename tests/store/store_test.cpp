@@ -220,7 +220,30 @@ TEST_F(StoreTest, ChangedFieldIsWrittenByUpdate) {
   auto game = store_.OpenRecordset("game", "id=?", {std::int64_t{id}});
   game->setValue("name", std::string("new"));
   ASSERT_TRUE(game->update());
+  EXPECT_EQ(game->text("name"), "new") << "the record set holds what it wrote";
   EXPECT_EQ(gameNames(), (std::vector<std::string>{"new"}));
+}
+
+// Rows are added at the end of the file, so its last page holds the last of them: with that page
+// overwritten, a read fails after it has met most of the rows. What it met must not pass for all.
+TEST_F(StoreTest, AReadThatFailsHalfWayIsReportedAndHoldsNoRows) {
+  {
+    Transaction transaction(store_);
+    for (int i = 0; i < 3000; ++i) addGame("Game number " + std::to_string(i) + " with a longer name");
+    ASSERT_TRUE(transaction.commit());
+  }
+  store_.close();
+  const auto size = std::filesystem::file_size(path_);
+  std::fstream(path_, std::ios::binary | std::ios::in | std::ios::out).seekp(static_cast<std::streamoff>(size - 4096)) << std::string(4096, '\xff');
+  ASSERT_TRUE(store_.ConnectStore());
+
+  std::size_t handedOver = 0;
+  EXPECT_FALSE(store_.ForEachName("game", {}, {}, [&](std::int64_t, std::string_view) { ++handedOver; }));
+  EXPECT_GT(handedOver, 0u) << "the read failed half-way, not at once";
+  auto games = store_.OpenRecordset("game");
+  EXPECT_TRUE(games->failed());
+  EXPECT_TRUE(games->atEnd());
+  EXPECT_EQ(reports_, std::vector<std::string>(2, "error Information:database disk image is malformed(b)"));
 }
 
 TEST_F(StoreTest, TransactionUndoesItsWritesUnlessCommitted) {
