@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <iosfwd>
 #include <string>
 #include <variant>
 #include <vector>
@@ -63,5 +64,8 @@ ImportOutcome OnImportGame(Catalogue& catalogue);
 // all of it or nothing. Characters merged into one of the same name, and combos left out
 // because their name was taken, are told in one notice at the end.
 ImportOutcome ImportGameFile(Catalogue& catalogue, const std::filesystem::path& path);
+// The same for an .SPK file read from `in` (standard input), called `name` in the messages:
+// no more is read than the largest file the import takes, and a larger one is refused.
+ImportOutcome ImportGameStream(Catalogue& catalogue, std::istream& in, const std::string& name);
 
 }  // namespace strikepad
