@@ -7,11 +7,11 @@
 #include <string>
 #include <string_view>
 
+#include "adapter_session.h"
 #include "cli.h"
 #include "device/device_link.h"
 #include "device_commands/device_messages.h"
 #include "device_commands/lookup_notices.h"
-#include "device/hidapi_transport.h"
 #include "device/slot_protocol.h"
 #include "hex.h"
 #include "stderr_prompts.h"
@@ -20,12 +20,6 @@ namespace strikepad::cli {
 namespace {
 
 constexpr std::string_view kSlotUsage = "usage: strikepad-cli slot read SLOT | slot write SLOT [HEX]   (SLOT 1 to 5)\n";
-
-// "1".."5" to slot 0..4.
-std::optional<int> slotFromText(std::string_view text) {
-  if (text.size() != 1 || text[0] < '1' || text[0] > '0' + kSlotCount) return std::nullopt;
-  return text[0] - '1';
-}
 
 int badUsage(Context& context) {
   context.err << kSlotUsage;
@@ -73,8 +67,9 @@ int runSlot(Context& context) {
 
   // The link's lookups and the failure go to stderr; nothing is asked.
   StderrPrompts notices(context.err);
-  HidapiTransport transport;
-  DeviceLink link(transport, LinkTiming{});
+  AdapterLink adapter;
+  if (!adapter.choose(context.err)) return kRefused;
+  DeviceLink& link = adapter.link();
   ComboBlock block = toWrite ? *toWrite : emptyComboBlock();
   const TransferOutcome outcome = toWrite ? link.WriteSlot(lookupsShownIn(notices), *slot, block)
                                           : link.ReadSlot(lookupsShownIn(notices), *slot, block);
