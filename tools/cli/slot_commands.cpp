@@ -1,7 +1,6 @@
 // slot read and slot write: the adapter's memory slots, numbered 1 to 5 as on the window's
 // "Memory Index" buttons.
 
-#include <iterator>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -55,9 +54,10 @@ int runSlot(Context& context) {
 
   std::optional<ComboBlock> toWrite;
   if (writing) {
-    const std::string hex = args.size() == 4 ? args[3]
-                                             : std::string(std::istreambuf_iterator<char>(context.in), {});
-    HexBlock parsed = blockFromHex(hex);
+    // Standard input is read as far as script input is: a block is never larger.
+    const std::optional<std::string> hex = args.size() == 4 ? args[3] : readInput(context, 3);
+    if (!hex) return kRefused;
+    HexBlock parsed = blockFromHex(*hex);
     if (!parsed.block) {
       context.err << "bad block: " << parsed.problem << "\n";
       return kBadUsage;
