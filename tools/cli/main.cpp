@@ -1,3 +1,6 @@
+// strikepad-cli: the window's commands from a shell. The options are read here; each command
+// reads its own words.
+
 #include <getopt.h>
 #include <unistd.h>
 
@@ -5,6 +8,7 @@
 #include <iostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cli.h"
 
@@ -97,8 +101,13 @@ int main(int argc, char** argv) {
       case kJsonOption: context.json = true; commandOptions.push_back(option); break;
       case kHexOption: context.hex = true; commandOptions.push_back(option); break;
       case kYesOption: context.yes = true; commandOptions.push_back(option); break;
-      case ':': problem = problem.empty() ? std::string(argv[optind - 1]) + " needs a value" : problem; break;
-      default: problem = problem.empty() ? "unknown option " + std::string(argv[optind - 1]) : problem; break;
+      // The first problem is told.
+      case ':':
+        if (problem.empty()) problem = std::string(argv[optind - 1]) + " needs a value";
+        break;
+      default:
+        if (problem.empty()) problem = "unknown option " + std::string(argv[optind - 1]);
+        break;
     }
   }
   if (help) {
