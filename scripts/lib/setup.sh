@@ -4,7 +4,7 @@
 STRIKEPAD_PACKAGES=(
   cmake g++ make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  libsqlite3-dev libhidapi-dev libicu-dev qt6-base-dev
+  libsqlite3-dev libhidapi-dev libicu-dev qt6-base-dev nlohmann-json3-dev
 )
 
 install_missing_packages() {

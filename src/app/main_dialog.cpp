@@ -32,7 +32,6 @@
 #include "device_commands/device_commands.h"
 #include "device_commands/device_messages.h"
 #include "device_commands/lookup_notices.h"
-#include "device/hidapi_transport.h"
 #include "device/slot_protocol.h"
 #include "exchange/exchange_commands.h"
 #include "store/store.h"
@@ -67,15 +66,17 @@ bool isPick(const QEvent& event) {
 
 }  // namespace
 
-MainDialog::MainDialog() : MainDialog(nullptr, nullptr, LinkTiming{}) {}
+MainDialog::MainDialog(std::unique_ptr<HidTransport> adapter, LinkTiming timing)
+    : MainDialog(nullptr, std::move(adapter), nullptr, std::move(timing)) {}
 
 MainDialog::MainDialog(Prompts& prompts, HidTransport& adapter, LinkTiming timing)
-    : MainDialog(&prompts, &adapter, std::move(timing)) {}
+    : MainDialog(&prompts, nullptr, &adapter, std::move(timing)) {}
 
-MainDialog::MainDialog(Prompts* prompts, HidTransport* adapter, LinkTiming timing)
+MainDialog::MainDialog(Prompts* prompts, std::unique_ptr<HidTransport> ownAdapter, HidTransport* adapter,
+                       LinkTiming timing)
     : ownPrompts_(prompts ? nullptr : std::make_unique<QtPrompts>(*this)),
       prompts_(prompts ? *prompts : *ownPrompts_),
-      ownAdapter_(adapter ? nullptr : std::make_unique<HidapiTransport>()),
+      ownAdapter_(std::move(ownAdapter)),
       link_(adapter ? *adapter : *ownAdapter_, std::move(timing)) {
   buildControls();
   buildMenus();

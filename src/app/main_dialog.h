@@ -39,8 +39,8 @@ class MainDialog final : public QDialog, public DevicePanel {
   Q_OBJECT
 
  public:
-  // Asks and tells the user through its own message boxes and dialogs; the adapter through hidapi.
-  MainDialog();
+  // Asks and tells the user through its own message boxes and dialogs; talks to `adapter`.
+  MainDialog(std::unique_ptr<HidTransport> adapter, LinkTiming timing);
   // Through `prompts` and `adapter` instead (tests).
   MainDialog(Prompts& prompts, HidTransport& adapter, LinkTiming timing);
   ~MainDialog() override;
@@ -88,7 +88,7 @@ class MainDialog final : public QDialog, public DevicePanel {
 #endif
 
  private:
-  MainDialog(Prompts* prompts, HidTransport* adapter, LinkTiming timing);
+  MainDialog(Prompts* prompts, std::unique_ptr<HidTransport> ownAdapter, HidTransport* adapter, LinkTiming timing);
   void buildControls();
   void buildMenus();
   void connectControls();

@@ -39,13 +39,27 @@ TransferProgress DeviceCommands::progressOnIndicator() {
   };
 }
 
-void DeviceCommands::transferWhileBusy(SlotTransfer transfer, const char* failedMessage,
-                                       std::function<void()> completed) {
+namespace {
+
+CommandEnd endOf(TransferOutcome outcome, bool stored) {
+  switch (outcome) {
+    case TransferOutcome::Done: return stored ? CommandEnd::Done : CommandEnd::NotStored;
+    case TransferOutcome::NoAdapter: return CommandEnd::NoAdapter;
+    case TransferOutcome::Failed: break;
+  }
+  return CommandEnd::TransferFailed;
+}
+
+}  // namespace
+
+void DeviceCommands::transferWhileBusy(SlotTransfer transfer, const char* failedMessage, Completion completed,
+                                       CommandEnded ended) {
   runner_.start({std::move(transfer), lookupsShownIn(window()), progressOnIndicator(),
-                 [this, failedMessage, completed = std::move(completed)](TransferOutcome outcome) {
+                 [this, failedMessage, completed = std::move(completed), ended = std::move(ended)](TransferOutcome outcome) {
                    if (outcome == TransferOutcome::Failed) window().notice(failedMessage);
                    SetBusy(0);
-                   if (outcome == TransferOutcome::Done && completed) completed();
+                   const bool stored = outcome != TransferOutcome::Done || !completed || completed();
+                   if (ended) ended(endOf(outcome, stored));
                  }});
 }
 
@@ -61,7 +75,7 @@ void DeviceCommands::OnDownload() {
   DownloadCombo(comboId, slot);
 }
 
-int DeviceCommands::DownloadCombo(RecordId comboId, int slot) {
+int DeviceCommands::DownloadCombo(RecordId comboId, int slot, CommandEnded ended) {
   const auto stored = catalogue_.readComboData(comboId);
   if (!stored || stored->empty()) {
     SetBusy(0);
@@ -71,7 +85,7 @@ int DeviceCommands::DownloadCombo(RecordId comboId, int slot) {
   const ComboBlock block = blockFromBytes(stored->data(), stored->size());
   transferWhileBusy([this, slot, block](const LookupReport& lookups, const TransferProgress& progress) {
     return link_.WriteSlot(lookups, slot, block, progress);
-  }, msg::kDownloadFailed, {});
+  }, msg::kDownloadFailed, {}, std::move(ended));
   return 1;
 }
 
@@ -80,20 +94,23 @@ void DeviceCommands::OnReload() {
   if (!combos().hasSelection()) return;
   const int slot = SelectedSlot();
   if (!window().ask(msg::reloadQuestion(combos().selectedText(), slot + 1))) return;
-  const RecordId comboId = combos().selectedId();
+  ReloadCombo(combos().selectedId(), slot);
+}
+
+void DeviceCommands::ReloadCombo(RecordId comboId, int slot, CommandEnded ended) {
   readSlotWhileBusy(slot, msg::kReloadFailed, [this, comboId](const ComboBlock& block) {
-    catalogue_.ReplaceComboData(comboId, block.data(), block.size());
-  });
+    return catalogue_.ReplaceComboData(comboId, block.data(), block.size()) == 1;
+  }, std::move(ended));
 }
 
 void DeviceCommands::readSlotWhileBusy(int slot, const char* failedMessage,
-                                       std::function<void(const ComboBlock&)> completed) {
+                                       std::function<bool(const ComboBlock&)> completed, CommandEnded ended) {
   SetBusy(1);
   // Filled by the transfer, wherever it runs, and read once it has ended.
   auto block = std::make_shared<ComboBlock>(emptyComboBlock());
   transferWhileBusy([this, slot, block](const LookupReport& lookups, const TransferProgress& progress) {
     return link_.ReadSlot(lookups, slot, *block, progress);
-  }, failedMessage, [block, completed = std::move(completed)] { completed(*block); });
+  }, failedMessage, [block, completed = std::move(completed)] { return completed(*block); }, std::move(ended));
 }
 
 void DeviceCommands::OnCapture() {
@@ -101,16 +118,26 @@ void DeviceCommands::OnCapture() {
   PickList& characters = catalogue_.lists().characters;
   if (characters.count() == 0) return window().notice(msg::kCharacterListEmpty);
   if (!characters.hasSelection()) return window().notice(msg::kSelectCharacterFirst);
-  const RecordId characterId = characters.selectedId();
-  readSlotWhileBusy(SelectedSlot(), msg::kReadFailed, [this, characterId](const ComboBlock& block) {
-    const std::string name = window().askName(msg::kComboNameCaption, msg::kComboNameInitial);
-    if (name.empty()) return;
+  CaptureCombo(characters.selectedId(), SelectedSlot(),
+               [this] { return window().askName(msg::kComboNameCaption, msg::kComboNameInitial); });
+}
+
+void DeviceCommands::CaptureCombo(RecordId characterId, int slot, std::function<std::string()> nameAfterRead,
+                                  CommandEnded ended) {
+  readSlotWhileBusy(slot, msg::kReadFailed, [this, characterId, nameAfterRead = std::move(nameAfterRead)](
+                                                const ComboBlock& block) {
+    const std::string name = nameAfterRead();
+    if (name.empty()) return false;
     const StoreResult added = catalogue_.StoreNewCombo(name, characterId, block.data(), block.size());
     presentRefusal(catalogue_.prompts(), added, messages::kCharacterGone);
     // The character was deleted while the slot was read: show the catalogue as it is now.
-    if (added.kind == StoreResult::Kind::ParentGone) return catalogue_.FillGameList();
+    if (added.kind == StoreResult::Kind::ParentGone) {
+      catalogue_.FillGameList();
+      return false;
+    }
     appendOrFind(combos(), name, added);
-  });
+    return added.stored();
+  }, std::move(ended));
 }
 
 }  // namespace strikepad

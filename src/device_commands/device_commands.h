@@ -6,6 +6,7 @@
 // transfer itself runs where the TransferRunner puts it, and the command goes on when it ends.
 
 #include <functional>
+#include <string>
 
 #include "catalogue/catalogue.h"
 #include "device/device_link.h"
@@ -13,6 +14,15 @@
 #include "device_commands/transfer_runner.h"
 
 namespace strikepad {
+
+// What a device command came to once it has ended, for a caller that presents it itself.
+enum class CommandEnd {
+  Done,            // the transfer completed, and what it read was stored
+  NoAdapter,       // nothing sent; the lookup has been shown
+  TransferFailed,  // after its message ("download failed", ...)
+  NotStored,       // the read completed but nothing was stored (a name taken, a record gone)
+};
+using CommandEnded = std::function<void(CommandEnd)>;
 
 class DeviceCommands {
  public:
@@ -35,21 +45,31 @@ class DeviceCommands {
 
   // Writes the stored block of combo `comboId` into `slot`, ending the busy span the caller
   // started when the write has ended ("download failed" shown before), or at once when there
-  // is nothing to write. 1 when the block was handed to the slot transfer, else 0.
-  int DownloadCombo(RecordId comboId, int slot);
+  // is nothing to write. 1 when the block was handed to the slot transfer, else 0; `ended`
+  // hears how a transfer ended.
+  int DownloadCombo(RecordId comboId, int slot, CommandEnded ended = {});
+  // What Reload does once asked: reads `slot` into the stored combo `comboId`.
+  void ReloadCombo(RecordId comboId, int slot, CommandEnded ended = {});
+  // What the combo list's Add does: reads `slot` into a new combo of `characterId`, named by
+  // `nameAfterRead` once the read has completed (an empty name stores nothing).
+  void CaptureCombo(RecordId characterId, int slot, std::function<std::string()> nameAfterRead,
+                    CommandEnded ended = {});
 
  private:
   using SlotTransfer = std::function<TransferOutcome(const LookupReport& lookups, const TransferProgress& progress)>;
+  // Stores what a completed transfer brought; false when nothing was stored.
+  using Completion = std::function<bool()>;
 
   Prompts& window() { return catalogue_.prompts(); }
   PickList& combos() { return catalogue_.lists().combos; }
   // Shows the transfer's progress on the indicator while the link reports it.
   TransferProgress progressOnIndicator();
   // Runs `transfer` while busy. When it ends, a failure shows `failedMessage` before busy
-  // ends; after a completed transfer `completed` runs with busy cleared.
-  void transferWhileBusy(SlotTransfer transfer, const char* failedMessage, std::function<void()> completed);
+  // ends; after a completed transfer `completed` runs with busy cleared. `ended` hears last.
+  void transferWhileBusy(SlotTransfer transfer, const char* failedMessage, Completion completed, CommandEnded ended);
   // Reads `slot` while busy and hands the block to `completed` when the read completed.
-  void readSlotWhileBusy(int slot, const char* failedMessage, std::function<void(const ComboBlock&)> completed);
+  void readSlotWhileBusy(int slot, const char* failedMessage, std::function<bool(const ComboBlock&)> completed,
+                         CommandEnded ended);
 
   DeviceLink& link_;
   Catalogue& catalogue_;

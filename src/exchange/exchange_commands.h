@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <iosfwd>
 #include <string>
 #include <variant>
 #include <vector>
@@ -84,5 +85,8 @@ ImportResult OnImportGame(Catalogue& catalogue);
 // all of it or nothing. Characters merged into one of the same name, and combos left out
 // because their name was taken, are told in one notice, the imported result's.
 ImportResult importGameFile(Catalogue& catalogue, const std::filesystem::path& path);
+// The same for an .SPK file read from `in` (standard input), called `name` in the messages:
+// no more is read than the largest file the import takes, and a larger one is refused.
+ImportResult importGameStream(Catalogue& catalogue, std::istream& in, const std::string& name);
 
 }  // namespace strikepad

@@ -2,6 +2,7 @@
 // editing commands (checked in memory, one query per parent), in one transaction that never
 // waits on the user.
 
+#include <istream>
 #include <optional>
 #include <string>
 #include <unordered_set>
@@ -188,12 +189,15 @@ ImportResult OnImportGame(Catalogue& catalogue) {
   return importGameFile(catalogue, path);
 }
 
-ImportResult importGameFile(Catalogue& catalogue, const std::filesystem::path& path) {
+namespace {
+
+// Imports the bytes read from `path` (its name in the messages), or tells why there are none.
+ImportResult importContent(Catalogue& catalogue, FileContent file, const std::filesystem::path& path) {
   std::optional<SpkGame> game;
   {
     // The file's bytes are let go once parsed: the import holds the parsed game only.
-    const FileContent file = readWholeFile(path, kMaxSpkFileSize);
-    switch (file.problem) {
+    const FileContent content = std::move(file);
+    switch (content.problem) {
       case FileContent::Problem::None:
         break;
       case FileContent::Problem::CannotOpen:
@@ -203,11 +207,34 @@ ImportResult importGameFile(Catalogue& catalogue, const std::filesystem::path& p
       case FileContent::Problem::TooLarge:
         return {ImportOutcome::Damaged, {messages::withFileName(messages::kFileTooLarge, path)}};
     }
-    game = parseSpk(file.bytes);
+    game = parseSpk(content.bytes);
   }
   if (!game) return {ImportOutcome::Damaged, {messages::withFileName(messages::kDamagedFile, path)}};
   if (game->name.empty()) return {ImportOutcome::NoGame};
   return importGame(catalogue, std::move(game), path);
+}
+
+// The whole stream, held to the size of the largest file the import takes.
+FileContent streamContent(std::istream& in) {
+  FileContent content;
+  // One byte more than allowed tells a stream that is too large.
+  content.bytes.resize(kMaxSpkFileSize + 1);
+  in.read(reinterpret_cast<char*>(content.bytes.data()), static_cast<std::streamsize>(content.bytes.size()));
+  content.bytes.resize(static_cast<std::size_t>(in.gcount()));
+  if (in.bad()) content.problem = FileContent::Problem::CannotOpen;
+  if (content.bytes.size() > kMaxSpkFileSize) content.problem = FileContent::Problem::TooLarge;
+  if (content.problem != FileContent::Problem::None) content.bytes.clear();
+  return content;
+}
+
+}  // namespace
+
+ImportResult importGameFile(Catalogue& catalogue, const std::filesystem::path& path) {
+  return importContent(catalogue, readWholeFile(path, kMaxSpkFileSize), path);
+}
+
+ImportResult importGameStream(Catalogue& catalogue, std::istream& in, const std::string& name) {
+  return importContent(catalogue, streamContent(in), name);
 }
 
 }  // namespace strikepad

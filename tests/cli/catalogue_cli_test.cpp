@@ -46,12 +46,12 @@ TEST_F(CatalogueCommand, AddComboNamesValuesStoredOtherThanWrittenAndStoresThem)
 
 TEST_F(CatalogueCommand, AScriptFileThatCannotBeReadStoresNothing) {
   const CliResult missing = runCli({"add", "combo", "Arena", "Kenji", "Spin", "missing.txt"}, {}, dir_.path());
-  EXPECT_EQ(missing.exitCode, 2);
+  EXPECT_EQ(missing.exitCode, 1);
   EXPECT_EQ(missing.err.substr(0, missing.err.find('\n') + 1), "cannot open missing.txt\n");
 
   std::filesystem::create_directory(dir_ / "folder");
   const CliResult folder = runCli({"add", "combo", "Arena", "Kenji", "Spin", "folder"}, {}, dir_.path());
-  EXPECT_EQ(folder.exitCode, 2);
+  EXPECT_EQ(folder.exitCode, 1);
   EXPECT_EQ(folder.err.substr(0, folder.err.find('\n') + 1), "cannot read folder\n")
       << "never taken for an empty script";
 

@@ -51,15 +51,15 @@ TEST(ScriptParseCommand, ParseErrorIsTheParsersMessage) {
   EXPECT_EQ(result.err, "time error in line 2\n");
 }
 
-TEST(ScriptParseCommand, UnreadableFileIsBadInput) {
+TEST(ScriptParseCommand, UnreadableFileIsRefused) {
   const TempDir dir;
   const CliResult missing = runCli({"script", "parse", (dir / "missing.txt").string()});
-  EXPECT_EQ(missing.exitCode, 2);
+  EXPECT_EQ(missing.exitCode, 1);
   EXPECT_EQ(missing.out, "");
   EXPECT_EQ(missing.err, "cannot open " + (dir / "missing.txt").string() + "\n");
 
   const CliResult folder = runCli({"script", "parse", dir.path().string()});
-  EXPECT_EQ(folder.exitCode, 2);
+  EXPECT_EQ(folder.exitCode, 1);
   EXPECT_EQ(folder.err, "cannot read " + dir.path().string() + "\n");
 }
 

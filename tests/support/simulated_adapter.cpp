@@ -1,6 +1,6 @@
 #include "simulated_adapter.h"
 
-#include <algorithm>
+#include <memory>
 
 namespace strikepad::testing {
 
@@ -8,9 +8,16 @@ namespace {
 
 constexpr std::uint8_t kStrayMarker = 0x33;  // any byte 1 but 0x5A
 
+// The slots go to the adapter, which owns them; `kept` is how the test keeps reaching them.
+std::unique_ptr<MemorySlots> newSlots(MemorySlots*& kept) {
+  auto slots = std::make_unique<MemorySlots>();
+  kept = slots.get();
+  return slots;
+}
+
 }  // namespace
 
-SimulatedAdapter::SimulatedAdapter() : slots_(kSlotCount, emptyComboBlock()) {}
+SimulatedAdapter::SimulatedAdapter() : adapter_(newSlots(slots_)) {}
 
 void SimulatedAdapter::unplug() {
   attached_ = false;
@@ -24,13 +31,19 @@ OpenResult SimulatedAdapter::open(std::uint16_t vendorId, std::uint16_t productI
   askedVendorId_ = vendorId;
   askedProductId_ = productId;
   if (hidLayerBroken_) return OpenResult::EnumerationFailed;
-  if (!attached_ || vendorId != kAdapterVendorId || productId != kAdapterProductId) return OpenResult::NotFound;
+  if (!attached_) return OpenResult::NotFound;
   if (accessDenied_) {
     lastError_ = "Permission denied";
     return OpenResult::NotOpened;
   }
-  handle_ = plugGeneration_;
-  return OpenResult::Opened;
+  const OpenResult result = adapter_.open(vendorId, productId);
+  if (result == OpenResult::Opened) handle_ = plugGeneration_;
+  return result;
+}
+
+void SimulatedAdapter::close() {
+  handle_ = 0;
+  adapter_.close();
 }
 
 bool SimulatedAdapter::write(const Report& report) {
@@ -40,35 +53,24 @@ bool SimulatedAdapter::write(const Report& report) {
     return false;
   }
   accepted_.push_back(report);
-  if (report[1] == kReadCommand) answerReadRequest(report);
-  const std::size_t slot = report[2];
-  const std::size_t index = report[3];
-  if (report[1] == kWriteCommand && slot < slots_.size() && index < kChunkCount)
-    std::copy_n(report.begin() + kPayloadOffset, kChunkSize,
-                slots_[slot].begin() + static_cast<std::ptrdiff_t>(index * kChunkSize));
+  if (report[1] == kReadCommand && silent_) return true;
+  if (!adapter_.write(report)) return false;
+  if (report[1] == kReadCommand) takeReplies();
   return true;
 }
 
-void SimulatedAdapter::answerReadRequest(const Report& request) {
-  const std::size_t slot = request[2];
-  if (silent_ || slot >= slots_.size()) return;
+void SimulatedAdapter::takeReplies() {
   for (std::vector<std::uint8_t>& report : beforeNextReplies_) input_.push_back(std::move(report));
   beforeNextReplies_.clear();
-  for (std::size_t index = 0; index < kChunkCount; ++index) {
+  std::vector<std::uint8_t> reply;
+  while (adapter_.read(reply, std::chrono::milliseconds(0)) == ReadResult::Received) {
     for (int stray = 0; stray < straysPerReply_; ++stray) {
       std::vector<std::uint8_t> noise(kReportSize, 0xA5);
       noise[0] = kOutputReportId;
       noise[1] = kStrayMarker;
       input_.push_back(std::move(noise));
     }
-    std::vector<std::uint8_t> reply(std::max(replySize_, kReportSize), 0xEE);
-    reply[0] = kOutputReportId;
-    reply[1] = kReadCommand;
-    reply[2] = static_cast<std::uint8_t>(slot);
-    reply[3] = static_cast<std::uint8_t>(index);
-    std::copy_n(slots_[slot].begin() + static_cast<std::ptrdiff_t>(index * kChunkSize), kChunkSize,
-                reply.begin() + kPayloadOffset);
-    reply.resize(replySize_);
+    reply.resize(replySize_, 0xEE);
     input_.push_back(std::move(reply));
   }
 }

@@ -1,7 +1,7 @@
 #pragma once
-// A Strikepad adapter in memory: five slots, answers a 0x5A read request with eight replies and
-// stores 0x6A write chunks. Tests tell it to misbehave: refuse writes, be unplugged and plugged
-// in again, send stray or malformed reports, stay silent, or refuse to be opened.
+// The program's simulated adapter (device/simulated_adapter.h) with its slots in memory, and
+// the faults tests arrange around it: refuse writes, be unplugged and plugged in again, send
+// stray or malformed reports, stay silent, or refuse to be opened.
 
 #include <chrono>
 #include <cstdint>
@@ -10,17 +10,36 @@
 #include <vector>
 
 #include "combo/combo_block.h"
+#include "device/adapter_slots.h"
 #include "device/hid_transport.h"
+#include "device/simulated_adapter.h"
 #include "device/slot_protocol.h"
 
 namespace strikepad::testing {
+
+// Five slots in memory, empty at first.
+class MemorySlots final : public AdapterSlots {
+ public:
+  MemorySlots() { blocks.fill(emptyComboBlock()); }
+  // (Not named "slots": Qt takes that word for a macro.)
+  bool load(SlotBlocks& held, std::string&) override {
+    held = blocks;
+    return true;
+  }
+  bool save(const SlotBlocks& held, std::string&) override {
+    blocks = held;
+    return true;
+  }
+
+  SlotBlocks blocks;
+};
 
 class SimulatedAdapter final : public HidTransport {
  public:
   SimulatedAdapter();
 
   // --- the adapter's side ---
-  ComboBlock& slot(int index) { return slots_.at(static_cast<std::size_t>(index)); }
+  ComboBlock& slot(int index) { return slots_->blocks.at(static_cast<std::size_t>(index)); }
   // Pulled out: the open handle goes stale, lookups find nothing.
   void unplug();
   // Back in: lookups find it again, a handle from before stays stale.
@@ -53,16 +72,18 @@ class SimulatedAdapter final : public HidTransport {
   // --- HidTransport ---
   OpenResult open(std::uint16_t vendorId, std::uint16_t productId) override;
   bool isOpen() const override { return handle_ != 0; }
-  void close() override { handle_ = 0; }
+  void close() override;
   bool write(const Report& report) override;
   ReadResult read(std::vector<std::uint8_t>& report, std::chrono::milliseconds timeout) override;
   std::string lastError() const override { return lastError_; }
 
  private:
   bool handleIsLive() const { return handle_ != 0 && handle_ == plugGeneration_ && attached_; }
-  void answerReadRequest(const Report& request);
+  // Takes the adapter's replies to a read request, with the arranged faults.
+  void takeReplies();
 
-  std::vector<ComboBlock> slots_;
+  MemorySlots* slots_ = nullptr;  // owned by adapter_, which sets it
+  strikepad::SimulatedAdapter adapter_;
   std::deque<std::vector<std::uint8_t>> input_;
   std::vector<std::vector<std::uint8_t>> beforeNextReplies_;
   std::vector<Report> accepted_;

@@ -1,6 +1,8 @@
 // init, list, add, delete and rename: the catalogue operations of the window, run on
 // in-memory lists, with messages on stderr.
 
+#include <nlohmann/json.hpp>
+
 #include <optional>
 #include <ostream>
 #include <string>
@@ -12,82 +14,21 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/catalogue_reads.h"
 #include "catalogue/messages.h"
-#include "catalogue_session.h"
+#include "selecting_session.h"
 #include "cli.h"
 #include "combo/script_parser.h"
 #include "names.h"
 #include "store/schema.h"
 #include "store/store.h"
-#include "store/transaction.h"
-#include "text/name_fold.h"
 
 namespace strikepad::cli {
 namespace {
 
 constexpr std::string_view kCatalogueUsage =
-    "usage: strikepad-cli init [FILE] | list\n"
+    "usage: strikepad-cli init [FILE] | list [--json]\n"
     "       add game NAME | add character GAME NAME | add combo GAME CHARACTER NAME [SCRIPTFILE]\n"
     "       delete game GAME | delete character GAME NAME | delete combo GAME CHARACTER NAME\n"
     "       rename game GAME NEW | rename character GAME NAME NEW | rename combo GAME CHARACTER NAME NEW\n";
-
-// The open catalogue, with its entries selected by name.
-class Session {
- public:
-  explicit Session(Context& context) : context_(context), session_(context) {}
-
-  // Opens the catalogue and fills the lists the names are looked up in. A command that writes
-  // does so inside one transaction, which holds the write lock from the lookup to the end of
-  // the operation: the records it names are the ones it changes, and no other program can
-  // delete them (or their parents) in between.
-  bool open(bool writes) {
-    if (!session_.connect()) return false;
-    if (writes) {
-      transaction_.emplace(session_.store);
-      if (!transaction_->active()) return false;
-    }
-    session_.catalogue.FillGameList();
-    return true;
-  }
-  // Makes the command's writes stick; false (after the store report) when they could not be.
-  bool commit() { return !transaction_ || transaction_->commit(); }
-
-  // Selects the game (then character, then combo) of that name, refilling the lists below.
-  // The name must match a whole entry, compared as the store compares names.
-  std::optional<RecordId> selectGame(const std::string& name) {
-    if (!select(session_.games, name, "game")) return std::nullopt;
-    session_.catalogue.FillCharacterList();
-    return session_.games.selectedId();
-  }
-  std::optional<RecordId> selectCharacter(const std::string& game, const std::string& name) {
-    if (!selectGame(game) || !select(session_.characters, name, "character")) return std::nullopt;
-    session_.catalogue.FillComboList();
-    return session_.characters.selectedId();
-  }
-  std::optional<RecordId> selectCombo(const std::string& game, const std::string& character, const std::string& name) {
-    if (!selectCharacter(game, character) || !select(session_.combos, name, "combo")) return std::nullopt;
-    return session_.combos.selectedId();
-  }
-
-  Catalogue& catalogue() { return session_.catalogue; }
-  Store& store() { return session_.store; }
-
- private:
-  bool select(PickList& list, const std::string& name, std::string_view what) {
-    for (int i = 0; i < list.count(); ++i) {
-      if (sameName(list.text(i), name)) {
-        list.select(i);
-        return true;
-      }
-    }
-    context_.err << "no " << what << " named " << name << "\n";
-    return false;
-  }
-
-  Context& context_;
-  CatalogueSession session_;
-  // Ends before the store it runs on closes.
-  std::optional<Transaction> transaction_;
-};
 
 int init(Context& context) {
   if (context.args.size() > 2) return kBadUsage;
@@ -108,9 +49,32 @@ std::vector<Row> rowsOf(std::optional<std::vector<Row>> read, bool& complete) {
   return std::move(read).value_or(std::vector<Row>());
 }
 
-int list(Context& context, Session& session) {
+// The catalogue as one JSON document: {"games":[{"id","name","characters":[{"id","name",
+// "combos":[{"id","name","size"}]}]}]}. Bytes of a name that are not UTF-8 become U+FFFD.
+int listAsJson(Context& context, Store& store) {
+  bool complete = true;
+  nlohmann::ordered_json games = nlohmann::ordered_json::array();
+  for (const NamedRecord& game : rowsOf(allGames(store), complete)) {
+    nlohmann::ordered_json characters = nlohmann::ordered_json::array();
+    for (const NamedRecord& character : rowsOf(charactersOf(store, game.id), complete)) {
+      nlohmann::ordered_json combos = nlohmann::ordered_json::array();
+      for (const ComboSize& combo : rowsOf(comboSizesOf(store, character.id), complete))
+        combos.push_back({{"id", combo.id}, {"name", combo.name}, {"size", combo.size}});
+      characters.push_back({{"id", character.id}, {"name", character.name}, {"combos", std::move(combos)}});
+    }
+    games.push_back({{"id", game.id}, {"name", game.name}, {"characters", std::move(characters)}});
+  }
+  // A listing cut short by a failed read is no document to hand on.
+  if (!complete) return kRefused;
+  const nlohmann::ordered_json document = {{"games", std::move(games)}};
+  context.out << document.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
+  return kDone;
+}
+
+int list(Context& context, SelectingSession& session) {
   if (context.args.size() != 1) return kBadUsage;
   Store& store = session.store();
+  if (context.json) return listAsJson(context, store);
   bool complete = true;
   // One character's combos are held at a time, their sizes without their bytes.
   for (const NamedRecord& game : rowsOf(allGames(store), complete)) {
@@ -132,7 +96,7 @@ bool isAddCombo(const std::vector<std::string>& words) {
 // never held while the script arrives on standard input. An exit status when there is none.
 std::variant<ComboBlock, int> readComboScript(Context& context) {
   const std::optional<std::string> text = readInput(context, 5);
-  if (!text) return kBadUsage;
+  if (!text) return kRefused;
   const ParseResult parsed = parseScript(*text);
   if (!parsed.ok()) {
     context.err << parsed.message << "\n";
@@ -153,7 +117,7 @@ int presented(Catalogue& catalogue, const StoreResult& result, const char* paren
   return result.stored() ? kDone : kRefused;
 }
 
-int addCombo(Session& session, const std::vector<std::string>& words, const ComboBlock& block) {
+int addCombo(SelectingSession& session, const std::vector<std::string>& words, const ComboBlock& block) {
   const std::optional<RecordId> character = session.selectCharacter(words[2], words[3]);
   if (!character) return kRefused;
   Catalogue& catalogue = session.catalogue();
@@ -161,7 +125,7 @@ int addCombo(Session& session, const std::vector<std::string>& words, const Comb
                    messages::kCharacterGone);
 }
 
-int add(Context& context, Session& session, const std::optional<ComboBlock>& script) {
+int add(Context& context, SelectingSession& session, const std::optional<ComboBlock>& script) {
   const auto& words = context.args;
   const std::string_view level = words.size() >= 2 ? std::string_view(words[1]) : "";
   Catalogue& catalogue = session.catalogue();
@@ -175,7 +139,7 @@ int add(Context& context, Session& session, const std::optional<ComboBlock>& scr
   return kBadUsage;
 }
 
-int remove(Context& context, Session& session) {
+int remove(Context& context, SelectingSession& session) {
   const auto& words = context.args;
   const std::string_view level = words.size() >= 2 ? std::string_view(words[1]) : "";
   Catalogue& catalogue = session.catalogue();
@@ -194,7 +158,7 @@ int remove(Context& context, Session& session) {
   return outcome == DeleteOutcome::Deleted ? kDone : kRefused;
 }
 
-int rename(Context& context, Session& session) {
+int rename(Context& context, SelectingSession& session) {
   const auto& words = context.args;
   const std::string_view level = words.size() >= 2 ? std::string_view(words[1]) : "";
   Catalogue& catalogue = session.catalogue();
@@ -218,10 +182,8 @@ int rename(Context& context, Session& session) {
 std::optional<std::string_view> refusedName(const std::vector<std::string>& words) {
   // Every word after the level is a name, but for the script file of add combo.
   const bool scriptFile = words.size() == 6 && words[0] == "add" && words[1] == "combo";
-  for (std::size_t i = 2; i < words.size() - (scriptFile ? 1 : 0); ++i) {
-    if (words[i].empty()) return "names may not be empty";
-    if (hasControlCharacter(words[i])) return "names may not hold control characters";
-  }
+  for (std::size_t i = 2; i < words.size() - (scriptFile ? 1 : 0); ++i)
+    if (const auto refusal = nameRefusal(words[i])) return refusal;
   return std::nullopt;
 }
 
@@ -237,7 +199,7 @@ int runOnStore(Context& context) {
     if (const int* status = std::get_if<int>(&read)) return *status;
     script = std::get<ComboBlock>(read);
   }
-  Session session(context);
+  SelectingSession session(context);
   if (!session.open(command != "list")) return kRefused;
   int result = kBadUsage;
   if (command == "list") result = list(context, session);

@@ -14,10 +14,15 @@ enum ExitCode : int { kDone = 0, kRefused = 1, kBadUsage = 2 };
 
 struct Context {
   std::filesystem::path catalogue;  // sp.dat in the current folder unless --catalogue FILE
-  std::vector<std::string> args;    // the command's words, the command name first
+  std::vector<std::string> args;    // the command's words, the command name first, options taken out
   std::istream& in;
   std::ostream& out;
   std::ostream& err;
+  bool errIsTerminal = false;  // progress is shown on stderr only when someone watches it
+  // The commands' own options: list --json, show --hex, import --yes.
+  bool json = false;
+  bool hex = false;
+  bool yes = false;
 };
 
 // The whole of the file named by the command's word `index`, or of standard input when the
@@ -29,5 +34,9 @@ int runScript(Context& context);     // script parse|print
 int runCatalogue(Context& context);  // init, list, add, delete, rename
 int runExchange(Context& context);   // export, import
 int runSlot(Context& context);       // slot read|write
+int runShow(Context& context);       // show
+int runDownload(Context& context);   // download
+int runCapture(Context& context);    // capture
+int runReload(Context& context);     // reload
 
 }  // namespace strikepad::cli

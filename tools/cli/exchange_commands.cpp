@@ -16,7 +16,7 @@ namespace strikepad::cli {
 namespace {
 
 constexpr std::string_view kExchangeUsage =
-    "usage: strikepad-cli export GAME FILE|- | import FILE [--yes]   (- is standard output)\n";
+    "usage: strikepad-cli export GAME FILE|- | import FILE|- [--yes]   (- is standard output or input)\n";
 
 // The import's one question (reuse an existing game?) is answered as --yes says.
 StandingAnswer reuseAnswer(bool yes) {
@@ -60,23 +60,16 @@ int exportGame(Context& context) {
 }
 
 int importFile(Context& context) {
-  std::vector<std::string> files;
-  bool yes = false;
-  for (std::size_t i = 1; i < context.args.size(); ++i) {
-    if (context.args[i] == "--yes") {
-      yes = true;
-    } else {
-      files.push_back(context.args[i]);
-    }
-  }
+  const std::vector<std::string> files(context.args.begin() + 1, context.args.end());
   if (files.size() != 1) {
     context.err << kExchangeUsage;
     return kBadUsage;
   }
-  CatalogueSession session(context, reuseAnswer(yes));
+  CatalogueSession session(context, reuseAnswer(context.yes));
   // The import finds a reused game's entry in the game list, as in the window.
   if (!session.open()) return kRefused;
-  const ImportResult result = importGameFile(session.catalogue, files.front());
+  const ImportResult result = files.front() == "-" ? importGameStream(session.catalogue, context.in, "standard input")
+                                                   : importGameFile(session.catalogue, files.front());
   presentNotices(session.prompts, result);
   switch (result.outcome) {
     case ImportOutcome::Imported:

@@ -27,6 +27,12 @@ bool hasControlCharacter(std::string_view name) {
   return false;
 }
 
+std::optional<std::string_view> nameRefusal(std::string_view name) {
+  if (name.empty()) return "names may not be empty";
+  if (hasControlCharacter(name)) return "names may not hold control characters";
+  return std::nullopt;
+}
+
 std::string printableName(std::string_view name) {
   std::string shown;
   shown.reserve(name.size());

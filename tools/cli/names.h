@@ -3,6 +3,7 @@
 // could forge record lines or command the terminal. A stored name that holds one (from an
 // exchange file, or from another program) is shown escaped, so each record stays one line.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,5 +14,9 @@ bool hasControlCharacter(std::string_view name);
 
 // The name with each byte of a control character written as \xHH.
 std::string printableName(std::string_view name);
+
+// Why a name given on the command line is refused: empty (the window's name input refuses
+// that too), or holding a control character. None when it is taken.
+std::optional<std::string_view> nameRefusal(std::string_view name);
 
 }  // namespace strikepad::cli

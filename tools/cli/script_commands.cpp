@@ -38,7 +38,7 @@ std::optional<std::string> readAll(std::istream& in, std::string_view name, std:
 
 int parse(Context& context) {
   const std::optional<std::string> text = readInput(context, 2);
-  if (!text) return kBadUsage;
+  if (!text) return kRefused;
   const ParseResult result = parseScript(*text);
   if (!result.ok()) {
     context.err << result.message << "\n";
@@ -52,7 +52,7 @@ int parse(Context& context) {
 int print(Context& context) {
   const std::optional<std::string> hex =
       context.args.size() == 3 ? context.args[2] : readAll(context.in, "standard input", context.err);
-  if (!hex) return kBadUsage;
+  if (!hex) return kRefused;
   const HexBlock parsed = blockFromHex(*hex);
   if (!parsed.block) {
     context.err << "bad block: " << parsed.problem << "\n";

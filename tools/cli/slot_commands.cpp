@@ -1,17 +1,16 @@
 // slot read and slot write: the adapter's memory slots, numbered 1 to 5 as on the window's
 // "Memory Index" buttons.
 
-#include <iterator>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
 
+#include "adapter_session.h"
 #include "cli.h"
 #include "device/device_link.h"
 #include "device_commands/device_messages.h"
 #include "device_commands/lookup_notices.h"
-#include "device/hidapi_transport.h"
 #include "device/slot_protocol.h"
 #include "hex.h"
 #include "stderr_prompts.h"
@@ -20,12 +19,6 @@ namespace strikepad::cli {
 namespace {
 
 constexpr std::string_view kSlotUsage = "usage: strikepad-cli slot read SLOT | slot write SLOT [HEX]   (SLOT 1 to 5)\n";
-
-// "1".."5" to slot 0..4.
-std::optional<int> slotFromText(std::string_view text) {
-  if (text.size() != 1 || text[0] < '1' || text[0] > '0' + kSlotCount) return std::nullopt;
-  return text[0] - '1';
-}
 
 int badUsage(Context& context) {
   context.err << kSlotUsage;
@@ -61,9 +54,10 @@ int runSlot(Context& context) {
 
   std::optional<ComboBlock> toWrite;
   if (writing) {
-    const std::string hex = args.size() == 4 ? args[3]
-                                             : std::string(std::istreambuf_iterator<char>(context.in), {});
-    HexBlock parsed = blockFromHex(hex);
+    // Standard input is read as far as script input is: a block is never larger.
+    const std::optional<std::string> hex = args.size() == 4 ? args[3] : readInput(context, 3);
+    if (!hex) return kRefused;
+    HexBlock parsed = blockFromHex(*hex);
     if (!parsed.block) {
       context.err << "bad block: " << parsed.problem << "\n";
       return kBadUsage;
@@ -73,8 +67,9 @@ int runSlot(Context& context) {
 
   // The link's lookups and the failure go to stderr; nothing is asked.
   StderrPrompts notices(context.err);
-  HidapiTransport transport;
-  DeviceLink link(transport, LinkTiming{});
+  AdapterLink adapter;
+  if (!adapter.choose(context.err)) return kRefused;
+  DeviceLink& link = adapter.link();
   ComboBlock block = toWrite ? *toWrite : emptyComboBlock();
   const TransferOutcome outcome = toWrite ? link.WriteSlot(lookupsShownIn(notices), *slot, block)
                                           : link.ReadSlot(lookupsShownIn(notices), *slot, block);
