@@ -40,7 +40,7 @@ class RecordingPrompts final : public Prompts {
   }
   std::string askName(const std::string&, const std::string&) override { return name; }
   std::string chooseOpenFile(const FileFilter&) override { return {}; }
-  std::string chooseSaveFile(const FileFilter&) override { return {}; }
+  std::string chooseSaveFile(const FileFilter&, const std::string&) override { return {}; }
   void editScript(ComboBlock&) override {}
   void setTitle(const std::string&) override {}
 
