@@ -6,6 +6,10 @@ STRIKEPAD_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libsqlite3-dev libhidapi-dev libicu-dev qt6-base-dev
 )
+# What scripts/package needs to make the .deb, and what the test run checks it with.
+STRIKEPAD_PACKAGING_PACKAGES=(
+  dpkg-dev lintian desktop-file-utils appstream man-db
+)
 
 install_missing_packages() {
   local missing=()
