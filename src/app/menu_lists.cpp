@@ -51,6 +51,15 @@ bool isCommandKey(const QObject& control, const QEvent& event) {
 
 namespace {
 
+// The sign of the keyboard focus on both controls: a ring in the highlight colour along the
+// inside of `edge`, which the platform styles do not all draw on lists.
+void paintFocusRing(QWidget& surface, const QRect& edge, const QColor& colour) {
+  QPainter painter(&surface);
+  const int w = kFocusRingWidth;
+  painter.setClipRegion(QRegion(edge).subtracted(edge.adjusted(w, w, -w, -w)));
+  painter.fillRect(edge, colour);
+}
+
 // Both controls: the menu's own context-menu event would otherwise reach the window, which
 // has a menu of its own (the About entry) on its background.
 void takeOverContextMenu(QWidget& control) { control.setContextMenuPolicy(Qt::PreventContextMenu); }
@@ -61,6 +70,11 @@ MenuComboBox::MenuComboBox(QWidget* parent) : QComboBox(parent) { takeOverContex
 
 void MenuComboBox::mousePressEvent(QMouseEvent* event) {
   if (!takeMenuPress(*event, [this](int command) { emit commandChosen(command); })) QComboBox::mousePressEvent(event);
+}
+
+void MenuComboBox::paintEvent(QPaintEvent* event) {
+  QComboBox::paintEvent(event);
+  if (hasFocus()) paintFocusRing(*this, rect(), palette().color(QPalette::Highlight));
 }
 
 void MenuComboBox::keyPressEvent(QKeyEvent* event) {
@@ -92,11 +106,7 @@ void MenuListBox::keyPressEvent(QKeyEvent* event) {
 void MenuListBox::paintEvent(QPaintEvent* event) {
   QListView::paintEvent(event);
   if (!hasFocus()) return;
-  QPainter painter(viewport());
-  const QRect edge = viewport()->rect();
-  const int w = kFocusRingWidth;
-  painter.setClipRegion(QRegion(edge).subtracted(edge.adjusted(w, w, -w, -w)));
-  painter.fillRect(edge, palette().color(QPalette::Highlight));
+  paintFocusRing(*viewport(), viewport()->rect(), palette().color(QPalette::Highlight));
 }
 
 // The ring is drawn over the whole edge: every change of focus, and every scroll (which moves

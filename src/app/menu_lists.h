@@ -13,6 +13,9 @@
 
 namespace strikepad {
 
+// The width of the ring inside a control's border that shows it has the keyboard focus.
+inline constexpr int kFocusRingWidth = 2;
+
 // The Menu key, or Shift+F10.
 bool opensMenu(const QKeyEvent& event);
 
@@ -59,14 +62,14 @@ class MenuComboBox final : public QComboBox, public CommandMenuHolder {
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  // A ring inside the border while the box has the keyboard focus.
+  void paintEvent(QPaintEvent* event) override;
 };
 
 class MenuListBox final : public QListView, public CommandMenuHolder {
   Q_OBJECT
 
  public:
-  static constexpr int kFocusRingWidth = 2;
-
   explicit MenuListBox(QWidget* parent = nullptr);
 
  signals:

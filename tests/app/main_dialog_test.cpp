@@ -324,6 +324,15 @@ TEST_F(MainWindowTest, TabVisitsTheListsThenDownLoadThenTheSlots) {
   }
 }
 
+TEST_F(MainWindowTest, TheGameListShowsWhenItHasTheFocus) {
+  openWindowOn(kTwoGames);
+  ASSERT_TRUE(window().gameList()->hasFocus());
+  const QImage focused = window().gameList()->grab().toImage();
+  window().characterList()->setFocus();
+  ASSERT_TRUE(eventually([&] { return !window().gameList()->hasFocus(); }));
+  EXPECT_NE(window().gameList()->grab().toImage(), focused);
+}
+
 TEST_F(MainWindowTest, AddingACharacterFromItsMenuShowsIt) {
   openWindowOn(kTwoGames);
   prompts_.answerName("Chun-Li");
