@@ -105,8 +105,7 @@ void MenuListBox::keyPressEvent(QKeyEvent* event) {
 
 void MenuListBox::paintEvent(QPaintEvent* event) {
   QListView::paintEvent(event);
-  if (!hasFocus()) return;
-  paintFocusRing(*viewport(), viewport()->rect(), palette().color(QPalette::Highlight));
+  if (hasFocus()) paintFocusRing(*viewport(), viewport()->rect(), palette().color(QPalette::Highlight));
 }
 
 // The ring is drawn over the whole edge: every change of focus, and every scroll (which moves

@@ -22,7 +22,8 @@ bool opensMenu(const QKeyEvent& event);
 // Shows `menu` at the press and returns the chosen command, or 0 when it was dismissed.
 int runCommandMenu(QMenu& menu, const QPoint& globalPosition);
 
-// The command menu both controls hold, and their handling of a right-button press.
+// The command menu both controls hold, and their handling of a right-button press and of the
+// menu's keys.
 class CommandMenuHolder {
  public:
   // The menu belongs to the window, which outlives the control's use of it.
