@@ -19,7 +19,8 @@ QString toQtFileFilter(const std::string& filter) {
     // Qt reads the patterns from the description's last parentheses: the description's own
     // give way to the pair's patterns, set off by a space.
     QString description = parts[i];
-    if (description.endsWith(')')) description.truncate(description.lastIndexOf('('));
+    if (const qsizetype open = description.lastIndexOf('('); open >= 0 && description.endsWith(')'))
+      description.truncate(open);
     description = description.trimmed();
     if (description.isEmpty()) continue;
     filters << description + " (" + QString(parts[i + 1]).replace(';', ' ') + ")";
