@@ -6,6 +6,10 @@ STRIKEPAD_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libsqlite3-dev libhidapi-dev libicu-dev qt6-base-dev nlohmann-json3-dev
 )
+# What scripts/package needs to make the .deb, and what the test run checks it with.
+STRIKEPAD_PACKAGING_PACKAGES=(
+  dpkg-dev lintian desktop-file-utils appstream man-db
+)
 
 install_missing_packages() {
   local missing=()
@@ -21,10 +25,17 @@ install_missing_packages() {
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
-# configure_and_build BUILD_DIR [cmake options...]
+# configure_and_build BUILD_DIR [cmake options...] [-- targets...]
+# Builds every target, or only the targets after "--".
 configure_and_build() {
   local dir=$1
   shift
-  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-  cmake --build "$dir" -j"$(nproc)"
+  local options=() targets=()
+  while [ $# -gt 0 ] && [ "$1" != -- ]; do
+    options+=("$1")
+    shift
+  done
+  [ $# -gt 0 ] && shift && targets=(--target "$@")
+  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${options[@]}" >/dev/null
+  cmake --build "$dir" -j"$(nproc)" "${targets[@]}"
 }

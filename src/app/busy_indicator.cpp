@@ -20,7 +20,29 @@ const QPixmap& BusyIndicator::picture() {
   return busy_ ? busyPicture_ : idle_;
 }
 
-QSize BusyIndicator::sizeHint() const { return kIndicatorSize; }
+namespace {
+
+constexpr int kRingWidth = 4;
+constexpr int kCountGap = 4;
+// The widest count the window shows: a slot transfer has eight chunks.
+constexpr const char* kWidestCount = "8/8";
+
+}  // namespace
+
+QFont BusyIndicator::countFont() const {
+  QFont font = this->font();
+  font.setBold(true);
+  font.setPointSizeF(font.pointSizeF() * 1.6);
+  return font;
+}
+
+QRect BusyIndicator::countArea() const {
+  const QFontMetrics metrics(countFont());
+  return QRect(kIndicatorSize.width() + kCountGap, 0, metrics.horizontalAdvance(kWidestCount), kIndicatorSize.height());
+}
+
+// The count's room is kept while idle, so the window does not change its layout mid-transfer.
+QSize BusyIndicator::sizeHint() const { return {countArea().right() + 1, kIndicatorSize.height()}; }
 
 void BusyIndicator::setState(bool busy, int done, int total) {
   busy_ = busy;
@@ -37,18 +59,14 @@ void BusyIndicator::paintEvent(QPaintEvent*) {
 
 void BusyIndicator::paintProgress(QPainter& painter) const {
   painter.setRenderHint(QPainter::Antialiasing);
-  const QRectF ring(QPointF(2, 2), QSizeF(kIndicatorSize) - QSizeF(4, 4));
-  painter.setPen(QPen(palette().color(QPalette::Highlight), 3, Qt::SolidLine, Qt::RoundCap));
+  const qreal inset = kRingWidth / 2.0;
+  const QRectF ring(QPointF(inset, inset), QSizeF(kIndicatorSize) - QSizeF(2 * inset, 2 * inset));
+  painter.setPen(QPen(palette().color(QPalette::Highlight), kRingWidth, Qt::SolidLine, Qt::RoundCap));
   // Qt counts arcs in sixteenths of a degree, anticlockwise from three o'clock.
   painter.drawArc(ring, 90 * 16, -360 * 16 * done_ / total_);
-  // The count sits on a dark label in the corner the gear leaves free, readable on any theme.
-  const QString count = QStringLiteral("%1/%2").arg(done_).arg(total_);
-  const QRectF label(0, 0, painter.fontMetrics().horizontalAdvance(count) + 6, painter.fontMetrics().height());
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(QColor(0, 0, 0, 170));
-  painter.drawRoundedRect(label, 3, 3);
-  painter.setPen(Qt::white);
-  painter.drawText(label, Qt::AlignCenter, count);
+  painter.setFont(countFont());
+  painter.setPen(palette().color(QPalette::WindowText));
+  painter.drawText(countArea(), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("%1/%2").arg(done_).arg(total_));
 }
 
 }  // namespace strikepad

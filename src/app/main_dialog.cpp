@@ -52,8 +52,10 @@ bool isEndingKey(const QKeyEvent& event) {
   return event.key() == Qt::Key_Escape || event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
 }
 
-// A pick in a list: any press but the right button's, which opens the command menu.
-bool isPick(const QEvent& event) {
+// A pick in a list: any press but the right button's and the command keys, which open the
+// command menu or run its commands (refused with the busy notice, as a chosen item is).
+bool isPick(const QObject& list, const QEvent& event) {
+  if (isCommandKey(list, event)) return false;
   switch (event.type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
@@ -246,7 +248,7 @@ void MainDialog::keyPressEvent(QKeyEvent* event) {
 }
 
 bool MainDialog::eventFilter(QObject* watched, QEvent* event) {
-  if (device_ && device_->busy() && isPick(*event)) return true;
+  if (device_ && device_->busy() && isPick(*watched, *event)) return true;
   return QDialog::eventFilter(watched, event);
 }
 

@@ -6,6 +6,9 @@
 #include <QPushButton>
 #include <QValidator>
 #include <QVBoxLayout>
+#include <algorithm>
+
+#include "app/caption_width.h"
 
 namespace strikepad {
 
@@ -38,7 +41,6 @@ NameInputDialog::NameInputDialog(const QString& caption, const QString& initial,
   setWindowTitle(caption);
   field_->setObjectName("nameField");
   field_->setValidator(new TypingLimit(*field_, kMaxTyped));  // owned by the field
-  field_->setMinimumWidth(field_->fontMetrics().averageCharWidth() * 36);
   ok_->setDefault(true);
   connect(ok_, &QPushButton::clicked, this, &NameInputDialog::confirm);
 
@@ -50,6 +52,10 @@ NameInputDialog::NameInputDialog(const QString& caption, const QString& initial,
   layout->addWidget(field_);
   layout->addLayout(buttonRow);
   layout->setSizeConstraint(QLayout::SetFixedSize);
+  // The field sets the dialog's width: room for a name, and for the whole caption above it.
+  const QMargins margins = layout->contentsMargins();
+  field_->setMinimumWidth(std::max(field_->fontMetrics().averageCharWidth() * 36,
+                                   captionWidth(caption) - margins.left() - margins.right()));
 }
 
 void NameInputDialog::showEvent(QShowEvent* event) {

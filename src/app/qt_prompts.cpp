@@ -1,6 +1,8 @@
 #include "app/qt_prompts.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QStringList>
 
 #include "app/message_boxes.h"
@@ -14,13 +16,30 @@ QString toQtFileFilter(const std::string& filter) {
   const QStringList parts = toQString(filter).split('|');
   QStringList filters;
   for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-    const QString& description = parts[i];
-    const QString patterns = QString(parts[i + 1]).replace(';', ' ');
+    // Qt reads the patterns from the description's last parentheses: the description's own
+    // give way to the pair's patterns, set off by a space.
+    QString description = parts[i];
+    if (const qsizetype open = description.lastIndexOf('('); open >= 0 && description.endsWith(')'))
+      description.truncate(open);
+    description = description.trimmed();
     if (description.isEmpty()) continue;
-    // Qt reads the patterns from the description's last parentheses; add them when it has none.
-    filters << (description.endsWith(')') ? description : description + " (" + patterns + ")");
+    filters << description + " (" + QString(parts[i + 1]).replace(';', ' ') + ")";
   }
   return filters.join(";;");
+}
+
+QString suggestedFileName(const QString& subject, const QString& suffix) {
+  static const QString kForbidden = QStringLiteral("/\\:*?\"<>|");
+  QString name = subject;
+  for (QChar& c : name)
+    if (c.category() == QChar::Other_Control || kForbidden.contains(c)) c = '_';
+  return name + '.' + suffix;
+}
+
+QString FileDialogFolder::start() const { return folder_.isEmpty() ? QDir::homePath() : folder_; }
+
+void FileDialogFolder::remember(const QString& chosenFile) {
+  if (!chosenFile.isEmpty()) folder_ = QFileInfo(chosenFile).absolutePath();
 }
 
 namespace {
@@ -46,15 +65,21 @@ std::string QtPrompts::askName(const std::string& caption, const std::string& in
 }
 
 std::string QtPrompts::chooseOpenFile(const FileFilter& filter) {
-  return toStdString(QFileDialog::getOpenFileName(window_, {}, {}, toQtFileFilter(filter.filter)));
+  const QString file = QFileDialog::getOpenFileName(window_, {}, folder_.start(), toQtFileFilter(filter.filter));
+  folder_.remember(file);
+  return toStdString(file);
 }
 
-std::string QtPrompts::chooseSaveFile(const FileFilter& filter) {
-  QFileDialog dialog(window_, {}, {}, toQtFileFilter(filter.filter));
+std::string QtPrompts::chooseSaveFile(const FileFilter& filter, const std::string& subject) {
+  const QString suffix = suffixOf(filter.defaultExtension);
+  QFileDialog dialog(window_, {}, folder_.start(), toQtFileFilter(filter.filter));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setDefaultSuffix(suffixOf(filter.defaultExtension));
+  dialog.setDefaultSuffix(suffix);
+  if (!subject.empty()) dialog.selectFile(suggestedFileName(toQString(subject), suffix));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return toStdString(dialog.selectedFiles().first());
+  const QString file = dialog.selectedFiles().first();
+  folder_.remember(file);
+  return toStdString(file);
 }
 
 void QtPrompts::editScript(ComboBlock& block) {

@@ -9,6 +9,17 @@
 
 namespace strikepad {
 
+// The folder the file dialogs start in: the one a file was last chosen in during this run,
+// otherwise the user's home folder. Nothing of it is kept between runs.
+class FileDialogFolder {
+ public:
+  QString start() const;
+  void remember(const QString& chosenFile);
+
+ private:
+  QString folder_;
+};
+
 class QtPrompts final : public Prompts {
  public:
   explicit QtPrompts(QWidget& window) : window_(&window) {}
@@ -18,15 +29,21 @@ class QtPrompts final : public Prompts {
   bool ask(const std::string& text, const std::string& caption = {}) override;
   std::string askName(const std::string& caption, const std::string& initial) override;
   std::string chooseOpenFile(const FileFilter& filter) override;
-  std::string chooseSaveFile(const FileFilter& filter) override;
+  std::string chooseSaveFile(const FileFilter& filter, const std::string& subject) override;
   void editScript(ComboBlock& block) override;
   void setTitle(const std::string& title) override;
 
  private:
   QPointer<QWidget> window_;
+  FileDialogFolder folder_;
 };
 
-// "Description(*.EXT)|*.EXT|...||" as a Qt file dialog filter: "Description(*.EXT);;...".
+// "Description(*.EXT)|*.EXT|...||" as a Qt file dialog filter, each description with its
+// patterns after a space: "Description (*.EXT);;...".
 QString toQtFileFilter(const std::string& filter);
+
+// "<subject>.<suffix>", with the characters that file names cannot hold on any common file
+// system (/ \ : * ? " < > | and control characters) replaced by "_".
+QString suggestedFileName(const QString& subject, const QString& suffix);
 
 }  // namespace strikepad

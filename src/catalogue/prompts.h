@@ -26,9 +26,10 @@ class Prompts {
   virtual bool ask(const std::string& text, const std::string& caption = {}) = 0;
   // The name input dialog; an empty result means cancelled (or an emptied field).
   virtual std::string askName(const std::string& caption, const std::string& initial) = 0;
-  // File dialogs; an empty result means cancelled. Paths are UTF-8.
+  // File dialogs; an empty result means cancelled. Paths are UTF-8. The save dialog suggests
+  // a file named after `subject` (the game being exported; empty: no suggestion).
   virtual std::string chooseOpenFile(const FileFilter& filter) = 0;
-  virtual std::string chooseSaveFile(const FileFilter& filter) = 0;
+  virtual std::string chooseSaveFile(const FileFilter& filter, const std::string& subject) = 0;
   // The script editor, opened on `block`; overwrites it only when the script parsed.
   virtual void editScript(ComboBlock& block) = 0;
   // The main window's title.

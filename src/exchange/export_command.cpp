@@ -33,9 +33,10 @@ std::variant<SpkGame, ExportOutcome> gameToExport(Store& store, RecordId gameId)
 }  // namespace
 
 ExportResult OnExportGame(Catalogue& catalogue) {
-  const std::string path = catalogue.prompts().chooseSaveFile(messages::kSpkFileFilter);
-  if (path.empty()) return {ExportOutcome::Cancelled};
   const PickList& games = catalogue.lists().games;
+  const std::string gameName = games.hasSelection() ? games.selectedText() : std::string();
+  const std::string path = catalogue.prompts().chooseSaveFile(messages::kSpkFileFilter, gameName);
+  if (path.empty()) return {ExportOutcome::Cancelled};
   if (!games.hasSelection()) return {ExportOutcome::NoGameSelected};
   return exportGameFile(catalogue, games.selectedId(), path);
 }

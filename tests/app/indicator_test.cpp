@@ -81,7 +81,30 @@ TEST(BusyIndicator, ShowsTheBadgeOnlyWhileBusy) {
   EXPECT_FALSE(isRed(indicator.grab().toImage().pixelColor(46, 52)));
   indicator.setState(true);
   EXPECT_TRUE(isRed(indicator.grab().toImage().pixelColor(46, 52)));
-  EXPECT_EQ(indicator.sizeHint(), QSize(71, 70));
+  EXPECT_EQ(indicator.sizeHint().height(), 70);
+}
+
+// The pixels right of the gear that have the window's text colour.
+int countPixels(BusyIndicator& indicator) {
+  const QImage image = indicator.grab().toImage();
+  const QColor text = indicator.palette().color(QPalette::WindowText);
+  int pixels = 0;
+  for (int x = kIndicatorSize.width(); x < image.width(); ++x)
+    for (int y = 0; y < image.height(); ++y) pixels += image.pixelColor(x, y) == text;
+  return pixels;
+}
+
+TEST(BusyIndicator, ShowsTheCountBesideTheGearInALargeBoldFace) {
+  BusyIndicator indicator;
+  indicator.setState(true);
+  EXPECT_EQ(countPixels(indicator), 0);
+  indicator.setState(true, 3, 8);
+  EXPECT_GT(countPixels(indicator), 40);
+  EXPECT_TRUE(indicator.countFont().bold());
+  EXPECT_GE(QFontMetrics(indicator.countFont()).height(), QFontMetrics(indicator.font()).height() * 3 / 2);
+  EXPECT_GE(indicator.sizeHint().width(), kIndicatorSize.width() + QFontMetrics(indicator.countFont()).horizontalAdvance("8/8"));
+  indicator.setState(false);
+  EXPECT_EQ(countPixels(indicator), 0);
 }
 
 }  // namespace

@@ -205,9 +205,10 @@ TEST_F(MainWindowTest, WhileATransferRunsCommandsAndPicksInTheListsAreRefused) {
 
   window().runCommand(kAddCharacter);
   QTest::keyClick(window().characterList(), Qt::Key_N, Qt::ControlModifier);
+  QTest::keyClick(window().characterList(), Qt::Key_F2);
   QTest::mouseClick(window().downloadButton(), Qt::LeftButton);
   QTest::mouseClick(window().characterList()->viewport(), Qt::LeftButton, {}, centreOfRow(*window().characterList(), 1));
-  EXPECT_EQ(prompts_.notices(), std::vector<std::string>(3, "Device is busy,please wait a moment."));
+  EXPECT_EQ(prompts_.notices(), std::vector<std::string>(4, "Device is busy,please wait a moment."));
   EXPECT_EQ(selected(*window().characterList()), "Ryu");
   EXPECT_EQ(texts(*window().comboList()), (QStringList{"Hadouken", "Shoryuken"}));
 
@@ -291,6 +292,46 @@ INSTANTIATE_TEST_SUITE_P(
         MenuRoute{"combos", "&Reload", Kind::Ask, "do you want to reload Ultra/Super Combos: Hadouken from Port 1", ""},
         MenuRoute{"combos", "&Delete", Kind::Ask, "", "Warning"},
         MenuRoute{"combos", "&Rename", Kind::AskName, "Input Ultra/Super Combos Name", "Hadouken"}));
+
+TEST_F(MainWindowTest, TheListsKeysAskWhatTheirMenuItemsAsk) {
+  openWindowOn(kTwoGames);
+  prompts_.clearEvents();
+  prompts_.answerName("");
+  QTest::keyClick(window().characterList(), Qt::Key_F2);
+  prompts_.answerAsk(false);
+  QTest::keyClick(window().comboList(), Qt::Key_Delete);
+  prompts_.answerName("");
+  whenMenu([](QMenu& menu) { chooseItem(menu, "&Rename"); });
+  QTest::keyClick(window().gameList(), Qt::Key_F10, Qt::ShiftModifier);
+  const auto& asked = prompts_.events();
+  ASSERT_EQ(asked.size(), 3u);
+  EXPECT_EQ(asked[0].kind, Kind::AskName);
+  EXPECT_EQ(asked[0].text, "Input Character Name");
+  EXPECT_EQ(asked[0].caption, "Ryu");
+  EXPECT_EQ(asked[1].kind, Kind::Ask);
+  EXPECT_EQ(asked[1].caption, "Warning");
+  EXPECT_EQ(asked[2].text, "Input Game Name");
+  EXPECT_EQ(asked[2].caption, "Street Fighter IV");
+}
+
+TEST_F(MainWindowTest, TabVisitsTheListsThenDownLoadThenTheSlots) {
+  openWindowOn(kTwoGames);
+  QWidget* const order[] = {window().gameList(), window().characterList(), window().comboList(),
+                            window().downloadButton(), window().slotButton(0)};
+  for (QWidget* next : std::span(order).subspan(1)) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), next);
+  }
+}
+
+TEST_F(MainWindowTest, TheGameListShowsWhenItHasTheFocus) {
+  openWindowOn(kTwoGames);
+  ASSERT_TRUE(window().gameList()->hasFocus());
+  const QImage focused = window().gameList()->grab().toImage();
+  window().characterList()->setFocus();
+  ASSERT_TRUE(eventually([&] { return !window().gameList()->hasFocus(); }));
+  EXPECT_NE(window().gameList()->grab().toImage(), focused);
+}
 
 TEST_F(MainWindowTest, AddingACharacterFromItsMenuShowsIt) {
   openWindowOn(kTwoGames);

@@ -119,6 +119,64 @@ TEST_F(MenuListBoxTest, LeftPressStillSelects) {
   EXPECT_TRUE(chosen_.isEmpty());
 }
 
+TEST_F(MenuListBoxTest, TheMenuKeyOpensTheMenuForTheSelectedEntry) {
+  list_.setFocus();
+  int selectedWhileOpen = -2;
+  whenMenu([&](QMenu& menu) {
+    selectedWhileOpen = list_.currentIndex().row();
+    chooseItem(menu, "&Rename");
+  });
+  QTest::keyClick(&list_, Qt::Key_Menu);
+  ASSERT_EQ(chosen_.size(), 1);
+  EXPECT_EQ(chosen_.front().front().toInt(), kRenameCharacter);
+  EXPECT_EQ(selectedWhileOpen, 0);
+}
+
+TEST_F(MenuListBoxTest, F2AndDeleteDeliverRenameAndDeleteWithoutTheMenu) {
+  QTest::keyClick(&list_, Qt::Key_F2);
+  QTest::keyClick(&list_, Qt::Key_Delete);
+  ASSERT_EQ(chosen_.size(), 2);
+  EXPECT_EQ(chosen_[0].front().toInt(), kRenameCharacter);
+  EXPECT_EQ(chosen_[1].front().toInt(), kDeleteCharacter);
+  EXPECT_EQ(list_.currentIndex().row(), 0);
+}
+
+TEST_F(MenuListBoxTest, TheMenuShowsTheKeysOfItsItems) {
+  EXPECT_EQ(menu_->actions()[1]->shortcut(), QKeySequence(Qt::Key_Delete));
+  EXPECT_EQ(menu_->actions()[2]->shortcut(), QKeySequence(Qt::Key_F2));
+  EXPECT_TRUE(menu_->actions()[0]->shortcut().isEmpty());
+}
+
+TEST_F(MenuListBoxTest, TheFocusedListShowsARingInsideItsBorder) {
+  QWidget other;
+  other.show();
+  const QColor ring = list_.palette().color(QPalette::Highlight);
+  // The list's lower left corner, below its rows.
+  const auto edge = [this] { return list_.viewport()->grab().toImage().pixelColor(0, list_.viewport()->height() - 1); };
+  EXPECT_NE(edge(), ring);
+  list_.activateWindow();
+  list_.setFocus();
+  ASSERT_TRUE(testing::eventually([this] { return list_.hasFocus(); }));
+  EXPECT_EQ(edge(), ring);
+}
+
+TEST(MenuComboBox, ShiftF10OpensTheMenuAndDeleteDeliversItsCommand) {
+  QWidget owner;
+  MenuComboBox box;
+  box.setCommandMenu(buildCommandMenu(kGameMenu, &owner));
+  box.addItems({"Street Fighter IV", "Tekken 6"});
+  box.setCurrentIndex(1);
+  box.show();
+  QSignalSpy chosen(&box, &MenuComboBox::commandChosen);
+  whenMenu([](QMenu& menu) { chooseItem(menu, "&Export"); });
+  QTest::keyClick(&box, Qt::Key_F10, Qt::ShiftModifier);
+  QTest::keyClick(&box, Qt::Key_Delete);
+  ASSERT_EQ(chosen.size(), 2);
+  EXPECT_EQ(chosen[0].front().toInt(), kExportGame);
+  EXPECT_EQ(chosen[1].front().toInt(), kDeleteGame);
+  EXPECT_EQ(box.currentIndex(), 1);
+}
+
 TEST(MenuComboBox, RightPressDeliversTheChoiceAndKeepsTheSelection) {
   QWidget owner;
   MenuComboBox box;

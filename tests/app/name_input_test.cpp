@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/caption_width.h"
 #include "app/name_input_dialog.h"
 #include "ui_driver.h"
 
@@ -38,6 +39,15 @@ TEST(NameInput, ShowsTheCallersCaptionWithTheInitialTextSelectedAndFocused) {
   EXPECT_EQ(selected, "Game Name");
   EXPECT_TRUE(okIsDefault);
   EXPECT_EQ(result, "Game Name");  // OK with the text unchanged
+}
+
+TEST(NameInput, IsWideEnoughForItsWholeCaption) {
+  int width = 0;
+  askWith("Input Ultra/Super Combos Name", "Ultra/Super Combos Name", [&](NameInputDialog& dialog) {
+    width = dialog.width();
+    QTest::keyClick(dialog.field(), Qt::Key_Escape);
+  });
+  EXPECT_GE(width, captionWidth("Input Ultra/Super Combos Name"));
 }
 
 TEST(NameInput, TypingReplacesTheInitialText) {

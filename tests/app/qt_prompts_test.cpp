@@ -4,9 +4,11 @@
 
 #include <QApplication>
 #include <QAbstractButton>
+#include <QDir>
 #include <QLineEdit>
 #include <QMessageBox>
 
+#include "app/caption_width.h"
 #include "app/name_input_dialog.h"
 #include "app/qt_prompts.h"
 #include "ui_driver.h"
@@ -85,10 +87,39 @@ TEST_F(QtPromptsTest, SetTitleNamesTheWindow) {
   EXPECT_EQ(window_.windowTitle(), "Norvik Strikepad 2.0 Velocade [Connected]");
 }
 
-TEST(QtFileFilter, PairsOfDescriptionAndPatternBecomeQtFilters) {
-  EXPECT_EQ(toQtFileFilter("Strikepad Files(*.SPK)|*.SPK|All Files(*.*)|*.*||"),
-            "Strikepad Files(*.SPK);;All Files(*.*)");
+TEST_F(QtPromptsTest, AMessageBoxIsWideEnoughForItsWholeCaption) {
+  const QString caption = "A caption far longer than the question under it";
+  int width = 0;
+  QString text;
+  whenModal<QMessageBox>([&](QMessageBox& box) {
+    width = box.width();
+    text = box.text();
+    box.button(QMessageBox::No)->click();
+  });
+  prompts_.ask("Go on?", caption.toStdString());
+  EXPECT_GE(width, captionWidth(caption));
+  EXPECT_EQ(text, "Go on?");
+}
+
+TEST(QtFileFilter, PairsOfDescriptionAndPatternBecomeQtFiltersWithASpaceBeforeThePatterns) {
+  EXPECT_EQ(toQtFileFilter("Strikepad Files(*.SPK)|*.SPK|All Files (*.*)|*.*||"),
+            "Strikepad Files (*.SPK);;All Files (*.*)");
   EXPECT_EQ(toQtFileFilter("Strikepad Files|*.SPK;*.spk||"), "Strikepad Files (*.SPK *.spk)");
+}
+
+TEST(SuggestedFileName, IsTheSubjectWithTheSuffixAndNoCharacterAFileNameCannotHold) {
+  EXPECT_EQ(suggestedFileName("Street Fighter IV", "SPK"), "Street Fighter IV.SPK");
+  EXPECT_EQ(suggestedFileName("AC/DC: \"Best\" <1|2>?*\\\t", "SPK"), "AC_DC_ _Best_ _1_2_____.SPK");
+  EXPECT_EQ(suggestedFileName("Ōkami", "SPK"), "Ōkami.SPK");
+}
+
+TEST(FileDialogFolder, StartsAtHomeThenWhereAFileWasLastChosen) {
+  FileDialogFolder folder;
+  EXPECT_EQ(folder.start(), QDir::homePath());
+  folder.remember("");  // a cancelled dialog
+  EXPECT_EQ(folder.start(), QDir::homePath());
+  folder.remember("/games/exports/Tekken 6.SPK");
+  EXPECT_EQ(folder.start(), "/games/exports");
 }
 
 }  // namespace

@@ -38,6 +38,8 @@ TEST_F(ExportTest, AGameWithoutCharactersIsItsNameAndACountOfZero) {
   EXPECT_EQ(exportSelected(dir_ / "ab.SPK"), ExportOutcome::Exported);
   EXPECT_EQ(prompts_.lastFilter.filter, "Strikepad 2.0 files(*.SPK)|*.SPK|All files (*.*)|*.*||");
   EXPECT_EQ(prompts_.lastFilter.defaultExtension, "*.SPK");
+  ASSERT_EQ(prompts_.events().back().kind, testing::ScriptedPrompts::Kind::SaveFile);
+  EXPECT_EQ(prompts_.events().back().caption, "Ab") << "the dialog names the file after the game";
   EXPECT_EQ(fileBytes(dir_ / "ab.SPK"), SpkBytes().name("Ab").count(0).bytes());
   EXPECT_TRUE(prompts_.messages().empty()) << "no message on success";
 }

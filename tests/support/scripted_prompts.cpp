@@ -49,9 +49,9 @@ std::string ScriptedPrompts::chooseOpenFile(const FileFilter& filter) {
   return take(openFiles_, "open-file dialog").value_or(std::string{});
 }
 
-std::string ScriptedPrompts::chooseSaveFile(const FileFilter& filter) {
+std::string ScriptedPrompts::chooseSaveFile(const FileFilter& filter, const std::string& subject) {
   lastFilter = filter;
-  events_.push_back({Kind::SaveFile, filter.filter, filter.defaultExtension});
+  events_.push_back({Kind::SaveFile, filter.filter, subject});
   return take(saveFiles_, "save-file dialog").value_or(std::string{});
 }
 

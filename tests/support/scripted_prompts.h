@@ -20,7 +20,7 @@ class ScriptedPrompts final : public Prompts {
   struct Event {
     Kind kind;
     std::string text;     // message, question, name caption, or title
-    std::string caption;  // question caption, or the name dialog's initial text
+    std::string caption;  // question caption, the name dialog's initial text, or the save dialog's subject
   };
 
   ~ScriptedPrompts() override;
@@ -43,7 +43,7 @@ class ScriptedPrompts final : public Prompts {
   bool ask(const std::string& text, const std::string& caption) override;
   std::string askName(const std::string& caption, const std::string& initial) override;
   std::string chooseOpenFile(const FileFilter& filter) override;
-  std::string chooseSaveFile(const FileFilter& filter) override;
+  std::string chooseSaveFile(const FileFilter& filter, const std::string& subject) override;
   void editScript(ComboBlock& block) override;
   void setTitle(const std::string& title) override;
 

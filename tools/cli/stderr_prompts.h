@@ -26,7 +26,7 @@ class StderrPrompts final : public Prompts {
   bool ask(const std::string& text, const std::string& caption) override;
   std::string askName(const std::string&, const std::string&) override { return {}; }
   std::string chooseOpenFile(const FileFilter&) override { return {}; }
-  std::string chooseSaveFile(const FileFilter&) override { return {}; }
+  std::string chooseSaveFile(const FileFilter&, const std::string&) override { return {}; }
   void editScript(ComboBlock&) override {}
   void setTitle(const std::string&) override {}
 

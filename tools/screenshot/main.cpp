@@ -34,7 +34,7 @@ class SilentPrompts final : public strikepad::Prompts {
   bool ask(const std::string&, const std::string&) override { return false; }
   std::string askName(const std::string&, const std::string&) override { return {}; }
   std::string chooseOpenFile(const strikepad::FileFilter&) override { return {}; }
-  std::string chooseSaveFile(const strikepad::FileFilter&) override { return {}; }
+  std::string chooseSaveFile(const strikepad::FileFilter&, const std::string&) override { return {}; }
   void editScript(strikepad::ComboBlock&) override {}
   void setTitle(const std::string& title) override {
     if (window_) window_->setWindowTitle(QString::fromStdString(title));
