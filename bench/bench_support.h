@@ -104,7 +104,7 @@ class BenchPrompts final : public Prompts {
   bool ask(const std::string&, const std::string&) override { return false; }
   std::string askName(const std::string&, const std::string&) override { return {}; }
   std::string chooseOpenFile(const FileFilter&) override { return {}; }
-  std::string chooseSaveFile(const FileFilter&) override { return {}; }
+  std::string chooseSaveFile(const FileFilter&, const std::string&) override { return {}; }
   void editScript(ComboBlock&) override {}
   void setTitle(const std::string&) override {}
 
