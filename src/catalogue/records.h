@@ -21,11 +21,13 @@ struct Level {
   const char* parentField;  // nullptr for games: their names are unique over the whole table
   const char* parentTable;
   bool hasData;             // combos carry their combo data block
+  const char* insert;       // adds a record: its name, then its parent's id, then its data
 };
 
-inline constexpr Level kGameLevel{"game", nullptr, nullptr, false};
-inline constexpr Level kCharacterLevel{"role", "gameid", "game", false};
-inline constexpr Level kComboLevel{"moves", "roleid", "role", true};
+inline constexpr Level kGameLevel{"game", nullptr, nullptr, false, "insert into game(name) values(?)"};
+inline constexpr Level kCharacterLevel{"role", "gameid", "game", false, "insert into role(name, gameid) values(?, ?)"};
+inline constexpr Level kComboLevel{"moves", "roleid", "role", true,
+                                   "insert into moves(name, roleid, data) values(?, ?, ?)"};
 
 // insertUnlessTaken: the new id, kNameTaken, kParentGone or kNotStored.
 inline constexpr RecordId kNotStored = -1;

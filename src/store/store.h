@@ -67,6 +67,9 @@ class Store {
   // Its text is kept with the connection, so pass values as params, not in the text.
   bool execute(std::string_view sql, const std::vector<FieldValue>& params = {});
 
+  // The id of the record the last insert on this connection added.
+  std::int64_t lastInsertId() const { return sqlite3_last_insert_rowid(db_.get()); }
+
   // Shows the store error report for the connection's last failure.
   void reportLastError();
   void report(const std::string& text) const;
