@@ -1,9 +1,11 @@
 #include "app/artwork.h"
 
+#include <QIconEngine>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -97,10 +99,29 @@ QImage applicationIconImage(int size) {
   return image;
 }
 
-QIcon applicationIcon() {
-  QIcon icon;
-  for (int size : {16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(QPixmap::fromImage(applicationIconImage(size)));
-  return icon;
-}
+namespace {
+
+// Draws the application icon at the size asked for, when asked: a window made and never shown
+// draws none, and one shown draws only the sizes its platform uses.
+class ApplicationIconEngine final : public QIconEngine {
+ public:
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+    painter->drawImage(rect, applicationIconImage(std::min(rect.width(), rect.height())));
+  }
+  QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+    return QPixmap::fromImage(applicationIconImage(std::min(size.width(), size.height())));
+  }
+  QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+    QList<QSize> sizes;
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) sizes.append(QSize(size, size));
+    return sizes;
+  }
+  QIconEngine* clone() const override { return new ApplicationIconEngine; }
+};
+
+}  // namespace
+
+// The icon owns its engine.
+QIcon applicationIcon() { return QIcon(new ApplicationIconEngine); }
 
 }  // namespace strikepad

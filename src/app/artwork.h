@@ -16,7 +16,7 @@ inline constexpr QSize kIndicatorSize{71, 70};
 QPixmap idleGearPicture(qreal devicePixelRatio);
 QPixmap busyGearPicture(qreal devicePixelRatio);
 
-// The gear on a dark rounded square at the usual icon sizes.
+// The gear on a dark rounded square at the usual icon sizes, each drawn when first asked for.
 QIcon applicationIcon();
 QImage applicationIconImage(int size);
 
