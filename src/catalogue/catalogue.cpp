@@ -18,7 +18,7 @@ void fillFrom(PickList& list, Store& store, std::string_view table, std::string_
   const auto append = [&list](std::int64_t id, std::string_view name) {
     list.append(std::string(name), static_cast<RecordId>(id));
   };
-  if (!store.ForEachName(table, filter, params, append)) list.clear();
+  if (!store.forEachName(table, filter, params, append)) list.clear();
   if (list.count() > 0) list.select(0);
 }
 

@@ -15,7 +15,7 @@ std::optional<std::vector<NamedRecord>> namedRecords(Store& store, std::string_v
   const auto keep = [&named](std::int64_t id, std::string_view name) {
     named.push_back({static_cast<RecordId>(id), std::string(name)});
   };
-  if (!store.ForEachName(table, filter, params, keep)) return std::nullopt;
+  if (!store.forEachName(table, filter, params, keep)) return std::nullopt;
   return named;
 }
 

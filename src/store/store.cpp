@@ -99,7 +99,7 @@ std::optional<Recordset> Store::OpenRecordset(std::string_view table, std::strin
   return Recordset(*this, std::string(table), std::move(statement), std::move(params));
 }
 
-bool Store::ForEachName(std::string_view table, std::string_view filter, const std::vector<FieldValue>& params,
+bool Store::forEachName(std::string_view table, std::string_view filter, const std::vector<FieldValue>& params,
                         const NameVisitor& each) {
   if (!db_) return false;
   const StatementLease statement = prepareSelect("id, name", table, filter, params);

@@ -60,7 +60,7 @@ class Store {
   // them twice. False without a connection (no message) and when the read fails, even half-way
   // (after the report): the names handed over by then are not all of them.
   using NameVisitor = std::function<void(std::int64_t id, std::string_view name)>;
-  bool ForEachName(std::string_view table, std::string_view filter, const std::vector<FieldValue>& params,
+  bool forEachName(std::string_view table, std::string_view filter, const std::vector<FieldValue>& params,
                    const NameVisitor& each);
 
   // Runs one statement that returns no rows; on failure shows the report and returns false.

@@ -238,7 +238,7 @@ TEST_F(StoreTest, AReadThatFailsHalfWayIsReportedAndHoldsNoRows) {
   ASSERT_TRUE(store_.ConnectStore());
 
   std::size_t handedOver = 0;
-  EXPECT_FALSE(store_.ForEachName("game", {}, {}, [&](std::int64_t, std::string_view) { ++handedOver; }));
+  EXPECT_FALSE(store_.forEachName("game", {}, {}, [&](std::int64_t, std::string_view) { ++handedOver; }));
   EXPECT_GT(handedOver, 0u) << "the read failed half-way, not at once";
   auto games = store_.OpenRecordset("game");
   EXPECT_TRUE(games->failed());
