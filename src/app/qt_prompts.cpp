@@ -57,9 +57,9 @@ std::string QtPrompts::chooseSaveFile(const FileFilter& filter) {
   return toStdString(dialog.selectedFiles().first());
 }
 
-void QtPrompts::editScript(ComboBlock& block) {
+bool QtPrompts::editScript(ComboBlock& block) {
   ScriptEditor editor(block, window_);
-  editor.exec();
+  return editor.exec() == QDialog::Accepted;
 }
 
 void QtPrompts::setTitle(const std::string& title) {

@@ -41,7 +41,7 @@ class RecordingPrompts final : public Prompts {
   std::string askName(const std::string&, const std::string&) override { return name; }
   std::string chooseOpenFile(const FileFilter&) override { return {}; }
   std::string chooseSaveFile(const FileFilter&) override { return {}; }
-  void editScript(ComboBlock&) override {}
+  bool editScript(ComboBlock&) override { return false; }
   void setTitle(const std::string&) override {}
 
   std::vector<std::string> shown;

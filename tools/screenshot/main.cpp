@@ -35,7 +35,7 @@ class SilentPrompts final : public strikepad::Prompts {
   std::string askName(const std::string&, const std::string&) override { return {}; }
   std::string chooseOpenFile(const strikepad::FileFilter&) override { return {}; }
   std::string chooseSaveFile(const strikepad::FileFilter&) override { return {}; }
-  void editScript(strikepad::ComboBlock&) override {}
+  bool editScript(strikepad::ComboBlock&) override { return false; }
   void setTitle(const std::string& title) override {
     if (window_) window_->setWindowTitle(QString::fromStdString(title));
   }
