@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QToolButton>
@@ -106,17 +107,28 @@ ScriptEditor::ScriptEditor(ComboBlock& block, QWidget* parent)
   setTabOrder(text_, timeline_);
   setTabOrder(timeline_, ok_);
   setTabOrder(ok_, cancel_);
-  resize(sizeHint().expandedTo(QSize(820, 720)));
+  // Room for the whole timeline of a short combo, within the screen.
+  resize(sizeHint().expandedTo(QSize(820, 900)).boundedTo(screen()->availableGeometry().size() * 9 / 10));
   text_->setFocus();
   checkAsTyped();
 }
 
+// An undo or redo action whose text stays short; its tooltip names the edit.
+QAction* ScriptEditor::historyAction(const QString& text, QKeySequence::StandardKey keys, bool undo) {
+  auto* action = new QAction(text, this);
+  action->setShortcuts(keys);
+  action->setEnabled(false);
+  addAction(action);
+  connect(action, &QAction::triggered, undo_, undo ? &QUndoStack::undo : &QUndoStack::redo);
+  connect(undo_, undo ? &QUndoStack::canUndoChanged : &QUndoStack::canRedoChanged, action, &QAction::setEnabled);
+  connect(undo_, undo ? &QUndoStack::undoTextChanged : &QUndoStack::redoTextChanged, action,
+          [action, text](const QString& what) { action->setToolTip(what.isEmpty() ? text : text + u' ' + what); });
+  return action;
+}
+
 QLayout* ScriptEditor::buildTimelineBar() {
-  QAction* undo = undo_->createUndoAction(this, tr("Undo"));
-  undo->setShortcuts(QKeySequence::Undo);
-  QAction* redo = undo_->createRedoAction(this, tr("Redo"));
-  redo->setShortcuts(QKeySequence::Redo);
-  addActions({undo, redo});
+  QAction* undo = historyAction(tr("Undo"), QKeySequence::Undo, true);
+  QAction* redo = historyAction(tr("Redo"), QKeySequence::Redo, false);
 
   auto* bar = new QHBoxLayout;
   for (QAction* action : {undo, redo}) bar->addWidget(barButton(action, this));

@@ -10,10 +10,12 @@
 // leaves the block alone, after asking when the script was changed.
 
 #include <QDialog>
+#include <QKeySequence>
 
 #include "app/script_text_change.h"
 #include "combo/combo_block.h"
 
+class QAction;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -46,6 +48,7 @@ class ScriptEditor final : public QDialog {
   void reject() override;
 
  private:
+  QAction* historyAction(const QString& text, QKeySequence::StandardKey keys, bool undo);
   QLayout* buildTimelineBar();
   void textChanged();
   void checkAsTyped();

@@ -24,7 +24,7 @@ QString laneName(int lane) {
 
 }  // namespace
 
-int StepTimeline::lane() const { return fontMetrics().height() + 4; }
+int StepTimeline::lane() const { return fontMetrics().height() + 2; }
 
 int StepTimeline::laneHeight(int laneIndex) const { return laneIndex < kButtonLanes ? lane() : lane() * kAxisLaneScale; }
 
@@ -153,8 +153,11 @@ void StepTimeline::paintEvent(QPaintEvent*) {
       if (value == 0) continue;
       painter.fillRect(QRect(cell.left() + 2, std::min(middle, middle - reach), cell.width() - 4, std::abs(reach)),
                        timelineStickColour());
+      // The value beside the bar, on the side of the middle line that the bar leaves free.
+      const QRect free = value > 0 ? QRect(cell.left(), middle, cell.width(), cell.height() / 2)
+                                   : QRect(cell.left(), cell.top(), cell.width(), cell.height() / 2);
       painter.setPen(text);
-      painter.drawText(cell, Qt::AlignCenter, QString::number(value));
+      painter.drawText(free, Qt::AlignCenter, QString::number(value));
     }
   }
   painter.setPen(faint);
