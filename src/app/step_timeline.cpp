@@ -30,6 +30,7 @@ StepTimeline::StepTimeline(QWidget* parent)
       clear_(stepAction(this, tr("Clear"), tr("Backspace"), &StepTimeline::clearSelection, this)),
       time_(stepAction(this, tr("Hold time..."), tr("T"), &StepTimeline::askSelectionTime, this)) {
   setObjectName("stepTimeline");
+  measureText();
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);  // the pointer turns into a resize arrow over a step's right edge
   moveLeft_->setToolTip(tr("Move left (Alt+Left)"));

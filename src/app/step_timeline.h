@@ -73,6 +73,7 @@ class StepTimeline final : public QWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   struct Drag {
@@ -98,13 +99,14 @@ class StepTimeline final : public QWidget {
   void askSelectionTime();
   void askAxisValue();
 
-  // Layout.
-  int lane() const;  // the height of a button lane
+  // Layout. Text is measured once per font, as a paint asks for hundreds of cells.
+  void measureText();
+  int lane() const { return lane_height_; }  // the height of a button lane
   int laneTop(int lane) const;
   int laneHeight(int lane) const;
   int headerHeight() const { return 2 * lane(); }
-  int labelWidth() const;
-  int minimumColumn() const;
+  int labelWidth() const { return labelWidth_; }
+  int minimumColumn() const { return minimumColumn_; }
   std::vector<int> columnEdges() const;  // stepCount() + 1 x positions
   int stepAt(int x) const;               // -1 outside the columns
   int laneAt(int y) const;               // -1 in the header, kLaneCount below the lanes
@@ -116,6 +118,9 @@ class StepTimeline final : public QWidget {
   int anchor_ = 0;
   int lane_ = 0;
   std::optional<Drag> drag_;
+  int lane_height_ = 0;
+  int labelWidth_ = 0;
+  int minimumColumn_ = 0;
 
   QAction* insert_;
   QAction* duplicate_;

@@ -24,7 +24,21 @@ QString laneName(int lane) {
 
 }  // namespace
 
-int StepTimeline::lane() const { return fontMetrics().height() + 2; }
+void StepTimeline::measureText() {
+  lane_height_ = fontMetrics().height() + 2;
+  int widest = 0;
+  for (int k = 0; k < kLaneCount; ++k) widest = std::max(widest, fontMetrics().horizontalAdvance(laneName(k)));
+  labelWidth_ = widest + 2 * kGap;
+  minimumColumn_ = fontMetrics().horizontalAdvance(QStringLiteral("65535")) + 2 * kGap;
+}
+
+void StepTimeline::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::FontChange) {
+    measureText();
+    updateGeometry();
+  }
+}
 
 int StepTimeline::laneHeight(int laneIndex) const { return laneIndex < kButtonLanes ? lane() : lane() * kAxisLaneScale; }
 
@@ -33,14 +47,6 @@ int StepTimeline::laneTop(int laneIndex) const {
   for (int k = 0; k < laneIndex; ++k) top += laneHeight(k);
   return top;
 }
-
-int StepTimeline::labelWidth() const {
-  int widest = 0;
-  for (int k = 0; k < kLaneCount; ++k) widest = std::max(widest, fontMetrics().horizontalAdvance(laneName(k)));
-  return widest + 2 * kGap;
-}
-
-int StepTimeline::minimumColumn() const { return fontMetrics().horizontalAdvance(QStringLiteral("65535")) + 2 * kGap; }
 
 // Each column is the least width plus a share of the room left that follows its hold time.
 std::vector<int> StepTimeline::columnEdges() const {
@@ -95,7 +101,7 @@ int StepTimeline::edgeNear(int x) const {
   return -1;
 }
 
-void StepTimeline::paintEvent(QPaintEvent*) {
+void StepTimeline::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const QPalette& colours = palette();
   painter.fillRect(rect(), colours.color(QPalette::Base));
@@ -123,6 +129,7 @@ void StepTimeline::paintEvent(QPaintEvent*) {
   const StepRange chosen = selection();
   for (int s = 0; s < count; ++s) {
     const QRect column(edges[s], 0, edges[s + 1] - edges[s], bottom);
+    if (!column.adjusted(0, 0, 1, 0).intersects(event->rect())) continue;  // scrolled out of sight
     const bool selected = static_cast<std::size_t>(s) >= chosen.first && static_cast<std::size_t>(s) < chosen.end();
     if (selected) painter.fillRect(column, colours.color(QPalette::AlternateBase));
     painter.setPen(QPen(faint, 0, Qt::DotLine));
@@ -130,21 +137,23 @@ void StepTimeline::paintEvent(QPaintEvent*) {
 
     painter.setPen(text);
     const bool dragged = drag_ && drag_->kind == Drag::Kind::HoldTime && drag_->step == s;
-    QFont font = painter.font();
-    font.setBold(dragged);
-    painter.setFont(font);
     painter.drawText(QRect(column.left(), 0, column.width(), lane()), Qt::AlignCenter, QString::number(s + 1));
+    if (dragged) {
+      QFont bold = font();
+      bold.setBold(true);
+      painter.setFont(bold);
+    }
     painter.drawText(QRect(column.left(), lane(), column.width(), lane()), Qt::AlignCenter,
                      QString::number(all.holdTime(s)));
-    font.setBold(false);
-    painter.setFont(font);
+    if (dragged) painter.setFont(font());
 
+    const auto cellOf = [&](int laneIndex) { return QRect(column.left(), laneTop(laneIndex), column.width(), laneHeight(laneIndex)); };
     for (int b = 0; b < kButtonLanes; ++b) {
       if (!all.holds(s, b)) continue;
-      painter.fillRect(cellRect(s, b).adjusted(1, 2, -1, -2), timelineHeldColour());
+      painter.fillRect(cellOf(b).adjusted(1, 2, -1, -2), timelineHeldColour());
     }
     for (int a = 0; a < kLaneCount - kButtonLanes; ++a) {
-      const QRect cell = cellRect(s, kButtonLanes + a);
+      const QRect cell = cellOf(kButtonLanes + a);
       const int value = all.axisValue(s, a);
       const int middle = cell.center().y();
       const int reach = value * (cell.height() / 2 - 2) / kMaxAxisValue;
