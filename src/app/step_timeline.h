@@ -101,7 +101,7 @@ class StepTimeline final : public QWidget {
 
   // Layout. Text is measured once per font, as a paint asks for hundreds of cells.
   void measureText();
-  int lane() const { return lane_height_; }  // the height of a button lane
+  int lane() const { return buttonLaneHeight_; }  // the height of a button lane
   int laneTop(int lane) const;
   int laneHeight(int lane) const;
   int headerHeight() const { return 2 * lane(); }
@@ -118,7 +118,7 @@ class StepTimeline final : public QWidget {
   int anchor_ = 0;
   int lane_ = 0;
   std::optional<Drag> drag_;
-  int lane_height_ = 0;
+  int buttonLaneHeight_ = 0;
   int labelWidth_ = 0;
   int minimumColumn_ = 0;
 

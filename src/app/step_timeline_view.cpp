@@ -25,7 +25,7 @@ QString laneName(int lane) {
 }  // namespace
 
 void StepTimeline::measureText() {
-  lane_height_ = fontMetrics().height() + 2;
+  buttonLaneHeight_ = fontMetrics().height() + 2;
   int widest = 0;
   for (int k = 0; k < kLaneCount; ++k) widest = std::max(widest, fontMetrics().horizontalAdvance(laneName(k)));
   labelWidth_ = widest + 2 * kGap;

@@ -19,6 +19,7 @@ namespace {
 
 constexpr int kUpLane = 2;  // lanes follow the script's key words: left, right, up, down, ...
 constexpr int kDownLane = 3;
+constexpr int kLxLane = StepTimeline::kButtonLanes;
 
 class TimelineTest : public ::testing::Test {
  protected:
@@ -84,7 +85,13 @@ TEST_F(TimelineTest, TextAndTimelineShowOneBlock) {
   EXPECT_GT(dragged, 100);
   QTest::keyClick(&timeline(), Qt::Key_Minus);
   EXPECT_EQ(text(), std::to_string(dragged - StepTimeline::kTimeStep) + " up\n200 lx 50\n");
-  EXPECT_EQ(editor_->undoStack()->count(), 4);  // the typing on each line, the drag, the key
+
+  const QPoint stick = timeline().cellRect(1, kLxLane).center();
+  QTest::mousePress(&timeline(), Qt::LeftButton, {}, stick);
+  QTest::mouseMove(&timeline(), stick - QPoint(0, 200));  // upwards, kept to 127
+  QTest::mouseRelease(&timeline(), Qt::LeftButton, {}, stick - QPoint(0, 200));
+  EXPECT_EQ(text(), std::to_string(dragged - StepTimeline::kTimeStep) + " up\n200 lx 127\n");
+  EXPECT_EQ(editor_->undoStack()->count(), 5);  // the typing on each line, the two drags, the key
 }
 
 TEST_F(TimelineTest, KeysEditStepsAndRangesAndNothingPassesFortyFiveSteps) {
