@@ -4,17 +4,18 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <algorithm>
+#include <functional>
 
 namespace strikepad {
 namespace {
 
 constexpr int kAxisPerPixel = 2;  // an axis drag covers -127..127 in about 130 pixels
 
-QAction* stepAction(QWidget* owner, const QString& text, const QString& keys, void (StepTimeline::*run)(),
-                    StepTimeline* timeline) {
-  auto* action = new QAction(text, owner);
-  action->setToolTip(QStringLiteral("%1 (%2)").arg(QString(text).remove(u'&'), keys));
-  QObject::connect(action, &QAction::triggered, timeline, run);
+// A button's action; its tooltip names the key that does the same on the timeline.
+QAction* stepAction(StepTimeline* timeline, const QString& text, const QString& key, std::function<void()> run) {
+  auto* action = new QAction(text, timeline);
+  action->setToolTip(QStringLiteral("%1 (%2)").arg(text, key));
+  QObject::connect(action, &QAction::triggered, timeline, std::move(run));
   return action;
 }
 
@@ -22,21 +23,17 @@ QAction* stepAction(QWidget* owner, const QString& text, const QString& keys, vo
 
 StepTimeline::StepTimeline(QWidget* parent)
     : QWidget(parent),
-      insert_(stepAction(this, tr("Insert"), tr("Insert"), &StepTimeline::insertStep, this)),
-      duplicate_(stepAction(this, tr("Duplicate"), tr("Ctrl+D"), &StepTimeline::duplicateSelection, this)),
-      delete_(stepAction(this, tr("Delete"), tr("Delete"), &StepTimeline::deleteSelection, this)),
-      moveLeft_(new QAction(tr("Move left"), this)),
-      moveRight_(new QAction(tr("Move right"), this)),
-      clear_(stepAction(this, tr("Clear"), tr("Backspace"), &StepTimeline::clearSelection, this)),
-      time_(stepAction(this, tr("Hold time..."), tr("T"), &StepTimeline::askSelectionTime, this)) {
+      insert_(stepAction(this, tr("Insert"), tr("Insert"), [this] { insertStep(); })),
+      duplicate_(stepAction(this, tr("Duplicate"), tr("Ctrl+D"), [this] { duplicateSelection(); })),
+      delete_(stepAction(this, tr("Delete"), tr("Delete"), [this] { deleteSelection(); })),
+      moveLeft_(stepAction(this, tr("Move left"), tr("Alt+Left"), [this] { moveSelection(-1); })),
+      moveRight_(stepAction(this, tr("Move right"), tr("Alt+Right"), [this] { moveSelection(1); })),
+      clear_(stepAction(this, tr("Clear"), tr("Backspace"), [this] { clearSelection(); })),
+      time_(stepAction(this, tr("Hold time"), tr("T"), [this] { askSelectionTime(); })) {
   setObjectName("stepTimeline");
   measureText();
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);  // the pointer turns into a resize arrow over a step's right edge
-  moveLeft_->setToolTip(tr("Move left (Alt+Left)"));
-  moveRight_->setToolTip(tr("Move right (Alt+Right)"));
-  connect(moveLeft_, &QAction::triggered, this, [this] { moveSelection(-1); });
-  connect(moveRight_, &QAction::triggered, this, [this] { moveSelection(1); });
   updateActions();
 }
 

@@ -78,7 +78,7 @@ void Catalogue::OnEditCombo() {
     prompts_.notice(messages::kComboGone);
     FillComboList();
   };
-  ComboBlock block;
+  ComboBlock block{};
   {  // no result set stays open while the editor runs
     auto combo = store_.OpenRecordset("moves", "id=?", {std::int64_t{comboId}});
     if (!combo) return;  // after the store error report
