@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -10,6 +11,7 @@
 #include <QToolButton>
 #include <QUndoStack>
 #include <QVBoxLayout>
+#include <memory>
 
 #include "app/message_boxes.h"
 #include "app/qt_text.h"
@@ -136,7 +138,23 @@ QLayout* ScriptEditor::buildTimelineBar() {
   for (QAction* action : timeline_->stepActions()) bar->addWidget(barButton(action, this));
   bar->addStretch();
   bar->addWidget(stepCount_);
+  offerHistoryInTextMenu(undo, redo);
   return bar;
+}
+
+// The text box's own menu, with the editor's undo and redo in place of the box's, which has none.
+void ScriptEditor::offerHistoryInTextMenu(QAction* undo, QAction* redo) {
+  text_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(text_, &QWidget::customContextMenuRequested, this, [this, undo, redo](const QPoint& at) {
+    const std::unique_ptr<QMenu> menu(text_->createStandardContextMenu(at));
+    for (QAction* own : menu->actions()) {
+      QAction* history = own->objectName() == u"edit-undo" ? undo : own->objectName() == u"edit-redo" ? redo : nullptr;
+      if (!history) continue;
+      menu->insertAction(own, history);
+      menu->removeAction(own);
+    }
+    menu->exec(text_->viewport()->mapToGlobal(at));
+  });
 }
 
 QPlainTextEdit* ScriptEditor::textBox() const { return text_; }

@@ -50,6 +50,7 @@ class ScriptEditor final : public QDialog {
  private:
   QAction* historyAction(const QString& text, QKeySequence::StandardKey keys, bool undo);
   QLayout* buildTimelineBar();
+  void offerHistoryInTextMenu(QAction* undo, QAction* redo);
   void textChanged();
   void checkAsTyped();
   void recordTimelineEdit(const ComboBlock& block, const QString& what);
