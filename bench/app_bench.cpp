@@ -4,6 +4,8 @@
 // against opening the file and reading the same game, character and combo rows with plain
 // SQLite calls. And the combo preview: showing it over a combo of a character with 1,000
 // combos, against showing it over the one combo of a character with one (it reads one record).
+// And the script editor: opening it, drawn once with its timeline, on a combo of all 45 steps,
+// against opening it on a combo of one step.
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
@@ -19,6 +21,7 @@
 #include "app/combo_preview.h"
 #include "app/main_dialog.h"
 #include "app/menu_lists.h"
+#include "app/script_editor.h"
 #include "bench_support.h"
 #include "combo/script_parser.h"
 #include "device/hid_transport.h"
@@ -130,6 +133,26 @@ void BM_PreviewOurs(benchmark::State& state) { previewLastCombo(state, 1000); }
 void BM_PreviewFloor(benchmark::State& state) { previewLastCombo(state, 1); }
 BENCHMARK(BM_PreviewOurs)->Name("preview_1000/ours")->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PreviewFloor)->Name("preview_1000/floor")->Unit(benchmark::kMicrosecond);
+
+// Opens the editor on a combo of `steps` steps, each holding buttons and moving a stick, draws
+// it once and closes it.
+void openEditor(benchmark::State& state, int steps) {
+  ensureApplication();
+  std::string script;
+  for (int k = 0; k < steps; ++k) script += std::to_string(10 + k) + " down right square r1 lx 90 ry -40\n";
+  const ComboBlock combo = *parseScript(script).block;
+  for (auto _ : state) {
+    ComboBlock block = combo;
+    ScriptEditor editor(block);
+    editor.show();
+    benchmark::DoNotOptimize(editor.grab());
+  }
+}
+
+void BM_EditorOurs(benchmark::State& state) { openEditor(state, static_cast<int>(kStepCount)); }
+void BM_EditorFloor(benchmark::State& state) { openEditor(state, 1); }
+BENCHMARK(BM_EditorOurs)->Name("editor_45_steps/ours")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EditorFloor)->Name("editor_45_steps/floor")->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace strikepad::bench

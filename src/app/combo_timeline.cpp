@@ -78,8 +78,8 @@ QPixmap drawComboTimeline(const ComboBlock& block, int width, qreal devicePixelR
   const std::vector<double> edges = stepEdges(steps, plotWidth);
   const QColor text = palette.color(QPalette::Text);
   const QColor faint = palette.color(QPalette::Mid);
-  const QColor held(0x1f, 0x5f, 0xbf);
-  const QColor stick(0x0a, 0x7d, 0x3c);
+  const QColor held = timelineHeldColour();
+  const QColor stick = timelineStickColour();
 
   painter.setPen(QPen(faint, 0, Qt::DotLine));
   for (double edge : edges) painter.drawLine(QPointF(plotLeft + edge, 0), QPointF(plotLeft + edge, lanesHeight));

@@ -3,6 +3,7 @@
 // while it is held, then one lane for each stick axis it moves, tracing the axis's position
 // (rest in the middle); time runs from left to right with each step as wide as its hold time.
 
+#include <QColor>
 #include <QFont>
 #include <QPalette>
 #include <QPixmap>
@@ -10,6 +11,10 @@
 #include "combo/combo_block.h"
 
 namespace strikepad {
+
+// The colours of a held button and of a stick's position, here and in the script editor's timeline.
+inline QColor timelineHeldColour() { return {0x1f, 0x5f, 0xbf}; }
+inline QColor timelineStickColour() { return {0x0a, 0x7d, 0x3c}; }
 
 // The picture is `width` logical pixels wide and as high as its lanes need; null for a combo
 // without steps.

@@ -22,6 +22,7 @@ enum Command : int {
   kImportGame = 111,
   kExportGame = 112,
   kNewComboFromScript = 113,  // no menu item: reached by its keyboard shortcut
+  kEditCombo = 114,           // the selected combo's script in the editor
 };
 
 struct MenuItem {
@@ -36,7 +37,7 @@ inline constexpr MenuItem kCharacterMenu[] = {
     {"&Add", kAddCharacter}, {"&Delete", kDeleteCharacter}, {"&Rename", kRenameCharacter}};
 inline constexpr MenuItem kComboMenu[] = {
     {"&Add", kCaptureCombo}, {"&Reload", kReloadCombo}, {"&Delete", kDeleteCombo},
-    {"&Rename", kRenameCombo}};
+    {"&Rename", kRenameCombo}, {"&Edit", kEditCombo}};
 
 // A popup menu of plain text items, each carrying its command number as its action's data.
 QMenu* buildCommandMenu(std::span<const MenuItem> items, QWidget* parent);

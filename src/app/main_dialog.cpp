@@ -41,10 +41,12 @@ namespace strikepad {
 namespace {
 
 constexpr const char* kNewComboShortcut = "Ctrl+N";
+constexpr const char* kEditComboShortcut = "Ctrl+E";
 
 QString comboListHint() {
-  return QObject::tr("Right-click for the combo commands; %1 types a new combo as a script.")
-      .arg(QKeySequence(kNewComboShortcut).toString(QKeySequence::NativeText));
+  return QObject::tr("Right-click for the combo commands; %1 types a new combo as a script, %2 edits the selected one.")
+      .arg(QKeySequence(kNewComboShortcut).toString(QKeySequence::NativeText),
+           QKeySequence(kEditComboShortcut).toString(QKeySequence::NativeText));
 }
 
 // The keys that end the window, which a list passes on to it.
@@ -183,6 +185,8 @@ void MainDialog::connectControls() {
 
   connect(new QShortcut(QKeySequence(kNewComboShortcut), this), &QShortcut::activated, this,
           [this] { runCommand(kNewComboFromScript); });
+  connect(new QShortcut(QKeySequence(kEditComboShortcut), this), &QShortcut::activated, this,
+          [this] { runCommand(kEditCombo); });
   connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, &MainDialog::showAbout);
 }
 
@@ -227,6 +231,7 @@ void MainDialog::dispatch(int command) {
     case kImportGame: return presentNotices(prompts_, OnImportGame(catalogue));
     case kExportGame: return presentNotices(prompts_, OnExportGame(catalogue));
     case kNewComboFromScript: return catalogue.OnNewComboFromScript();
+    case kEditCombo: return catalogue.OnEditCombo();
     default: return;
   }
 }

@@ -48,7 +48,7 @@ class MainDialog final : public QDialog, public DevicePanel {
   // Start-up, in this order: the adapter (the title tells whether it was found), the store
   // (sp.dat in the current folder), and, when the store opened, the lists of the first game.
   void initialise();
-  // Runs command 101..113; any other number does nothing. While the adapter is busy every
+  // Runs command 101..114; any other number does nothing. While the adapter is busy every
   // command is refused with the device commands' busy notice.
   void runCommand(int command);
 

@@ -82,9 +82,9 @@ std::string QtPrompts::chooseSaveFile(const FileFilter& filter, const std::strin
   return toStdString(file);
 }
 
-void QtPrompts::editScript(ComboBlock& block) {
+bool QtPrompts::editScript(ComboBlock& block) {
   ScriptEditor editor(block, window_);
-  editor.exec();
+  return editor.exec() == QDialog::Accepted;
 }
 
 void QtPrompts::setTitle(const std::string& title) {

@@ -30,7 +30,7 @@ class QtPrompts final : public Prompts {
   std::string askName(const std::string& caption, const std::string& initial) override;
   std::string chooseOpenFile(const FileFilter& filter) override;
   std::string chooseSaveFile(const FileFilter& filter, const std::string& subject) override;
-  void editScript(ComboBlock& block) override;
+  bool editScript(ComboBlock& block) override;
   void setTitle(const std::string& title) override;
 
  private:

@@ -56,6 +56,7 @@ ScriptCheck checkScript(const QString& text) {
   } else {
     check.warnings = warningLines(scan.warnings);
   }
+  check.block = scan.block;
   check.textIgnored = scan.steps.size() == kStepCount &&
                       !onlyBlanks(std::string_view(bytes).substr(scan.steps.back().end));
   return check;

@@ -23,6 +23,7 @@ struct ScriptCheck {
   QString message;                 // the parser's message for it, empty when the text parses
   bool textIgnored = false;        // every step is used and more text follows, unread
   QString warnings;                // values stored other than written, one a line; empty when none
+  std::optional<ComboBlock> block; // the block the text parses to, none while it does not
 };
 
 ScriptCheck checkScript(const QString& text);

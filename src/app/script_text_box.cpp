@@ -28,6 +28,7 @@ class ScriptTextBox::StepMargin final : public QWidget {
 ScriptTextBox::ScriptTextBox(QWidget* parent) : QPlainTextEdit(parent), margin_(new StepMargin(*this)) {
   setLineWrapMode(QPlainTextEdit::NoWrap);  // long lines scroll sideways, as the script is read by line
   setTabChangesFocus(true);
+  setUndoRedoEnabled(false);
   connect(this, &QPlainTextEdit::updateRequest, this, [this](const QRect& rect, int dy) {
     if (dy != 0) {
       margin_->scroll(0, dy);
@@ -36,6 +37,17 @@ ScriptTextBox::ScriptTextBox(QWidget* parent) : QPlainTextEdit(parent), margin_(
     }
   });
   fitMargin();
+}
+
+bool ScriptTextBox::event(QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)) {
+      event->ignore();
+      return true;
+    }
+  }
+  return QPlainTextEdit::event(event);
 }
 
 void ScriptTextBox::keyPressEvent(QKeyEvent* event) {

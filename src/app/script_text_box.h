@@ -1,7 +1,8 @@
 #pragma once
 // The script editor's text box: letters arrive in lower case, whether typed or pasted; a
 // margin numbers the steps as the parser counts them (a line split by a doubled space shows
-// two numbers, an empty line none); the step the parser stops at is underlined.
+// two numbers, an empty line none); the step the parser stops at is underlined. It keeps no undo
+// history of its own: the editor's covers the text and the timeline alike.
 
 #include <QColor>
 #include <QPlainTextEdit>
@@ -31,6 +32,8 @@ class ScriptTextBox final : public QPlainTextEdit {
   QWidget* stepMargin() const;
 
  protected:
+  // Undo and redo are the editor's, for both of its views: the box lets their keys through.
+  bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void insertFromMimeData(const QMimeData* source) override;
   void resizeEvent(QResizeEvent* event) override;

@@ -66,8 +66,12 @@ class Catalogue {
   void OnDeleteCombo();
   void OnRenameCombo();
 
-  // A new combo typed as a script (command 113).
+  // A new combo typed as a script (command 113). A script accepted in the editor but not
+  // stored (no name given, or the name refused) is kept for the next run of the command.
   void OnNewComboFromScript();
+  // The selected combo's script in the editor (command 114); OK stores the new block in the
+  // same record through ReplaceComboData.
+  void OnEditCombo();
 
   // The stored bytes of a combo's data field: nullopt when no such record or no result set,
   // an empty vector when the field is empty.
@@ -79,6 +83,8 @@ class Catalogue {
   Store& store_;
   Prompts& prompts_;
   CatalogueLists lists_;
+  // The script of a new combo that was accepted but not stored; kept for this run only.
+  std::optional<ComboBlock> scriptDraft_;
 };
 
 }  // namespace strikepad

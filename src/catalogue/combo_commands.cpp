@@ -53,17 +53,41 @@ void Catalogue::OnNewComboFromScript() {
     return;
   }
   const RecordId characterId = characters.selectedId();
-  ComboBlock block = emptyComboBlock();
-  prompts_.editScript(block);
-  // Still empty: the editor was closed without OK, or the script held no step.
+  ComboBlock block = scriptDraft_.value_or(emptyComboBlock());
+  if (!prompts_.editScript(block)) return;
+  // OK on a script without steps throws the draft away along with it.
+  scriptDraft_.reset();
   if (isEmptyCombo(block)) return;
+  // Until it is stored, the script is kept for the next new combo.
+  scriptDraft_ = block;
   const std::string name = prompts_.askName(messages::kComboNameCaption, messages::kComboNameInitial);
   if (name.empty()) return;
   const StoreResult added = StoreNewCombo(name, characterId, block.data(), block.size());
   presentRefusal(prompts_, added, messages::kCharacterGone);
+  if (added.stored()) scriptDraft_.reset();
   // The character was deleted meanwhile: show the catalogue as it is now.
   if (added.kind == StoreResult::Kind::ParentGone) return FillGameList();
   appendOrFind(lists_.combos, name, added);
+}
+
+void Catalogue::OnEditCombo() {
+  PickList& combos = lists_.combos;
+  if (!combos.hasSelection()) return;
+  const RecordId comboId = combos.selectedId();
+  const auto tellGone = [this] {
+    prompts_.notice(messages::kComboGone);
+    FillComboList();
+  };
+  ComboBlock block{};
+  {  // no result set stays open while the editor runs
+    auto combo = store_.OpenRecordset("moves", "id=?", {std::int64_t{comboId}});
+    if (!combo) return;  // after the store error report
+    if (combo->recordCount() == 0) return tellGone();
+    const std::vector<std::uint8_t> stored = combo->getChunk("data", combo->actualSize("data"));
+    block = blockFromBytes(stored.data(), stored.size());
+  }
+  if (!prompts_.editScript(block)) return;
+  if (ReplaceComboData(comboId, block.data(), block.size()) == 0) tellGone();
 }
 
 std::optional<std::vector<std::uint8_t>> Catalogue::readComboData(RecordId comboId) {

@@ -26,5 +26,7 @@ inline constexpr const char* kSelectRoleFirst = "Select a role at first";
 // An add or rename found the parent it works under deleted by another program meanwhile.
 inline constexpr const char* kGameGone = "The game was deleted by another program.";
 inline constexpr const char* kCharacterGone = "The character was deleted by another program.";
+// An edited combo was deleted by another program while its script was open.
+inline constexpr const char* kComboGone = "The combo was deleted by another program.";
 
 }  // namespace strikepad::messages

@@ -30,8 +30,9 @@ class Prompts {
   // a file named after `subject` (the game being exported; empty: no suggestion).
   virtual std::string chooseOpenFile(const FileFilter& filter) = 0;
   virtual std::string chooseSaveFile(const FileFilter& filter, const std::string& subject) = 0;
-  // The script editor, opened on `block`; overwrites it only when the script parsed.
-  virtual void editScript(ComboBlock& block) = 0;
+  // The script editor, opened on `block`. True when it ended with OK on a script that parsed,
+  // which then overwrote `block`; false when it was closed otherwise, leaving `block` alone.
+  virtual bool editScript(ComboBlock& block) = 0;
   // The main window's title.
   virtual void setTitle(const std::string& title) = 0;
 };

@@ -258,6 +258,7 @@ TEST_P(MenuRouting, RunsTheItemsCommand) {
     case Kind::AskName: prompts_.answerName(""); break;
     case Kind::OpenFile: prompts_.answerOpenFile(""); break;
     case Kind::SaveFile: prompts_.answerSaveFile(""); break;
+    case Kind::EditScript: prompts_.answerScript(std::nullopt); break;
     default: break;
   }
   QWidget* target = route.list == std::string("games")        ? static_cast<QWidget*>(window().gameList())
@@ -291,7 +292,8 @@ INSTANTIATE_TEST_SUITE_P(
         MenuRoute{"combos", "&Add", Kind::AskName, "Input Ultra/Super Combos Name", "Ultra/Super Combos Name"},
         MenuRoute{"combos", "&Reload", Kind::Ask, "do you want to reload Ultra/Super Combos: Hadouken from Port 1", ""},
         MenuRoute{"combos", "&Delete", Kind::Ask, "", "Warning"},
-        MenuRoute{"combos", "&Rename", Kind::AskName, "Input Ultra/Super Combos Name", "Hadouken"}));
+        MenuRoute{"combos", "&Rename", Kind::AskName, "Input Ultra/Super Combos Name", "Hadouken"},
+        MenuRoute{"combos", "&Edit", Kind::EditScript, "", ""}));
 
 TEST_F(MainWindowTest, TheListsKeysAskWhatTheirMenuItemsAsk) {
   openWindowOn(kTwoGames);

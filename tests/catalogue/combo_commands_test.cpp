@@ -152,5 +152,43 @@ TEST_F(NewComboFromScript, TakenNameSelectsTheExistingCombo) {
   EXPECT_EQ(stored("moves"), (std::vector<std::string>{"Hadoken", "Tatsu"}));
 }
 
+TEST_F(NewComboFromScript, AnAcceptedScriptLeftWithoutANameIsOfferedAgainUntilStored) {
+  prompts_.answerScript(blockWith(0x42));
+  prompts_.answerName("");
+  catalogue_.OnNewComboFromScript();
+  prompts_.answerScript(std::nullopt);
+  catalogue_.OnNewComboFromScript();
+  prompts_.answerScript(blockWith(0x43));
+  prompts_.answerName("Shinku");
+  catalogue_.OnNewComboFromScript();
+  prompts_.answerScript(std::nullopt);
+  catalogue_.OnNewComboFromScript();
+
+  ASSERT_EQ(prompts_.scriptsOpened.size(), 4u);
+  EXPECT_TRUE(isEmptyCombo(prompts_.scriptsOpened[0]));
+  EXPECT_EQ(prompts_.scriptsOpened[1], blockWith(0x42));
+  EXPECT_EQ(prompts_.scriptsOpened[2], blockWith(0x42));
+  EXPECT_TRUE(isEmptyCombo(prompts_.scriptsOpened[3]));
+  EXPECT_EQ(stored("moves"), (std::vector<std::string>{"Hadoken", "Shinku"}));
+}
+
+TEST_F(ComboCommands, EditStoresTheEditedBlockInTheSameRecordOnOkOnly) {
+  addGame("Game", {{"Ryu", {"Hadoken", "Tatsu"}}});
+  catalogue_.FillGameList();
+  combos_.select(1);
+  const RecordId tatsu = combos_.selectedId();
+  prompts_.answerScript(std::nullopt);
+  catalogue_.OnEditCombo();
+  EXPECT_EQ(catalogue_.readComboData(tatsu), bytesOf(blockWith(1)));
+
+  prompts_.answerScript(blockWith(0x42));
+  catalogue_.OnEditCombo();
+  EXPECT_EQ(prompts_.scriptsOpened, (std::vector<ComboBlock>{blockWith(1), blockWith(1)}));
+  EXPECT_EQ(catalogue_.readComboData(tatsu), bytesOf(blockWith(0x42)));
+  EXPECT_EQ(stored("moves"), (std::vector<std::string>{"Hadoken", "Tatsu"}));
+  EXPECT_EQ(selected(combos_), "Tatsu");
+  EXPECT_TRUE(prompts_.notices().empty());
+}
+
 }  // namespace
 }  // namespace strikepad

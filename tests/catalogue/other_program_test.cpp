@@ -48,6 +48,23 @@ TEST_F(OtherProgram, ANewComboForACharacterItDeletedIsToldAndRefillsTheLists) {
   EXPECT_EQ(texts(characters_), (std::vector<std::string>{"Kazuya"}));
 }
 
+TEST_F(OtherProgram, EditingAComboItDeletesIsToldAndStoresNothing) {
+  addGame("Tekken", {{"Jin", {"EWGF", "Demon"}}});
+  catalogue_.FillGameList();
+  prompts_.answerScriptBy([this] {
+    change("delete from moves where name='EWGF'");
+    return blockWith(0x42);
+  });
+  catalogue_.OnEditCombo();
+  change("delete from moves where name='Demon'");
+  catalogue_.OnEditCombo();  // already gone when the command starts: the editor does not open
+
+  EXPECT_EQ(prompts_.notices(), (std::vector<std::string>(2, "The combo was deleted by another program.")));
+  EXPECT_EQ(prompts_.scriptsOpened.size(), 1u);
+  EXPECT_TRUE(stored("moves").empty());
+  EXPECT_EQ(combos_.count(), 0);
+}
+
 TEST_F(OtherProgram, RenamingACharacterWhoseGameItDeletedIsRefusedAndTold) {
   const RecordId game = addGame("Tekken", {{"Jin", {}}});
   change("delete from game");

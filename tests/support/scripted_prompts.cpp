@@ -55,9 +55,13 @@ std::string ScriptedPrompts::chooseSaveFile(const FileFilter& filter, const std:
   return take(saveFiles_, "save-file dialog").value_or(std::string{});
 }
 
-void ScriptedPrompts::editScript(ComboBlock& block) {
+bool ScriptedPrompts::editScript(ComboBlock& block) {
   events_.push_back({Kind::EditScript, {}, {}});
-  if (auto answer = take(scripts_, "script editor"); answer && *answer) block = **answer;
+  scriptsOpened.push_back(block);
+  const auto answer = take(scripts_, "script editor");
+  const std::optional<ComboBlock> accepted = answer ? (*answer)() : std::nullopt;
+  if (accepted) block = *accepted;
+  return accepted.has_value();
 }
 
 void ScriptedPrompts::setTitle(const std::string& title) {

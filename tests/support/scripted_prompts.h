@@ -33,7 +33,11 @@ class ScriptedPrompts final : public Prompts {
   void answerOpenFile(std::string path) { openFiles_.push_back(std::move(path)); }
   void answerSaveFile(std::string path) { saveFiles_.push_back(std::move(path)); }
   // The editor ends with this block (OK after a successful parse) or, with nullopt, is closed.
-  void answerScript(std::optional<ComboBlock> block) { scripts_.push_back(block); }
+  void answerScript(std::optional<ComboBlock> block) {
+    scripts_.push_back([block] { return block; });
+  }
+  // The editor's outcome is the result of running `answer`: for what happens while it is open.
+  void answerScriptBy(std::function<std::optional<ComboBlock>()> answer) { scripts_.push_back(std::move(answer)); }
   // Answers every question, or every name dialog, the queue has no answer for.
   void answerEveryAsk(bool yes) { everyAsk_ = yes; }
   void answerEveryName(std::string name) { everyName_ = std::move(name); }
@@ -44,7 +48,7 @@ class ScriptedPrompts final : public Prompts {
   std::string askName(const std::string& caption, const std::string& initial) override;
   std::string chooseOpenFile(const FileFilter& filter) override;
   std::string chooseSaveFile(const FileFilter& filter, const std::string& subject) override;
-  void editScript(ComboBlock& block) override;
+  bool editScript(ComboBlock& block) override;
   void setTitle(const std::string& title) override;
 
   const std::vector<Event>& events() const { return events_; }
@@ -57,6 +61,8 @@ class ScriptedPrompts final : public Prompts {
   std::vector<std::string> messages() const;
   void clearEvents() { events_.clear(); }
 
+  // The blocks the script editor was opened on, in order.
+  std::vector<ComboBlock> scriptsOpened;
   // The last filter passed to a file dialog.
   FileFilter lastFilter;
 
@@ -66,7 +72,7 @@ class ScriptedPrompts final : public Prompts {
   std::deque<std::string> names_;
   std::deque<std::string> openFiles_;
   std::deque<std::string> saveFiles_;
-  std::deque<std::optional<ComboBlock>> scripts_;
+  std::deque<std::function<std::optional<ComboBlock>()>> scripts_;
   std::optional<bool> everyAsk_;
   std::optional<std::string> everyName_;
   std::string title_;

@@ -27,7 +27,7 @@ class StderrPrompts final : public Prompts {
   std::string askName(const std::string&, const std::string&) override { return {}; }
   std::string chooseOpenFile(const FileFilter&) override { return {}; }
   std::string chooseSaveFile(const FileFilter&, const std::string&) override { return {}; }
-  void editScript(ComboBlock&) override {}
+  bool editScript(ComboBlock&) override { return false; }
   void setTitle(const std::string&) override {}
 
  private:

@@ -20,7 +20,9 @@
 #include "app/main_dialog.h"
 #include "app/menu_lists.h"
 #include "app/script_editor.h"
+#include "app/step_timeline.h"
 #include "catalogue/prompts.h"
+#include "combo/script_parser.h"
 #include "device/hid_transport.h"
 
 namespace {
@@ -35,7 +37,7 @@ class SilentPrompts final : public strikepad::Prompts {
   std::string askName(const std::string&, const std::string&) override { return {}; }
   std::string chooseOpenFile(const strikepad::FileFilter&) override { return {}; }
   std::string chooseSaveFile(const strikepad::FileFilter&, const std::string&) override { return {}; }
-  void editScript(strikepad::ComboBlock&) override {}
+  bool editScript(strikepad::ComboBlock&) override { return false; }
   void setTitle(const std::string& title) override {
     if (window_) window_->setWindowTitle(QString::fromStdString(title));
   }
@@ -68,9 +70,26 @@ class AttachedAdapter final : public strikepad::HidTransport {
 QPixmap scriptEditorWithAnError() {
   strikepad::ComboBlock block = strikepad::emptyComboBlock();
   strikepad::ScriptEditor editor(block);
-  editor.textBox()->setPlainText(QStringLiteral("100 down rx -127 square cross\n\n50  30 up\n80 right circel\n60 lx 90"));
+  // Typed up to the error: the timeline keeps the three good steps, dimmed.
+  editor.textBox()->setPlainText(QStringLiteral("100 down rx -127 square cross\n\n50  30 up\n"));
+  editor.textBox()->moveCursor(QTextCursor::End);
+  editor.textBox()->insertPlainText(QStringLiteral("80 right circel\n60 lx 90"));
   editor.show();
   editor.adjustSize();
+  QApplication::processEvents();  // the scroll area fits its bars to the laid out timeline
+  return editor.grab();
+}
+
+// The editor on a good script, with a range of steps selected on its timeline.
+QPixmap scriptEditorWithItsTimeline() {
+  strikepad::ComboBlock block =
+      *strikepad::parseScript("120 down\n80 down right\n100 right square\n60 lx 90 ly -40\n200 r1 circle\n").block;
+  strikepad::ScriptEditor editor(block);
+  editor.show();
+  editor.timeline()->setFocus();
+  editor.timeline()->setCurrent(1, 1);
+  editor.timeline()->setCurrent(2, 1, true);
+  QApplication::processEvents();  // the scroll area fits its bars to the laid out timeline
   return editor.grab();
 }
 
@@ -96,12 +115,13 @@ QPixmap windowWithPreview(strikepad::MainDialog& window) {
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   const std::string_view mode = argc == 3 ? argv[2] : "";
-  if (argc < 2 || argc > 3 || (argc == 3 && mode != "busy" && mode != "editor" && mode != "preview" && mode != "drop")) {
-    std::cerr << "usage: strikepad-screenshot OUTPUT.png [busy|editor|preview|drop]\n";
+  if (argc < 2 || argc > 3 || (argc == 3 && mode != "busy" && mode != "editor" && mode != "timeline" && mode != "preview" && mode != "drop")) {
+    std::cerr << "usage: strikepad-screenshot OUTPUT.png [busy|editor|timeline|preview|drop]\n";
     return 2;
   }
   const QString output = QString::fromLocal8Bit(argv[1]);
   if (mode == "editor") return scriptEditorWithAnError().save(output) ? 0 : 1;
+  if (mode == "timeline") return scriptEditorWithItsTimeline().save(output) ? 0 : 1;
   QApplication::setWindowIcon(strikepad::applicationIcon());
   QWidget* window = nullptr;
   SilentPrompts prompts(window);
