@@ -29,5 +29,6 @@ int runScript(Context& context);     // script parse|print
 int runCatalogue(Context& context);  // init, list, add, delete, rename
 int runExchange(Context& context);   // export, import
 int runSlot(Context& context);       // slot read|write
+int runHistory(Context& context);    // history, undo
 
 }  // namespace strikepad::cli

@@ -17,7 +17,8 @@ constexpr std::string_view kUsage =
     "  rename game GAME NEW | rename character GAME NAME NEW | rename combo GAME CHARACTER NAME NEW\n"
     "  export GAME FILE|-               a game to an .SPK file (- for standard output)\n"
     "  import FILE [--yes]              an .SPK file into the catalogue\n"
-    "  slot read SLOT | slot write SLOT HEX   the adapter's memory slots 1 to 5\n";
+    "  slot read SLOT | slot write SLOT HEX   the adapter's memory slots 1 to 5\n"
+    "  history | undo                   the recent deletes and replaced blocks; undo the newest\n";
 
 }  // namespace
 
@@ -46,6 +47,7 @@ int main(int argc, char** argv) {
     return runCatalogue(context);
   if (command == "export" || command == "import") return runExchange(context);
   if (command == "slot") return runSlot(context);
+  if (command == "history" || command == "undo") return runHistory(context);
   std::cerr << "unknown command: " << command << "\n" << kUsage;
   return kBadUsage;
 }
