@@ -156,20 +156,5 @@ TEST_F(Undo, ACatalogueWithoutAHistoryWorksAndGainsItOnItsFirstDestructiveChange
   EXPECT_EQ(layout(), tablesBefore);
 }
 
-TEST_F(Undo, TheCommandAsksNamingTheChangeThenSelectsWhatCameBack) {
-  fighters();
-  catalogue_.RemoveCharacter(idOf("role", "Ken"));
-  prompts_.answerAsk(true);
-  catalogue_.OnUndo();
-
-  EXPECT_EQ(prompts_.questions(), std::vector<std::string>{"Undo the delete of Character: Ken of Fighters (1 combo)?"});
-  EXPECT_EQ(selected(games_), "Fighters");
-  EXPECT_EQ(selected(characters_), "Ken");
-  EXPECT_EQ(texts(combos_), std::vector<std::string>{"Tatsu"});
-
-  catalogue_.OnUndo();
-  EXPECT_EQ(prompts_.notices(), std::vector<std::string>{"There is nothing to undo."});
-}
-
 }  // namespace
 }  // namespace strikepad
