@@ -51,17 +51,18 @@ std::string summaryOfDelete(Store& store, const Level& level, RecordId id) {
   return "Combo: " + combo->text("name") + " of " + combo->text("parent");
 }
 
-// Drops what lies beyond the newest kHistoryLimit changes.
+// Drops what lies before the oldest of the newest kHistoryLimit changes.
 bool prune(Store& store) {
-  const std::string oldestDropped =
-      "(select id from history order by id desc limit 1 offset " + std::to_string(kHistoryLimit) + ")";
-  return store.execute("delete from history_record where changeid<=" + oldestDropped) &&
-         store.execute("delete from history where id<=" + oldestDropped);
+  const std::string oldestKept =
+      " from history order by id desc limit 1 offset " + std::to_string(kHistoryLimit - 1) + ")";
+  return store.execute("delete from history_record where rowid<(select firstrecord" + oldestKept) &&
+         store.execute("delete from history where id<(select id" + oldestKept);
 }
 
 std::optional<ChangeId> beginChange(Store& store, ChangeKind kind, const std::string& summary) {
   if (!ensureHistoryTables(store) ||
-      !store.execute("insert into history(kind, summary, at) values(?, ?, ?)",
+      !store.execute("insert into history(kind, summary, at, firstrecord)"
+                     " values(?, ?, ?, (select coalesce(max(rowid), 0) + 1 from history_record))",
                      {static_cast<std::int64_t>(kind), summary, now()}))
     return std::nullopt;
   const ChangeId change = sqlite3_last_insert_rowid(store.handle());

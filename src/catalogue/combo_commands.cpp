@@ -1,5 +1,6 @@
 // Combos (moves records): unique by name within their character, each with its block.
 
+#include <algorithm>
 #include <span>
 
 #include "catalogue/catalogue.h"
@@ -81,8 +82,12 @@ int Catalogue::ReplaceComboData(RecordId comboId, const std::uint8_t* block, std
   auto combo = store_.OpenRecordset("moves", "id=?", {std::int64_t{comboId}});
   if (!combo || combo->failed()) return -1;
   if (combo->recordCount() == 0) return 0;
-  if (history_ == History::Recorded && !recordReplacement(comboId)) return -1;
-  combo->appendChunk("data", std::span(block, length));
+  const std::span<const std::uint8_t> replacement(block, length);
+  // A block replaced by the same bytes loses nothing: there is nothing to record.
+  const auto* stored = std::get_if<Bytes>(&combo->collect("data"));
+  const bool same = stored && std::ranges::equal(*stored, replacement);
+  if (history_ == History::Recorded && !same && !recordReplacement(comboId)) return -1;
+  combo->appendChunk("data", replacement);
   return combo->update() && transaction.commit() ? 1 : -1;
 }
 

@@ -82,6 +82,13 @@ TEST_F(Undo, AReplacedBlockComesBackIntoItsRecord) {
   expectUndoneTo(before);
 }
 
+TEST_F(Undo, ABlockReplacedByTheSameBytesRecordsNothing) {
+  fighters();
+  const ComboBlock same = blockWith(1);
+  ASSERT_EQ(catalogue_.ReplaceComboData(idOf("moves", "Tatsu"), same.data(), same.size()), 1);
+  EXPECT_EQ(history(), std::vector<std::string>{});
+}
+
 TEST_F(Undo, IsRefusedWhileARecordOfTheSameNameStandsWhereItWouldComeBack) {
   const RecordId game = fighters();
   catalogue_.RemoveGame(game);
