@@ -94,19 +94,21 @@ class CatalogueFolder {
   TempFolder folder_;
 };
 
-// Messages go to stderr, notices too unless dropped; every question is answered No.
+// Messages go to stderr, notices too unless dropped; every question is answered `answer`.
 enum class Notices { Printed, Dropped };
 class BenchPrompts final : public Prompts {
  public:
   explicit BenchPrompts(Notices notices) : notices_(notices) {}
   void notice(const std::string& text) override;
   void warning(const std::string& text) override;
-  bool ask(const std::string&, const std::string&) override { return false; }
+  bool ask(const std::string&, const std::string&) override { return answer; }
   std::string askName(const std::string&, const std::string&) override { return {}; }
   std::string chooseOpenFile(const FileFilter&) override { return {}; }
   std::string chooseSaveFile(const FileFilter&, const std::string&) override { return {}; }
   bool editScript(ComboBlock&) override { return false; }
   void setTitle(const std::string&) override {}
+
+  bool answer = false;
 
  private:
   Notices notices_;

@@ -1,7 +1,8 @@
 // The catalogue at load: 1,000 games, 20,000 characters and 200,000 combos, built once per
 // run with plain SQLite. Opening and filling the lists against reading the same rows
 // directly; adding a combo against adding one to a small catalogue; importing and exporting
-// a game of 10,000 combos against their floors, all on the large catalogue.
+// a game of 10,000 combos against their floors, all on the large catalogue. Deleting and
+// importing over a game with their undo history against the same without it.
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
@@ -14,6 +15,7 @@
 #include "bench_support.h"
 #include "exchange/exchange_commands.h"
 #include "exchange/spk_format.h"
+#include "store/history_tables.h"
 
 namespace strikepad::bench {
 namespace {
@@ -183,6 +185,85 @@ void BM_ExportFloor(benchmark::State& state) {
 
 BENCHMARK(BM_ExportOurs)->Name("load_export/ours")->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExportFloor)->Name("load_export/floor")->Unit(benchmark::kMillisecond);
+
+// --- what the undo history costs: each operation with it against the same without it (the floor) ---
+
+// The run's changes leave the history, so every run meets the catalogue as it was.
+void clearHistory(Store& store) {
+  if (hasHistoryTables(store)) exec(store.handle(), "delete from history_record; delete from history");
+}
+
+// A game the size of the large catalogue's: 20 characters of 10 combos.
+SpkGame typicalGame() {
+  SpkGame game = exchangeGame("Deleted Game");
+  game.characters.resize(kCharactersEach);
+  for (SpkCharacter& character : game.characters) character.combos.resize(kCombosEach);
+  return game;
+}
+
+void deleteGames(benchmark::State& state, History history) {
+  OpenCatalogue open(LargeCatalogue::get().path());
+  open.catalogue.setHistory(history);
+  const SpkGame game = typicalGame();
+  for (auto _ : state) {
+    state.PauseTiming();
+    const auto gameId = static_cast<RecordId>(insertGame(open.store.handle(), game));
+    state.ResumeTiming();
+    if (open.catalogue.RemoveGame(gameId) != DeleteOutcome::Deleted) std::abort();
+  }
+  clearHistory(open.store);
+}
+
+void deleteCombos(benchmark::State& state, History history) {
+  OpenCatalogue open(LargeCatalogue::get().path());
+  open.catalogue.setHistory(history);
+  const ComboBlock block = emptyComboBlock();
+  const RecordId character = kGames * kCharactersEach;
+  for (auto _ : state) {
+    state.PauseTiming();
+    const RecordId combo = open.catalogue.StoreNewCombo("Deleted", character, block.data(), block.size()).id;
+    state.ResumeTiming();
+    if (open.catalogue.RemoveCombo(combo) != DeleteOutcome::Deleted) std::abort();
+  }
+  clearHistory(open.store);
+}
+
+// Yes replaces the 10,000 blocks of the large catalogue's last game: with other bytes, then
+// with its own again, turn about, so that every block an import replaces is a changed one.
+void importOverGame(benchmark::State& state, History history) {
+  const LargeCatalogue& large = LargeCatalogue::get();
+  SpkGame changed = exchangeGame("Exported Game");
+  for (SpkCharacter& character : changed.characters)
+    for (SpkCombo& combo : character.combos) ++combo.data[0];
+  const fs::path files[] = {large.file("changed.SPK"), large.file("own.SPK")};
+  writeBytes(files[0], encodeSpk(changed));
+  writeBytes(files[1], encodeSpk(exchangeGame("Exported Game")));
+  OpenCatalogue open(large.path());
+  open.prompts.answer = true;
+  open.catalogue.setHistory(history);
+  std::size_t imports = 0;
+  for (auto _ : state)
+    if (importGameFile(open.catalogue, files[imports++ % 2]).outcome != ImportOutcome::Imported) std::abort();
+  // The game as it was for the benchmarks that follow.
+  if (imports % 2 == 1 && importGameFile(open.catalogue, files[1]).outcome != ImportOutcome::Imported) std::abort();
+  clearHistory(open.store);
+}
+
+void BM_DeleteGameOurs(benchmark::State& state) { deleteGames(state, History::Recorded); }
+void BM_DeleteGameWithoutHistory(benchmark::State& state) { deleteGames(state, History::NotRecorded); }
+void BM_DeleteComboOurs(benchmark::State& state) { deleteCombos(state, History::Recorded); }
+void BM_DeleteComboWithoutHistory(benchmark::State& state) { deleteCombos(state, History::NotRecorded); }
+void BM_ImportOverGameOurs(benchmark::State& state) { importOverGame(state, History::Recorded); }
+void BM_ImportOverGameWithoutHistory(benchmark::State& state) { importOverGame(state, History::NotRecorded); }
+
+BENCHMARK(BM_DeleteGameOurs)->Name("history_delete_game/ours")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DeleteGameWithoutHistory)->Name("history_delete_game/floor")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DeleteComboOurs)->Name("history_delete_combo/ours")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DeleteComboWithoutHistory)->Name("history_delete_combo/floor")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ImportOverGameOurs)->Name("history_import_over_game/ours")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ImportOverGameWithoutHistory)
+    ->Name("history_import_over_game/floor")
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace strikepad::bench

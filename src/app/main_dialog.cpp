@@ -188,6 +188,10 @@ void MainDialog::connectControls() {
   connect(new QShortcut(QKeySequence(kEditComboShortcut), this), &QShortcut::activated, this,
           [this] { runCommand(kEditCombo); });
   connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, &MainDialog::showAbout);
+  connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, this, [this] {
+    if (device_->busy()) return prompts_.notice(device_messages::kBusy);
+    runShowingEntries([this] { catalogue_->OnUndo(); });
+  });
 }
 
 QRadioButton* MainDialog::slotButton(int slot) const { return qobject_cast<QRadioButton*>(slots_->button(slot)); }

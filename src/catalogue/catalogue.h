@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/change_history.h"
 #include "catalogue/pick_list.h"
 #include "catalogue/prompts.h"
 #include "catalogue/records.h"
@@ -76,15 +77,55 @@ class Catalogue {
   // The stored bytes of a combo's data field: nullopt when no such record or no result set,
   // an empty vector when the field is empty.
   std::optional<std::vector<std::uint8_t>> readComboData(RecordId comboId);
-  // 1 = updated, 0 = no such record, -1 = no result set.
+  // 1 = updated, 0 = no such record, -1 = no result set. The block it replaces goes into the
+  // history, as a change of its own or into the open ReplacementBatch.
   int ReplaceComboData(RecordId comboId, const std::uint8_t* block, std::size_t length);
 
+  // Ctrl+Z: asks whether to undo the newest change of the history, naming it, then undoes it
+  // and selects what came back (or tells why it cannot, or that there is nothing to undo).
+  void OnUndo();
+
+  // Whether deletes and replaced blocks go into the history (NotRecorded only to measure it).
+  void setHistory(History history) { history_ = history; }
+
  private:
+  friend class ReplacementBatch;
+  struct OpenBatch {
+    std::optional<ChangeId> change;  // made with the first replacement
+    std::int64_t blocks = 0;
+  };
+  bool recordReplacement(RecordId comboId);
+  // Selects the records an undo brought back, refilling the lists below each.
+  void selectRestored(RecordId gameId, RecordId characterId, RecordId comboId);
+
   Store& store_;
   Prompts& prompts_;
   CatalogueLists lists_;
   // The script of a new combo that was accepted but not stored; kept for this run only.
   std::optional<ComboBlock> scriptDraft_;
+  History history_ = History::Recorded;
+  OpenBatch* batch_ = nullptr;
+};
+
+// While it is open, the blocks the catalogue replaces are one change of the history, undone
+// at once: an import that replaces many blocks. Open it inside the transaction that replaces
+// them, and finish it before that transaction commits.
+class ReplacementBatch {
+ public:
+  // `subject` names where the blocks are: "Game: Tekken 8".
+  ReplacementBatch(Catalogue& catalogue, std::string subject);
+  ~ReplacementBatch() { catalogue_.batch_ = nullptr; }
+  ReplacementBatch(const ReplacementBatch&) = delete;
+  ReplacementBatch& operator=(const ReplacementBatch&) = delete;
+
+  // Gives the change its summary ("the blocks of 12 combos of Game: Tekken 8") and closes the
+  // batch. False after the store error report.
+  bool finish();
+
+ private:
+  Catalogue& catalogue_;
+  std::string subject_;
+  Catalogue::OpenBatch batch_;
 };
 
 }  // namespace strikepad

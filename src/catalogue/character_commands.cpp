@@ -11,7 +11,7 @@ StoreResult Catalogue::StoreNewCharacter(const std::string& name, RecordId gameI
   return insertResult(insertUnlessTaken(store_, kCharacterLevel, gameId, name));
 }
 
-DeleteOutcome Catalogue::RemoveCharacter(RecordId characterId) { return deleteCharacter(store_, characterId); }
+DeleteOutcome Catalogue::RemoveCharacter(RecordId characterId) { return deleteCharacter(store_, characterId, history_); }
 
 StoreResult Catalogue::RenameCharacter(RecordId characterId, const std::string& newName) {
   return renameResult(renameUnlessTaken(store_, kCharacterLevel, characterId, newName), characterId);

@@ -1,5 +1,6 @@
 // Combos (moves records): unique by name within their character, each with its block.
 
+#include <algorithm>
 #include <span>
 
 #include "catalogue/catalogue.h"
@@ -16,7 +17,7 @@ StoreResult Catalogue::StoreNewCombo(const std::string& name, RecordId character
   return insertResult(insertUnlessTaken(store_, kComboLevel, characterId, name, std::span(block, length)));
 }
 
-DeleteOutcome Catalogue::RemoveCombo(RecordId comboId) { return deleteCombo(store_, comboId); }
+DeleteOutcome Catalogue::RemoveCombo(RecordId comboId) { return deleteCombo(store_, comboId, history_); }
 
 StoreResult Catalogue::RenameCombo(RecordId comboId, const std::string& newName) {
   return renameResult(renameUnlessTaken(store_, kComboLevel, comboId, newName), comboId);
@@ -97,11 +98,21 @@ std::optional<std::vector<std::uint8_t>> Catalogue::readComboData(RecordId combo
 }
 
 int Catalogue::ReplaceComboData(RecordId comboId, const std::uint8_t* block, std::size_t length) {
+  // The old block goes into the history with the new one in place, or neither does. A batch
+  // lies inside its caller's transaction, which undoes all of it on a failure: a savepoint of
+  // its own for every block would only slow a large import down.
+  Transaction transaction(store_, batch_ ? Transaction::Writes::OneStatement : Transaction::Writes::Several);
+  if (!transaction.active()) return -1;
   auto combo = store_.OpenRecordset("moves", "id=?", {std::int64_t{comboId}});
   if (!combo || combo->failed()) return -1;
   if (combo->recordCount() == 0) return 0;
-  combo->appendChunk("data", std::span(block, length));
-  return combo->update() ? 1 : -1;
+  const std::span<const std::uint8_t> replacement(block, length);
+  // A block replaced by the same bytes loses nothing: there is nothing to record.
+  const auto* stored = std::get_if<Bytes>(&combo->collect("data"));
+  const bool same = stored && std::ranges::equal(*stored, replacement);
+  if (history_ == History::Recorded && !same && !recordReplacement(comboId)) return -1;
+  combo->appendChunk("data", replacement);
+  return combo->update() && transaction.commit() ? 1 : -1;
 }
 
 }  // namespace strikepad

@@ -11,7 +11,7 @@ StoreResult Catalogue::StoreNewGame(const std::string& name) {
   return insertResult(insertUnlessTaken(store_, kGameLevel, 0, name));
 }
 
-DeleteOutcome Catalogue::RemoveGame(RecordId gameId) { return deleteGame(store_, gameId); }
+DeleteOutcome Catalogue::RemoveGame(RecordId gameId) { return deleteGame(store_, gameId, history_); }
 
 StoreResult Catalogue::RenameGame(RecordId gameId, const std::string& newName) {
   return renameResult(renameUnlessTaken(store_, kGameLevel, gameId, newName), gameId);

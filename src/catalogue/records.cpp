@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "catalogue/change_history.h"
 #include "store/store.h"
 #include "store/transaction.h"
 #include "text/name_fold.h"
@@ -68,12 +69,13 @@ bool deleteCharactersOf(Store& store, RecordId gameId) {
 // Deletes the record `id` with its children, in one transaction; the record is looked for
 // inside it, so a record another program deleted first is told apart from one deleted here.
 DeleteOutcome deleteWithChildren(Store& store, const Level& level, bool (*children)(Store&, RecordId),
-                                 RecordId id) {
+                                 RecordId id, History history) {
   Transaction transaction(store);
   if (!transaction.active()) return DeleteOutcome::Failed;
   auto record = openById(store, level.table, id, kIdOnly);
   if (!record || record->failed()) return DeleteOutcome::Failed;
   if (record->recordCount() == 0) return DeleteOutcome::NothingThere;
+  if (history == History::Recorded && !recordDelete(store, level, id)) return DeleteOutcome::Failed;
   const bool deleted = (!children || children(store, id)) && record->deleteCurrent() && transaction.commit();
   return deleted ? DeleteOutcome::Deleted : DeleteOutcome::Failed;
 }
@@ -173,16 +175,16 @@ RenameOutcome renameUnlessTaken(Store& store, const Level& level, RecordId id, c
   return record->update() && transaction.commit() ? RenameOutcome::Renamed : RenameOutcome::NotDone;
 }
 
-DeleteOutcome deleteCombo(Store& store, RecordId comboId) {
-  return deleteWithChildren(store, kComboLevel, nullptr, comboId);
+DeleteOutcome deleteCombo(Store& store, RecordId comboId, History history) {
+  return deleteWithChildren(store, kComboLevel, nullptr, comboId, history);
 }
 
-DeleteOutcome deleteCharacter(Store& store, RecordId characterId) {
-  return deleteWithChildren(store, kCharacterLevel, deleteCombosOf, characterId);
+DeleteOutcome deleteCharacter(Store& store, RecordId characterId, History history) {
+  return deleteWithChildren(store, kCharacterLevel, deleteCombosOf, characterId, history);
 }
 
-DeleteOutcome deleteGame(Store& store, RecordId gameId) {
-  return deleteWithChildren(store, kGameLevel, deleteCharactersOf, gameId);
+DeleteOutcome deleteGame(Store& store, RecordId gameId, History history) {
+  return deleteWithChildren(store, kGameLevel, deleteCharactersOf, gameId, history);
 }
 
 }  // namespace strikepad

@@ -74,11 +74,16 @@ enum class RenameOutcome { Renamed, Taken, ParentGone, NotDone };
 // through.
 RenameOutcome renameUnlessTaken(Store& store, const Level& level, RecordId id, const std::string& newName);
 
-// Deletes a combo, a character with its combos, a game with its characters and their combos.
-// All or nothing: NothingThere when the record was gone already, Failed (after the store
-// error report) when nothing was deleted because of a store failure.
-DeleteOutcome deleteCombo(Store& store, RecordId comboId);
-DeleteOutcome deleteCharacter(Store& store, RecordId characterId);
-DeleteOutcome deleteGame(Store& store, RecordId gameId);
+// Whether an operation records what it removes in the history (catalogue/change_history.h).
+// NotRecorded serves only to measure what recording costs.
+enum class History { Recorded, NotRecorded };
+
+// Deletes a combo, a character with its combos, a game with its characters and their combos,
+// and records what it removed in the history. All or nothing: NothingThere when the record
+// was gone already, Failed (after the store error report) when nothing was deleted because
+// of a store failure.
+DeleteOutcome deleteCombo(Store& store, RecordId comboId, History history = History::Recorded);
+DeleteOutcome deleteCharacter(Store& store, RecordId characterId, History history = History::Recorded);
+DeleteOutcome deleteGame(Store& store, RecordId gameId, History history = History::Recorded);
 
 }  // namespace strikepad

@@ -71,6 +71,7 @@ class GameImport {
     if (!characters) return ImportOutcome::Failed;
     for (const SpkCharacter& character : game_.characters)
       if (!addCharacter(character, *characters)) return ImportOutcome::Failed;
+    if (replacements_ && !replacements_->finish()) return ImportOutcome::Failed;
     return transaction.commit() ? ImportOutcome::Imported : ImportOutcome::Failed;
   }
 
@@ -84,6 +85,8 @@ class GameImport {
       // same names replaced.
       changes_.gameId = *existing;
       replaceCombos_ = true;
+      // The blocks it replaces are one change of the history, undone at once.
+      replacements_.emplace(catalogue_, "Game: " + recordName(store_, kGameLevel, *existing).value_or(game_.name));
       return true;
     }
     // The name is free under this transaction's lock; should the store still refuse, the
@@ -142,6 +145,7 @@ class GameImport {
   ListChanges changes_;
   ImportReport report_;
   bool replaceCombos_ = false;
+  std::optional<ReplacementBatch> replacements_;
   // The combos that hold a combo of the file: added or replaced by this import.
   std::unordered_set<RecordId> fromFile_;
   // The characters that hold a character of the file: added, or reused from the game.

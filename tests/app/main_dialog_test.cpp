@@ -353,6 +353,20 @@ TEST_F(MainWindowTest, CtrlNTypesANewComboAsAScript) {
   EXPECT_TRUE(window().comboList()->toolTip().contains(QKeySequence("Ctrl+N").toString(QKeySequence::NativeText)));
 }
 
+TEST_F(MainWindowTest, CtrlZUndoesTheNewestDeleteAndSelectsWhatCameBack) {
+  openWindowOn(kTwoGames);
+  QTest::keyClick(window().characterList(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(prompts_.notices(), std::vector<std::string>{"There is nothing to undo."});
+
+  prompts_.answerAsk(true);
+  window().runCommand(kDeleteCharacter);
+  prompts_.answerAsk(true);
+  QTest::keyClick(window().characterList(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(prompts_.questions().back(), "Undo the delete of Character: Ryu of Street Fighter IV (2 combos)?");
+  EXPECT_EQ(selected(*window().characterList()), "Ryu");
+  EXPECT_EQ(texts(*window().comboList()), (QStringList{"Hadouken", "Shoryuken"}));
+}
+
 TEST_F(MainWindowTest, ClosingTheScriptEditorAsksForNoName) {
   openWindowOn(kTwoGames);
   prompts_.answerScript(std::nullopt);

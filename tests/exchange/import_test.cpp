@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "catalogue/messages.h"
+#include "catalogue/undo.h"
 #include "exchange/exchange_commands.h"
 #include "exchange_fixture.h"
 #include "spk_bytes.h"
@@ -110,6 +111,22 @@ TEST_F(ImportTest, YesReusesCharactersByNameAndReplacesCombosOfTheSameName) {
   EXPECT_EQ(selected(games_), "arena");
   EXPECT_EQ(texts(characters_), (std::vector<std::string>{"KENJI", "Mei", "Rosa"}));
   EXPECT_EQ(texts(combos_), (std::vector<std::string>{"Kept", "uppercut", "Hurricane"}));
+}
+
+TEST_F(ImportTest, TheBlocksAnImportReplacesAreOneChangeThatUndoPutsBack) {
+  const RecordId arena = addGame("arena", {{"KENJI", {"Kept", "uppercut"}}});
+  const auto before = dumpGame(arena);
+  prompts_.answerAsk(true);
+  ASSERT_EQ(importBytes(arenaFile(sampleBlock(3))), ImportOutcome::Imported);
+  auto imported = dumpGame(arena);
+  ASSERT_NE(imported[3], before[3]);
+
+  const auto changes = recentChanges(store_).value();
+  ASSERT_EQ(changes.size(), 1u);
+  EXPECT_EQ(describe(changes[0]), "the replacement of the block of 1 combo of Game: arena");
+  ASSERT_EQ(undoNewest(store_).kind, UndoResult::Kind::Undone);
+  imported[3] = before[3];
+  EXPECT_EQ(dumpGame(arena), imported) << "the old block is back; what the import added stays";
 }
 
 TEST_F(ImportTest, CharactersMergedAndCombosLeftOutAreToldInOneNotice) {

@@ -130,6 +130,21 @@ std::vector<std::string> dumpCatalogue(const std::filesystem::path& path) {
   return lines;
 }
 
+std::vector<std::string> dumpWithHistory(const std::filesystem::path& path) {
+  std::vector<std::string> lines = dumpCatalogue(path);
+  const Connection db = connect(path);
+  sqlite3_stmt* raw = nullptr;
+  if (sqlite3_prepare_v2(db.get(), "select (select count(*) from history), (select count(*) from history_record)", -1,
+                         &raw, nullptr) != SQLITE_OK) {
+    lines.push_back("history 0 0");
+    return lines;
+  }
+  const Statement counts(raw, sqlite3_finalize);
+  sqlite3_step(counts.get());
+  lines.push_back("history " + column(counts.get(), 0) + " " + column(counts.get(), 1));
+  return lines;
+}
+
 std::vector<std::uint8_t> fileBytes(const std::filesystem::path& path) {
   return readWholeFile(path, std::size_t{1} << 30).bytes;
 }

@@ -24,6 +24,10 @@ std::string integrityCheck(const std::filesystem::path& path);
 // bytes; then one line counting characters and combos whose parent is gone.
 std::vector<std::string> dumpCatalogue(const std::filesystem::path& path);
 
+// dumpCatalogue, then one line counting the changes of the undo history and the records they
+// hold ("history 0 0" for a file without one).
+std::vector<std::string> dumpWithHistory(const std::filesystem::path& path);
+
 std::vector<std::uint8_t> fileBytes(const std::filesystem::path& path);
 
 }  // namespace strikepad::testing

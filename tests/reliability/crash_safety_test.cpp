@@ -1,5 +1,6 @@
-// A process killed (SIGKILL) in the middle of importing a large file or deleting a large game
-// leaves sp.dat sound, holding all of the operation or none of it.
+// A process killed (SIGKILL) in the middle of importing a large file, deleting a large game or
+// undoing that delete leaves sp.dat sound, holding all of the operation or none of it (the
+// undo history included).
 //
 // The operation runs in a forked child on its own connection. The child reports every row
 // it changes, and the commit, through a pipe; the parent kills it at a chosen report. At a
@@ -20,6 +21,7 @@
 #include <optional>
 
 #include "catalogue/catalogue.h"
+#include "catalogue/undo.h"
 #include "catalogue_files.h"
 #include "catalogue_harness.h"
 #include "exchange/exchange_commands.h"
@@ -178,8 +180,9 @@ class CrashSafety : public ::testing::Test {
 
   // Kills the operation at every kill point, on a fresh copy each time; each file is then
   // sound and holds `before` or `after` and nothing else. One run goes to its end.
+  using Dump = std::vector<std::string> (*)(const fs::path&);
   void expectAllOrNothing(const Operation& operation, const std::vector<std::string>& before,
-                          const std::vector<std::string>& after) {
+                          const std::vector<std::string>& after, Dump dump = dumpCatalogue) {
     int interrupted = 0;
     for (const KillPoint point : kKillPoints) {
       SCOPED_TRACE(describe(point));
@@ -190,7 +193,7 @@ class CrashSafety : public ::testing::Test {
       }
       interrupted += outcome.killed && outcome.lastReport != kCommitReport;
       ASSERT_EQ(integrityCheck(file), "ok");
-      const auto now = dumpCatalogue(file);
+      const auto now = dump(file);
       EXPECT_TRUE(now == before || now == after) << "a part of the operation survived: " << now.size() << " lines";
       // Held before the commit, nothing may survive.
       if (point.held && point.report != kCommitReport) {
@@ -203,7 +206,7 @@ class CrashSafety : public ::testing::Test {
     const Outcome finished = killDuring(file, operation, {0, false});
     EXPECT_FALSE(finished.killed);
     EXPECT_EQ(finished.lastReport, kCommitReport);
-    EXPECT_EQ(dumpCatalogue(file), after);
+    EXPECT_EQ(dump(file), after);
   }
 
   TempDir dir_;
@@ -225,20 +228,28 @@ TEST_F(CrashSafety, AnImportKilledAnywhereLeavesAllOfTheGameOrNone) {
                      after);
 }
 
-TEST_F(CrashSafety, DeletingALargeGameKilledAnywhereLeavesAllOfItOrNone) {
-  const auto after = dumpCatalogue(base());
+TEST_F(CrashSafety, DeletingALargeGameKilledAnywhereLeavesAllOfItWithItsHistoryRecordOrNone) {
   writeGames(base(), {makeGame("Big", kCharacters, kCombosEach)});
-  const auto before = dumpCatalogue(base());
-  ASSERT_EQ(before.size(), after.size() + kRows);
+  const auto before = dumpWithHistory(base());
+  const fs::path expected = trialCopy("expected.dat");
+  killDuring(expected, [](Catalogue& c) { return c.RemoveGame(2) == DeleteOutcome::Deleted; }, {0, false});
+  const auto after = dumpWithHistory(expected);
+  ASSERT_EQ(after.size(), before.size() - kRows);
+  ASSERT_EQ(after.back(), "history 1 " + std::to_string(kRows));
 
-  expectAllOrNothing(
-      [](Catalogue& c) {
-        c.FillGameList();
-        c.RemoveGame(c.lists().games.id(1));
-        c.FillGameList();
-        return c.lists().games.count() == 1;
-      },
-      before, after);
+  expectAllOrNothing([](Catalogue& c) { return c.RemoveGame(2) == DeleteOutcome::Deleted; }, before, after,
+                     dumpWithHistory);
+}
+
+TEST_F(CrashSafety, AnUndoKilledAnywhereLeavesTheGameBackAndItsChangeGoneOrNeither) {
+  writeGames(base(), {makeGame("Big", kCharacters, kCombosEach)});
+  const auto after = dumpWithHistory(base());
+  killDuring(base(), [](Catalogue& c) { return c.RemoveGame(2) == DeleteOutcome::Deleted; }, {0, false});
+  const auto before = dumpWithHistory(base());
+  ASSERT_EQ(before.back(), "history 1 " + std::to_string(kRows));
+
+  expectAllOrNothing([](Catalogue& c) { return undoNewest(c.store()).kind == UndoResult::Kind::Undone; }, before,
+                     after, dumpWithHistory);
 }
 
 }  // namespace

@@ -38,5 +38,6 @@ int runShow(Context& context);       // show
 int runDownload(Context& context);   // download
 int runCapture(Context& context);    // capture
 int runReload(Context& context);     // reload
+int runHistory(Context& context);    // history, undo
 
 }  // namespace strikepad::cli

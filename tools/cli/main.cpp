@@ -32,6 +32,7 @@ constexpr std::string_view kUsage =
     "  download GAME CHARACTER COMBO SLOT      a stored combo into a slot\n"
     "  capture SLOT GAME CHARACTER NAME        a slot into a new combo\n"
     "  reload SLOT GAME CHARACTER COMBO        a slot into a stored combo\n"
+    "  history | undo                   the recent deletes and replaced blocks; undo the newest\n"
     "options:\n"
     "  --catalogue FILE   the catalogue to work on (sp.dat in the current folder without it)\n"
     "  -h, --help         this text\n"
@@ -53,7 +54,7 @@ constexpr Command kCommands[] = {
     {"script", runScript},     {"init", runCatalogue},    {"list", runCatalogue},   {"add", runCatalogue},
     {"delete", runCatalogue},  {"rename", runCatalogue},  {"show", runShow},        {"export", runExchange},
     {"import", runExchange},   {"slot", runSlot},         {"download", runDownload}, {"capture", runCapture},
-    {"reload", runReload},
+    {"reload", runReload},     {"history", runHistory},   {"undo", runHistory},
 };
 
 enum LongOnly : int { kCatalogueOption = 256, kVersionOption, kJsonOption, kHexOption, kYesOption };

@@ -1,0 +1,53 @@
+#pragma once
+// The history of destructive changes: what each delete and each replaced block removed, kept
+// in the catalogue file (store/history_tables.h) and written in the transaction of the change
+// itself, so a change and its record stand or fall together. The newest kHistoryLimit
+// changes are kept.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "catalogue/records.h"
+
+namespace strikepad {
+
+class Store;
+
+inline constexpr int kHistoryLimit = 100;
+
+// The values are stored in the file: never renumber them.
+enum class ChangeKind : std::int64_t { DeleteGame = 1, DeleteCharacter = 2, DeleteCombo = 3, ReplaceBlocks = 4 };
+
+using ChangeId = std::int64_t;
+
+struct Change {
+  ChangeId id = 0;
+  ChangeKind kind = ChangeKind::DeleteGame;
+  std::string summary;  // "Game: Tekken 8 (12 characters, 240 combos)"
+  std::int64_t at = 0;  // seconds since the epoch
+};
+
+// "the delete of Game: Tekken 8 (12 characters, 240 combos)"
+std::string describe(const Change& change);
+
+// Inside the caller's transaction, before the delete: records the record `id` of `level` with
+// all its children. False after the store error report.
+bool recordDelete(Store& store, const Level& level, RecordId id);
+
+// Inside the caller's transaction: a new change of replaced blocks, with `summary` (the names
+// of what is replaced, as summaryOfBlock gives them); nullopt after the store error report.
+std::optional<ChangeId> beginReplacement(Store& store, const std::string& summary);
+// Records the block the combo holds now, before it is replaced.
+bool recordBlock(Store& store, ChangeId change, RecordId comboId);
+// "the block of Combo: Hadouken of Ryu"; empty when the store failed.
+std::string summaryOfBlock(Store& store, RecordId comboId);
+// Gives a change its summary once its records are known (a change of many blocks).
+bool setSummary(Store& store, ChangeId change, const std::string& summary);
+
+// The kept changes, newest first; an empty list for a file without a history; nullopt after
+// the store error report.
+std::optional<std::vector<Change>> recentChanges(Store& store);
+
+}  // namespace strikepad

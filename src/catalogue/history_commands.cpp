@@ -1,0 +1,80 @@
+// The history's side of the catalogue: replaced blocks recorded, alone or in a batch, and
+// the undo command.
+
+#include <string>
+#include <utility>
+
+#include "catalogue/catalogue.h"
+#include "catalogue/undo.h"
+
+namespace strikepad {
+
+namespace {
+
+constexpr const char* kNothingToUndo = "There is nothing to undo.";
+
+// The entry of the list that carries `id`; -1 when none does.
+int indexOfId(const PickList& list, RecordId id) {
+  for (int i = 0; i < list.count(); ++i)
+    if (list.id(i) == id) return i;
+  return -1;
+}
+
+}  // namespace
+
+bool Catalogue::recordReplacement(RecordId comboId) {
+  if (!batch_) {
+    const std::string summary = summaryOfBlock(store_, comboId);
+    if (summary.empty()) return false;
+    const auto change = beginReplacement(store_, summary);
+    return change && recordBlock(store_, *change, comboId);
+  }
+  if (!batch_->change) batch_->change = beginReplacement(store_, {});
+  if (!batch_->change) return false;
+  ++batch_->blocks;
+  return recordBlock(store_, *batch_->change, comboId);
+}
+
+ReplacementBatch::ReplacementBatch(Catalogue& catalogue, std::string subject)
+    : catalogue_(catalogue), subject_(std::move(subject)) {
+  catalogue_.batch_ = &batch_;
+}
+
+bool ReplacementBatch::finish() {
+  catalogue_.batch_ = nullptr;
+  if (!batch_.change) return true;
+  const std::string blocks =
+      batch_.blocks == 1 ? "the block of 1 combo" : "the blocks of " + std::to_string(batch_.blocks) + " combos";
+  return setSummary(catalogue_.store(), *batch_.change, blocks + " of " + subject_);
+}
+
+void Catalogue::OnUndo() {
+  const auto changes = recentChanges(store_);
+  if (!changes) return;
+  if (changes->empty()) return prompts_.notice(kNothingToUndo);
+  const Change& newest = changes->front();
+  if (!prompts_.ask("Undo " + describe(newest) + "?")) return;
+  const UndoResult undone = undoNewest(store_, newest.id);
+  switch (undone.kind) {
+    case UndoResult::Kind::Failed: return;
+    case UndoResult::Kind::NothingToUndo: return prompts_.notice(kNothingToUndo);
+    case UndoResult::Kind::Refused: return prompts_.notice(refusalText(undone));
+    case UndoResult::Kind::Undone: break;
+  }
+  selectRestored(undone.gameId, undone.characterId, undone.comboId);
+}
+
+void Catalogue::selectRestored(RecordId gameId, RecordId characterId, RecordId comboId) {
+  FillGameList();
+  if (const int game = indexOfId(lists_.games, gameId); game >= 0) {
+    lists_.games.select(game);
+    FillCharacterList();
+  }
+  if (const int character = indexOfId(lists_.characters, characterId); character >= 0) {
+    lists_.characters.select(character);
+    FillComboList();
+  }
+  if (const int combo = indexOfId(lists_.combos, comboId); combo >= 0) lists_.combos.select(combo);
+}
+
+}  // namespace strikepad

@@ -1,0 +1,40 @@
+#pragma once
+// Undo: the newest change of the history taken back, in one transaction. A delete's records
+// come back with their ids, names and blocks; replaced blocks come back into their records.
+
+#include <optional>
+#include <string>
+
+#include "catalogue/change_history.h"
+#include "catalogue/pick_list.h"
+
+namespace strikepad {
+
+class Store;
+
+struct UndoResult {
+  enum class Kind {
+    Undone,
+    NothingToUndo,
+    Refused,  // nothing changed; the change stays in the history
+    Failed,   // the store failed (after its report)
+  };
+  Kind kind;
+  Change change;       // the newest change (Undone, Refused)
+  std::string reason;  // Refused: why, as the user is told it
+  // Where what came back stands, for the lists to select; 0 where it does not apply.
+  RecordId gameId = 0;
+  RecordId characterId = 0;
+  RecordId comboId = 0;
+};
+
+// Undoes the newest change, when it is `expected` (the one the user was asked about), or
+// whichever it is when nothing is expected. Refused, with nothing changed, when a record of
+// the same name now stands where a record would come back, when its parent is gone, when a
+// record now holds one of its ids, or when the combo of a replaced block is gone.
+UndoResult undoNewest(Store& store, std::optional<ChangeId> expected = std::nullopt);
+
+// The window's and the command line's text for a refusal: "Can not undo <change>: <reason>."
+std::string refusalText(const UndoResult& result);
+
+}  // namespace strikepad

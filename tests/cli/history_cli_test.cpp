@@ -1,0 +1,75 @@
+// strikepad-cli history and undo, run on a catalogue in a temporary folder.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "cli_runner.h"
+#include "temp_dir.h"
+
+namespace strikepad::testing {
+namespace {
+
+class HistoryCommand : public ::testing::Test {
+ protected:
+  void run(const std::vector<std::string>& args) {
+    const CliResult result = runCli(args, {}, dir_.path());
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+  }
+  void SetUp() override {
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"init"}, {"add", "game", "Arena"},
+                                                  {"add", "character", "Arena", "Kenji"}, {"add", "character", "Arena", "Mio"}})
+      run(args);
+  }
+  // The history's lines without the time each begins with ("2026-12-07 13:56  ").
+  std::vector<std::string> history() {
+    const CliResult result = runCli({"history"}, {}, dir_.path());
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    std::vector<std::string> lines;
+    for (std::size_t start = 0; start < result.out.size();) {
+      const std::size_t end = result.out.find('\n', start);
+      lines.push_back(result.out.substr(start + 18, end - start - 18));
+      start = end + 1;
+    }
+    return lines;
+  }
+  CliResult list() { return runCli({"list"}, {}, dir_.path()); }
+
+  TempDir dir_;
+};
+
+TEST_F(HistoryCommand, ListsTheChangesNewestFirstAndUndoesTheNewest) {
+  const std::string full = list().out;
+  run({"delete", "character", "Arena", "Mio"});
+  run({"delete", "game", "Arena"});
+  EXPECT_EQ(history(), (std::vector<std::string>{"the delete of Game: Arena (1 character, 0 combos)",
+                                                 "the delete of Character: Mio of Arena (0 combos)"}));
+
+  const CliResult undone = runCli({"undo"}, {}, dir_.path());
+  EXPECT_EQ(undone.exitCode, 0) << undone.err;
+  EXPECT_EQ(undone.out, "undone: the delete of Game: Arena (1 character, 0 combos)\n");
+  run({"undo"});
+  EXPECT_EQ(list().out, full);
+
+  const CliResult nothing = runCli({"undo"}, {}, dir_.path());
+  EXPECT_EQ(nothing.exitCode, 1);
+  EXPECT_EQ(nothing.err, "nothing to undo\n");
+}
+
+TEST_F(HistoryCommand, UndoIsRefusedWithTheReasonWhileTheNameIsTakenAgain) {
+  run({"delete", "character", "Arena", "Mio"});
+  run({"add", "character", "Arena", "MIO"});
+  const std::string now = list().out;
+
+  const CliResult refused = runCli({"undo"}, {}, dir_.path());
+  EXPECT_EQ(refused.exitCode, 1);
+  EXPECT_EQ(refused.err,
+            "Can not undo the delete of Character: Mio of Arena (0 combos): a character named \"MIO\" stands there "
+            "now.\n");
+  EXPECT_EQ(list().out, now);
+  EXPECT_EQ(history().size(), 1u);
+}
+
+}  // namespace
+}  // namespace strikepad::testing
