@@ -72,12 +72,15 @@ std::optional<ChangeId> beginChange(Store& store, ChangeKind kind, const std::st
 
 // Copies the records `filter` selects from the level's table into the change, values as they
 // are. One statement for all of them: the rows never pass through this program.
+std::string copyStatement(int level, const char* table, const char* parentField, const char* dataField,
+                          const std::string& filter) {
+  return "insert into history_record(changeid, level, recordid, parentid, name, data) select ?, " +
+         std::to_string(level) + ", id, " + parentField + ", name, " + dataField + " from " + table + " where " + filter;
+}
+
 bool copyRecords(Store& store, ChangeId change, int level, const char* table, const char* parentField,
                  const char* dataField, const std::string& filter, RecordId id) {
-  const std::string sql = "insert into history_record(changeid, level, recordid, parentid, name, data) select ?, " +
-                          std::to_string(level) + ", id, " + parentField + ", name, " + dataField + " from " + table +
-                          " where " + filter;
-  return store.execute(sql, {change, std::int64_t{id}});
+  return store.execute(copyStatement(level, table, parentField, dataField, filter), {change, std::int64_t{id}});
 }
 
 }  // namespace
@@ -111,7 +114,9 @@ std::optional<ChangeId> beginReplacement(Store& store, const std::string& summar
 }
 
 bool recordBlock(Store& store, ChangeId change, RecordId comboId) {
-  return copyRecords(store, change, 3, "moves", "roleid", "data", "id=?", comboId);
+  // Made once: an import records one block for every combo it replaces.
+  static const std::string copyCombo = copyStatement(3, "moves", "roleid", "data", "id=?");
+  return store.execute(copyCombo, {change, std::int64_t{comboId}});
 }
 
 std::string summaryOfBlock(Store& store, RecordId comboId) {
