@@ -39,6 +39,20 @@ bool namesAreTaken(Context& context, std::size_t first, std::size_t last) {
   return true;
 }
 
+// The slot of a device command of five words, whose slot number is word `slotAt` and whose
+// names are the three words from `firstName` on; none, after telling what is wrong, when the
+// command line is.
+std::optional<int> slotOfDeviceCommand(Context& context, std::size_t slotAt, std::size_t firstName) {
+  const auto& args = context.args;
+  const std::optional<int> slot = args.size() == 5 ? slotFromText(args[slotAt]) : std::nullopt;
+  if (!slot) {
+    badUsage(context);
+    return std::nullopt;
+  }
+  if (!namesAreTaken(context, firstName, firstName + 2)) return std::nullopt;
+  return slot;
+}
+
 // The stored block of a combo; none, after telling why, when it has no data.
 std::optional<ComboBlock> storedBlock(Context& context, Catalogue& catalogue, RecordId comboId,
                                       const std::string& name) {
@@ -84,10 +98,8 @@ int runShow(Context& context) {
 
 int runDownload(Context& context) {
   const auto& args = context.args;
-  if (args.size() != 5) return badUsage(context);
-  const std::optional<int> slot = slotFromText(args[4]);
-  if (!slot) return badUsage(context);
-  if (!namesAreTaken(context, 1, 3)) return kBadUsage;
+  const std::optional<int> slot = slotOfDeviceCommand(context, 4, 1);
+  if (!slot) return kBadUsage;
   SelectingSession session(context);
   if (!session.open(false)) return kRefused;
   const std::optional<RecordId> combo = session.selectCombo(args[1], args[2], args[3]);
@@ -100,10 +112,8 @@ int runDownload(Context& context) {
 
 int runCapture(Context& context) {
   const auto& args = context.args;
-  if (args.size() != 5) return badUsage(context);
-  const std::optional<int> slot = slotFromText(args[1]);
-  if (!slot) return badUsage(context);
-  if (!namesAreTaken(context, 2, 4)) return kBadUsage;
+  const std::optional<int> slot = slotOfDeviceCommand(context, 1, 2);
+  if (!slot) return kBadUsage;
   SelectingSession session(context);
   if (!session.open(true)) return kRefused;
   const std::optional<RecordId> character = session.selectCharacter(args[2], args[3]);
@@ -117,10 +127,8 @@ int runCapture(Context& context) {
 
 int runReload(Context& context) {
   const auto& args = context.args;
-  if (args.size() != 5) return badUsage(context);
-  const std::optional<int> slot = slotFromText(args[1]);
-  if (!slot) return badUsage(context);
-  if (!namesAreTaken(context, 2, 4)) return kBadUsage;
+  const std::optional<int> slot = slotOfDeviceCommand(context, 1, 2);
+  if (!slot) return kBadUsage;
   SelectingSession session(context);
   if (!session.open(true)) return kRefused;
   const std::optional<RecordId> combo = session.selectCombo(args[2], args[3], args[4]);
