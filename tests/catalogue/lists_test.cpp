@@ -1,6 +1,10 @@
 // The three lists and their cascade from games to characters to combos.
 
+#include <filesystem>
+#include <fstream>
+
 #include "catalogue_fixture.h"
+#include "store/transaction.h"
 
 namespace strikepad {
 namespace {
@@ -33,6 +37,27 @@ TEST_F(Lists, FillSelectsTheFirstOfEachLevelAndCascades) {
   catalogue_.FillCharacterList();
   EXPECT_EQ(texts(characters_), (std::vector<std::string>{"Heart"}));
   EXPECT_EQ(texts(combos_), (std::vector<std::string>{"Love"}));
+}
+
+// Rows are added at the end of the file, so with its last page overwritten a read fails after
+// it has met most of the games: the list must not show those as all there is.
+TEST_F(Lists, AListWhoseReadFailsHalfWayStaysEmpty) {
+  {
+    Transaction transaction(store_);
+    for (int i = 0; i < 3000; ++i)
+      ASSERT_TRUE(store_.execute("insert into game(name) values(?)", {"Game number " + std::to_string(i) + " of many"}));
+    ASSERT_TRUE(transaction.commit());
+  }
+  store_.close();
+  const auto size = std::filesystem::file_size(store_.path());
+  std::fstream(store_.path(), std::ios::binary | std::ios::in | std::ios::out)
+          .seekp(static_cast<std::streamoff>(size - 4096))
+      << std::string(4096, '\xff');
+  ASSERT_TRUE(store_.ConnectStore());
+
+  catalogue_.FillGameList();
+  EXPECT_EQ(games_.count(), 0);
+  EXPECT_EQ(prompts_.warnings(), std::vector<std::string>{"error Information:database disk image is malformed(b)"});
 }
 
 TEST_F(Lists, GameWithoutCharactersAndCharacterWithoutCombos) {
