@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <functional>
+#include <vector>
 
 #include "app/about_box.h"
 #include "app/busy_indicator.h"
@@ -27,6 +29,22 @@ using Kind = ScriptedPrompts::Kind;
 class MainWindowTest : public WindowTest {
  protected:
   QPoint centreOfRow(const QListView& list, int row) { return list.visualRect(list.model()->index(row, 0)).center(); }
+};
+
+// What `sample` gave at each paint of `widget`: what was drawn, not merely requested.
+template <class Value>
+struct PaintLog : QObject {
+  PaintLog(QWidget& widget, std::function<Value()> sample) : sample_(std::move(sample)) {
+    widget.installEventFilter(this);
+  }
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) seen.push_back(sample_());
+    return false;
+  }
+  std::vector<Value> seen;
+
+ private:
+  std::function<Value()> sample_;
 };
 
 TEST_F(MainWindowTest, StartsWithTheAdapterThenTheFirstGamesLists) {
@@ -135,17 +153,8 @@ TEST_F(MainWindowTest, TheCloseBoxEndsTheWindow) {
 
 TEST_F(MainWindowTest, DownLoadWritesTheSelectedComboIntoTheChosenSlotWhileTheIndicatorIsBusy) {
   openWindowOn(kTwoGames);
-  std::vector<bool> paintedBusy;
-  struct PaintWatcher : QObject {
-    std::vector<bool>& log;
-    BusyIndicator& indicator;
-    PaintWatcher(std::vector<bool>& l, BusyIndicator& i) : log(l), indicator(i) {}
-    bool eventFilter(QObject*, QEvent* event) override {
-      if (event->type() == QEvent::Paint) log.push_back(indicator.isBusy());
-      return false;
-    }
-  } watcher(paintedBusy, *window().indicator());
-  window().indicator()->installEventFilter(&watcher);
+  BusyIndicator& indicator = *window().indicator();
+  PaintLog<bool> paintedBusy(indicator, [&indicator] { return indicator.isBusy(); });
 
   QTest::mouseClick(window().slotButton(2), Qt::LeftButton, {}, QPoint(5, window().slotButton(2)->height() / 2));
   ASSERT_TRUE(window().slotButton(2)->isChecked());
@@ -156,24 +165,15 @@ TEST_F(MainWindowTest, DownLoadWritesTheSelectedComboIntoTheChosenSlotWhileTheIn
   EXPECT_EQ(prompts_.questions(), std::vector<std::string>{"do you want to download Ultra/Super Combos: Hadouken to Port 3"});
   EXPECT_EQ(adapter_.slot(2), sampleBlock(1));
   // Drawn at once while busy, not merely requested, and idle again afterwards.
-  EXPECT_NE(std::find(paintedBusy.begin(), paintedBusy.end(), true), paintedBusy.end());
+  EXPECT_NE(std::find(paintedBusy.seen.begin(), paintedBusy.seen.end(), true), paintedBusy.seen.end());
   EXPECT_FALSE(window().indicator()->isBusy());
   EXPECT_FALSE(window().deviceCommands().busy());
 }
 
 TEST_F(MainWindowTest, ATransferKeepsTheWindowPaintingAndACloseRequestEndsItAfterTheTransfer) {
   openWindowOn(kTwoGames);
-  std::vector<int> paintedProgress;
-  struct PaintWatcher : QObject {
-    std::vector<int>& log;
-    BusyIndicator& indicator;
-    PaintWatcher(std::vector<int>& l, BusyIndicator& i) : log(l), indicator(i) {}
-    bool eventFilter(QObject*, QEvent* event) override {
-      if (event->type() == QEvent::Paint) log.push_back(indicator.progressDone());
-      return false;
-    }
-  } watcher(paintedProgress, *window().indicator());
-  window().indicator()->installEventFilter(&watcher);
+  BusyIndicator& indicator = *window().indicator();
+  PaintLog<int> paintedProgress(indicator, [&indicator] { return indicator.progressDone(); });
 
   pauses_.hold();
   prompts_.answerAsk(true);
@@ -181,7 +181,7 @@ TEST_F(MainWindowTest, ATransferKeepsTheWindowPaintingAndACloseRequestEndsItAfte
   for (int chunk = 1; chunk <= 8; ++chunk) {
     // The transfer waits in its pause, yet the window shows how far it has got.
     ASSERT_TRUE(QTest::qWaitFor([&] { return window().indicator()->progressDone() == chunk; })) << chunk;
-    EXPECT_EQ(paintedProgress.back(), chunk);
+    EXPECT_EQ(paintedProgress.seen.back(), chunk);
     if (chunk == 3) {
       window().close();  // the close box
       QTest::keyClick(window().characterList(), Qt::Key_Escape);
