@@ -11,7 +11,6 @@
 namespace strikepad {
 namespace {
 
-constexpr int kAxisLaneScale = 2;  // an axis lane is this many button lanes high
 constexpr int kGap = 4;
 
 struct Step {

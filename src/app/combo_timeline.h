@@ -14,6 +14,8 @@ namespace strikepad {
 
 // The colours of a held button and of a stick's position, here and in the script editor's timeline.
 inline QColor timelineHeldColour() { return {0x1f, 0x5f, 0xbf}; }
+// An axis lane is this many button lanes high.
+inline constexpr int kAxisLaneScale = 2;
 inline QColor timelineStickColour() { return {0x0a, 0x7d, 0x3c}; }
 
 // The picture is `width` logical pixels wide and as high as its lanes need; null for a combo

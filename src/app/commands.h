@@ -23,6 +23,7 @@ enum Command : int {
   kExportGame = 112,
   kNewComboFromScript = 113,  // no menu item: reached by its keyboard shortcut
   kEditCombo = 114,           // the selected combo's script in the editor
+  kUndo = 115,                // no menu item: the newest destructive change taken back (Ctrl+Z)
 };
 
 struct MenuItem {

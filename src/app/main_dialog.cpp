@@ -188,10 +188,7 @@ void MainDialog::connectControls() {
   connect(new QShortcut(QKeySequence(kEditComboShortcut), this), &QShortcut::activated, this,
           [this] { runCommand(kEditCombo); });
   connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, &MainDialog::showAbout);
-  connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, this, [this] {
-    if (device_->busy()) return prompts_.notice(device_messages::kBusy);
-    runShowingEntries([this] { catalogue_->OnUndo(); });
-  });
+  connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, this, [this] { runCommand(kUndo); });
 }
 
 QRadioButton* MainDialog::slotButton(int slot) const { return qobject_cast<QRadioButton*>(slots_->button(slot)); }
@@ -236,6 +233,7 @@ void MainDialog::dispatch(int command) {
     case kExportGame: return presentNotices(prompts_, OnExportGame(catalogue));
     case kNewComboFromScript: return catalogue.OnNewComboFromScript();
     case kEditCombo: return catalogue.OnEditCombo();
+    case kUndo: return catalogue.OnUndo();
     default: return;
   }
 }

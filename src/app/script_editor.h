@@ -39,7 +39,6 @@ class ScriptEditor final : public QDialog {
   ScriptHighlighter* highlighter() const { return highlighter_; }
   QLabel* statusLine() const { return status_; }
   QPushButton* okButton() const { return ok_; }
-  QPushButton* cancelButton() const { return cancel_; }
   StepTimeline* timeline() const { return timeline_; }
   QLabel* stepCountLine() const { return stepCount_; }
   QUndoStack* undoStack() const { return undo_; }

@@ -35,7 +35,7 @@ class StepTimeline final : public QWidget {
   void showStale();
   const ComboBlock& block() const { return block_; }
   bool isStale() const { return stale_; }
-  std::size_t stepCount() const { return steps().count(); }
+  std::size_t stepCount() const { return strikepad::stepCount(block_); }
 
   int currentStep() const { return current_; }
   int currentLane() const { return lane_; }
@@ -47,12 +47,6 @@ class StepTimeline final : public QWidget {
   int rightEdge(int step) const;
 
   QAction* insertAction() const { return insert_; }
-  QAction* duplicateAction() const { return duplicate_; }
-  QAction* deleteAction() const { return delete_; }
-  QAction* moveLeftAction() const { return moveLeft_; }
-  QAction* moveRightAction() const { return moveRight_; }
-  QAction* clearAction() const { return clear_; }
-  QAction* timeAction() const { return time_; }
   QList<QAction*> stepActions() const;
 
   QSize sizeHint() const override;

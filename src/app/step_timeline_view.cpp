@@ -13,7 +13,6 @@
 namespace strikepad {
 namespace {
 
-constexpr int kAxisLaneScale = 2;  // as in the preview: an axis lane is two button lanes high
 constexpr int kGap = 4;
 constexpr int kEdgeReach = 3;
 

@@ -65,7 +65,7 @@ std::optional<ChangeId> beginChange(Store& store, ChangeKind kind, const std::st
                      " values(?, ?, ?, (select coalesce(max(rowid), 0) + 1 from history_record))",
                      {static_cast<std::int64_t>(kind), summary, now()}))
     return std::nullopt;
-  const ChangeId change = sqlite3_last_insert_rowid(store.handle());
+  const ChangeId change = store.lastInsertId();
   if (!prune(store)) return std::nullopt;
   return change;
 }
@@ -128,6 +128,11 @@ bool setSummary(Store& store, ChangeId change, const std::string& summary) {
   return store.execute("update history set summary=? where id=?", {summary, change});
 }
 
+Change changeAt(Recordset& history) {
+  return {toInteger(history.collect("id")), static_cast<ChangeKind>(toInteger(history.collect("kind"))),
+          history.text("summary"), toInteger(history.collect("at"))};
+}
+
 std::optional<std::vector<Change>> recentChanges(Store& store) {
   std::vector<Change> changes;
   if (!hasHistoryTables(store)) return changes;
@@ -135,8 +140,7 @@ std::optional<std::vector<Change>> recentChanges(Store& store) {
   if (!records || records->failed()) return std::nullopt;
   changes.reserve(records->recordCount());
   for (; !records->atEnd(); records->moveNext())
-    changes.push_back({toInteger(records->collect("id")), static_cast<ChangeKind>(toInteger(records->collect("kind"))),
-                       records->text("summary"), toInteger(records->collect("at"))});
+    changes.push_back(changeAt(*records));
   return std::vector<Change>(changes.rbegin(), changes.rend());
 }
 

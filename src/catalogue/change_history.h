@@ -13,6 +13,7 @@
 
 namespace strikepad {
 
+class Recordset;
 class Store;
 
 inline constexpr int kHistoryLimit = 100;
@@ -49,5 +50,7 @@ bool setSummary(Store& store, ChangeId change, const std::string& summary);
 // The kept changes, newest first; an empty list for a file without a history; nullopt after
 // the store error report.
 std::optional<std::vector<Change>> recentChanges(Store& store);
+// The change on the current record of a record set on history (fields id, kind, summary, at).
+Change changeAt(Recordset& history);
 
 }  // namespace strikepad

@@ -146,9 +146,7 @@ std::optional<Newest> newestChange(Store& store) {
   auto record = store.OpenRecordset("history", "id=(select max(id) from history)", {},
                                     "id, kind, summary, at, firstrecord");
   if (!record || record->failed() || record->atEnd()) return std::nullopt;
-  return Newest{{toInteger(record->collect("id")), static_cast<ChangeKind>(toInteger(record->collect("kind"))),
-                 record->text("summary"), toInteger(record->collect("at"))},
-                toInteger(record->collect("firstrecord"))};
+  return Newest{changeAt(*record), toInteger(record->collect("firstrecord"))};
 }
 
 UndoResult outcome(UndoResult::Kind kind, const Change& change = {}, std::string reason = {}) {
