@@ -141,12 +141,6 @@ TEST_F(MenuListBoxTest, F2AndDeleteDeliverRenameAndDeleteWithoutTheMenu) {
   EXPECT_EQ(list_.currentIndex().row(), 0);
 }
 
-TEST_F(MenuListBoxTest, TheMenuShowsTheKeysOfItsItems) {
-  EXPECT_EQ(menu_->actions()[1]->shortcut(), QKeySequence(Qt::Key_Delete));
-  EXPECT_EQ(menu_->actions()[2]->shortcut(), QKeySequence(Qt::Key_F2));
-  EXPECT_TRUE(menu_->actions()[0]->shortcut().isEmpty());
-}
-
 TEST_F(MenuListBoxTest, TheFocusedListShowsARingInsideItsBorder) {
   QWidget other;
   other.show();

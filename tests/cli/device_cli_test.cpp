@@ -88,7 +88,6 @@ TEST_F(DeviceCommand, ExitStatusesTellDoneRefusedAndAWrongCommandLine) {
   EXPECT_EQ(cli({"show", "Arena", "Kenji"}).exitCode, 2);
   EXPECT_EQ(cli({"list", "--hex"}).exitCode, 2);
   EXPECT_EQ(cli({"show", "Arena", "Kenji", "Nothing"}).exitCode, 1);
-  EXPECT_EQ(cli({"script", "parse"}, "100 sideways\r\n").exitCode, 1);
 
   setenv("STRIKEPAD_ADAPTER", "simulated", 1);
   const CliResult malformed = cli({"download", "Arena", "Kenji", "Spin", "1"});
