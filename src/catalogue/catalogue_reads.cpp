@@ -34,7 +34,16 @@ std::vector<ComboContent> combosOf(Store& store, RecordId characterId) {
 }  // namespace
 
 GameByName findGameByName(Store& store, const std::string& name) {
-  auto records = store.OpenRecordset(kGameLevel.table, "name=? collate name_fold", {name}, "id");
+  return findRecordByName(store, kGameLevel, 0, name);
+}
+
+GameByName findRecordByName(Store& store, const Level& level, RecordId parentId, const std::string& name) {
+  std::optional<Recordset> records;
+  if (level.parentField)
+    records = store.OpenRecordset(level.table, std::string(level.parentField) + "=? and name=? collate name_fold",
+                                  {std::int64_t{parentId}, name}, "id");
+  else
+    records = store.OpenRecordset(level.table, "name=? collate name_fold", {name}, "id");
   if (!records || records->failed()) return {true, std::nullopt};
   if (records->atEnd()) return {};
   return {false, records->integer("id")};

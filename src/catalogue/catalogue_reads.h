@@ -22,6 +22,9 @@ struct GameByName {
   std::optional<RecordId> id;
 };
 GameByName findGameByName(Store& store, const std::string& name);
+// The same for a character of a game or a combo of a character (`parentId`), or for a game
+// (`level` kGameLevel, `parentId` ignored).
+GameByName findRecordByName(Store& store, const Level& level, RecordId parentId, const std::string& name);
 
 // The name of the record `id` of `level`; nullopt when there is no such record or the store
 // failed (after its report).
