@@ -12,6 +12,8 @@
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setWindowIcon(strikepad::applicationIcon());
+  // The desktop entry's name: Wayland compositors match the window to its entry (and icon) by it.
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.strikepad.strikepad"));
   strikepad::AdapterChoice adapter = strikepad::adapterFromEnvironment();
   if (!adapter.transport) {
     strikepad::showMessage(nullptr, QString::fromStdString(adapter.problem), QMessageBox::Critical);

@@ -98,7 +98,7 @@ CatalogueFileState probeCatalogueFile(const std::filesystem::path& path) {
 
 bool createCatalogue(const std::filesystem::path& path, std::string& message) {
   if (!isPlainFileName(path)) {
-    message = "\"" + path.string() + "\" is not a file name for a catalogue";
+    message = path.string().insert(0, 1, '"') + "\" is not a file name for a catalogue";
     return false;
   }
   std::error_code error;

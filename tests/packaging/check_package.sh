@@ -12,12 +12,12 @@ fail() {
   exit 1
 }
 
-desktop-file-validate "$source_dir/packaging/strikepad.desktop" || fail "desktop-file-validate"
+desktop-file-validate "$source_dir/packaging/io.github.strikepad.strikepad.desktop" || fail "desktop-file-validate"
 
-# appstreamcli fails on warnings too; the component ID is not a reverse domain name (a warning).
-appstreamcli validate --no-net --format=yaml "$build_dir/packaging/strikepad.metainfo.xml" >"$work/appstream.yaml" || true
+# Warnings fail the check as errors do; info and pedantic notes are shown only.
+appstreamcli validate --no-net --format=yaml "$build_dir/packaging/io.github.strikepad.strikepad.metainfo.xml" >"$work/appstream.yaml" || true
 grep -q '^Passed: \|severity:' "$work/appstream.yaml" || fail "appstreamcli gave no report"
-if grep -q 'severity: error' "$work/appstream.yaml"; then cat "$work/appstream.yaml" >&2; fail "appstreamcli validate"; fi
+if grep -q 'severity: \(error\|warning\)' "$work/appstream.yaml"; then cat "$work/appstream.yaml" >&2; fail "appstreamcli validate"; fi
 
 (cd "$build_dir" && cpack -B "$work/out" >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log" >&2; fail "cpack"; }
 deb=$(echo "$work"/out/strikepad_*.deb)
@@ -28,8 +28,8 @@ lintian --no-tag-display-limit "$deb" 2>/dev/null || fail "lintian reports error
 
 dpkg-deb -c "$deb" >"$work/contents"
 for file in usr/bin/strikepad usr/bin/strikepad-cli usr/bin/strikepad-launch \
-  usr/share/applications/strikepad.desktop usr/share/icons/hicolor/256x256/apps/strikepad.png \
-  usr/share/metainfo/strikepad.metainfo.xml usr/lib/udev/rules.d/60-strikepad.rules \
+  usr/share/applications/io.github.strikepad.strikepad.desktop usr/share/icons/hicolor/256x256/apps/strikepad.png \
+  usr/share/metainfo/io.github.strikepad.strikepad.metainfo.xml usr/lib/udev/rules.d/60-strikepad.rules \
   usr/share/man/man1/strikepad.1.gz usr/share/man/man1/strikepad-cli.1.gz \
   usr/share/bash-completion/completions/strikepad-cli; do
   grep -q " \./$file\$" "$work/contents" || fail "the package lacks /$file"
