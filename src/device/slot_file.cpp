@@ -5,20 +5,17 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <vector>
+
+#include "text/file_failure.h"
 
 namespace strikepad {
 
 namespace {
 
 constexpr std::size_t kFileSize = kSlotCount * kBlockSize;
-
-std::string systemReason(const std::filesystem::path& path, int error) {
-  return path.string() + ": " + std::strerror(error);
-}
 
 // A temporary file beside the slot file, removed unless it was renamed into place.
 class TemporaryFile {
@@ -39,6 +36,8 @@ class TemporaryFile {
     for (std::size_t written = 0; written < size;) {
       const ssize_t step = ::write(fd_, bytes + written, size - written);
       if (step < 0 && errno == EINTR) continue;
+      // A write of nothing means there is no room for more.
+      if (step == 0) errno = ENOSPC;
       if (step <= 0) return false;
       written += static_cast<std::size_t>(step);
     }
@@ -62,16 +61,21 @@ bool SlotFile::load(SlotBlocks& held, std::string& problem) {
     held.fill(emptyComboBlock());
     return save(held, problem);
   }
+  errno = 0;
   std::ifstream file(path_, std::ios::binary);
   if (!file) {
-    problem = systemReason(path_, errno);
+    problem = fileFailure(path_, systemReason(errno));
     return false;
   }
   // One byte more than a slot file holds tells a file that is not one.
   std::vector<char> bytes(kFileSize + 1);
   file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (file.bad() || static_cast<std::size_t>(file.gcount()) != kFileSize) {
-    problem = path_.string() + " is not the slot file of a simulated adapter (" + std::to_string(kFileSize) +
+  if (file.bad()) {
+    problem = fileFailure(path_, systemReason(errno));
+    return false;
+  }
+  if (static_cast<std::size_t>(file.gcount()) != kFileSize) {
+    problem = fileFailure(path_, {}) + " is not the slot file of a simulated adapter (" + std::to_string(kFileSize) +
               " bytes)";
     return false;
   }
@@ -86,7 +90,7 @@ bool SlotFile::save(const SlotBlocks& held, std::string& problem) {
   for (const ComboBlock& block : held) bytes.insert(bytes.end(), block.begin(), block.end());
   TemporaryFile file(path_);
   if (!file.created() || !file.replace(path_, bytes.data(), bytes.size())) {
-    problem = systemReason(path_, errno);
+    problem = fileFailure(path_, systemReason(errno));
     return false;
   }
   return true;

@@ -64,13 +64,14 @@ ExportResult OnExportGame(Catalogue& catalogue);
 // Writes the game `gameId` into `path`. The file appears, or replaces the one there, only
 // when it has been written whole and flushed to the disk; a symlink's file is replaced and
 // the link kept, and so are the old file's permissions. The open catalogue and anything but
-// a regular file are refused untouched. Names cut to fit the file are told in one notice,
-// the exported result's.
+// a regular file are refused untouched. Names cut to fit the file, and combo data that is not
+// one combo block, are told in the exported result's notices.
 ExportResult exportGameFile(Catalogue& catalogue, RecordId gameId, const std::filesystem::path& path);
 
 struct ExportedGame {
   std::vector<std::uint8_t> bytes;
-  std::string shortenedNotice;  // the names cut to fit the file; empty when none was
+  // What the file holds otherwise than the catalogue: names cut, combo data not one block.
+  std::vector<std::string> notices;
 };
 // The exchange file of the game `gameId` (to be written as `file`), read in one snapshot that
 // lets other programs write meanwhile, or why there is none: NoGameData or NamesClash (each

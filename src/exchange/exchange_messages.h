@@ -4,8 +4,10 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 #include "catalogue/prompts.h"
+#include "text/file_failure.h"
 
 namespace strikepad::messages {
 
@@ -26,6 +28,8 @@ inline constexpr std::string_view kNamesClash =
     "does not count), so an import would merge them:";
 // After an export, one line a name: the name, then what the file holds.
 inline constexpr std::string_view kNamesShortened = "These names were too long for %s and were cut to 49 bytes:";
+// After an export, one line a combo whose data is not one 360-byte block (nor empty).
+inline constexpr std::string_view kDataNotOneBlock = "These combos do not hold one 360-byte combo block; in %s:";
 
 // After an import, one line a name under each heading that applies.
 inline constexpr std::string_view kCharactersMerged =
@@ -37,6 +41,15 @@ inline constexpr std::string_view kCombosNotStored =
 inline std::string withFileName(std::string_view pattern, const std::filesystem::path& path) {
   std::string text(pattern);
   text.replace(text.find("%s"), 2, path.filename().string());
+  return text;
+}
+
+// As withFileName, followed by the file's whole path and the system's `reason` in brackets,
+// when there is a reason: the file's name alone does not say which folder it was in, nor why.
+inline std::string withFileFailure(std::string_view pattern, const std::filesystem::path& path,
+                                   const std::error_code& reason) {
+  std::string text = withFileName(pattern, path);
+  if (reason) text += " (" + fileFailure(path, reason) + ")";
   return text;
 }
 

@@ -9,6 +9,7 @@
 
 #include "catalogue/catalogue.h"
 #include "catalogue/catalogue_reads.h"
+#include "combo/combo_block.h"
 #include "exchange/exchange_commands.h"
 #include "exchange/exchange_messages.h"
 #include "exchange/export_names.h"
@@ -30,6 +31,21 @@ std::variant<SpkGame, ExportOutcome> gameToExport(Store& store, RecordId gameId)
   return SpkGame{std::move(content.name), std::move(content.characters), false};
 }
 
+// The notice naming the combos whose data the file holds cut to one block, or that an import
+// fills up to one; empty when there are none. Empty data is the format's empty combo.
+std::string dataNotOneBlock(const SpkGame& game, const std::filesystem::path& file) {
+  std::string lines;
+  for (const SpkCharacter& character : game.characters)
+    for (const SpkCombo& combo : character.combos) {
+      const std::size_t size = combo.data.size();
+      if (size == 0 || size == kBlockSize) continue;
+      lines += "\n  " + character.name + " / " + combo.name + ": " + std::to_string(size) + " bytes, ";
+      lines += size > kBlockSize ? "cut to the first " + std::to_string(kBlockSize)
+                                 : std::string("as stored; an import fills the block up with end markers");
+    }
+  return lines.empty() ? lines : messages::withFileName(messages::kDataNotOneBlock, file) + lines;
+}
+
 }  // namespace
 
 ExportResult OnExportGame(Catalogue& catalogue) {
@@ -44,35 +60,36 @@ ExportResult OnExportGame(Catalogue& catalogue) {
 std::variant<ExportedGame, ExportResult> exportGameBytes(Catalogue& catalogue, RecordId gameId,
                                                          const std::filesystem::path& file) {
   const auto game = gameToExport(catalogue.store(), gameId);
-  if (const auto* outcome = std::get_if<ExportOutcome>(&game)) {
-    if (*outcome == ExportOutcome::NoGameData)
-      return ExportResult{*outcome, {std::string(messages::kCanNotFindGameData)}};
-    return ExportResult{*outcome};
-  }
-  const ExportNames names(std::get<SpkGame>(game));
+  // After a store failure its report has been shown; this says what it meant for the export.
+  if (const auto* outcome = std::get_if<ExportOutcome>(&game))
+    return ExportResult{*outcome, {std::string(messages::kCanNotFindGameData)}};
+  const SpkGame& content = std::get<SpkGame>(game);
+  const ExportNames names(content);
   if (std::string clashes = names.clashes(file); !clashes.empty())
     return ExportResult{ExportOutcome::NamesClash, {std::move(clashes)}};
-  return ExportedGame{encodeSpk(std::get<SpkGame>(game)), names.shortened(file)};
+  ExportedGame exported{encodeSpk(content), {}};
+  for (std::string notice : {names.shortened(file), dataNotOneBlock(content, file)})
+    if (!notice.empty()) exported.notices.push_back(std::move(notice));
+  return exported;
 }
 
 ExportResult exportGameFile(Catalogue& catalogue, RecordId gameId, const std::filesystem::path& path) {
   std::error_code error;
   if (std::filesystem::equivalent(path, catalogue.store().path(), error))
     return {ExportOutcome::TargetIsCatalogue, {messages::withFileName(messages::kTargetIsCatalogue, path)}};
-  auto created = ReplacementFile::create(path);
+  std::error_code reason;
+  auto created = ReplacementFile::create(path, reason);
   if (const auto* problem = std::get_if<ReplacementFile::Problem>(&created)) {
     if (*problem == ReplacementFile::Problem::NotAFile)
       return {ExportOutcome::TargetNotAFile, {messages::withFileName(messages::kTargetNotAFile, path)}};
-    return {ExportOutcome::CannotOpen, {messages::withFileName(messages::kCanNotOpen, path)}};
+    return {ExportOutcome::CannotOpen, {messages::withFileFailure(messages::kCanNotOpen, path, reason)}};
   }
   auto exported = exportGameBytes(catalogue, gameId, path);
   if (auto* refused = std::get_if<ExportResult>(&exported)) return std::move(*refused);
   ExportedGame& game = std::get<ExportedGame>(exported);
-  if (!std::get<ReplacementFile>(created).commit(game.bytes))
-    return {ExportOutcome::CannotWrite, {messages::withFileName(messages::kCanNotWrite, path)}};
-  ExportResult result{ExportOutcome::Exported};
-  if (!game.shortenedNotice.empty()) result.notices.push_back(std::move(game.shortenedNotice));
-  return result;
+  if (!std::get<ReplacementFile>(created).commit(game.bytes, reason))
+    return {ExportOutcome::CannotWrite, {messages::withFileFailure(messages::kCanNotWrite, path, reason)}};
+  return {ExportOutcome::Exported, std::move(game.notices)};
 }
 
 }  // namespace strikepad

@@ -11,6 +11,8 @@
 #include <string>
 #include <system_error>
 
+#include "text/file_failure.h"
+
 namespace strikepad {
 
 namespace fs = std::filesystem;
@@ -21,15 +23,17 @@ namespace {
 constexpr int kMaxLinksFollowed = 40;
 
 // Where a write to `target` lands: the file a symlink points to (which need not exist yet),
-// else the target itself. nullopt for a loop of links or a link that cannot be read.
-std::optional<fs::path> followLinks(fs::path target) {
+// else the target itself. nullopt, with the reason, for a loop of links or a link that cannot
+// be read.
+std::optional<fs::path> followLinks(fs::path target, std::error_code& reason) {
   for (int i = 0; i < kMaxLinksFollowed; ++i) {
     std::error_code error;
     if (!fs::is_symlink(fs::symlink_status(target, error))) return target;
-    const fs::path link = fs::read_symlink(target, error);
-    if (error) return std::nullopt;
+    const fs::path link = fs::read_symlink(target, reason);
+    if (reason) return std::nullopt;
     target = link.is_absolute() ? link : target.parent_path() / link;
   }
+  reason = systemReason(ELOOP);
   return std::nullopt;
 }
 
@@ -39,29 +43,32 @@ fs::path folderOf(const fs::path& file) { return file.has_parent_path() ? file.p
 std::string descriptorPath(int fd) { return "/proc/self/fd/" + std::to_string(fd); }
 
 // A short free name in `folder`, claimed by `claim` (0 on success, else errno): short, so that
-// a target whose own name is near the file system's limit can still be replaced.
+// a target whose own name is near the file system's limit can still be replaced. nullopt, with
+// the reason, when none can be claimed.
 template <typename Claim>
-std::optional<fs::path> claimTemporaryName(const fs::path& folder, Claim claim) {
+std::optional<fs::path> claimTemporaryName(const fs::path& folder, Claim claim, std::error_code& reason) {
   std::mt19937 random(std::random_device{}());
-  for (int attempt = 0; attempt < 100; ++attempt) {
+  int error = EEXIST;
+  for (int attempt = 0; attempt < 100 && error == EEXIST; ++attempt) {
     char name[16];
     std::snprintf(name, sizeof name, ".spk%08x", static_cast<unsigned>(random()));
     fs::path path = folder / name;
-    const int error = claim(path);
+    error = claim(path);
     if (error == 0) return path;
-    if (error != EEXIST) return std::nullopt;
   }
+  reason = systemReason(error);
   return std::nullopt;
 }
 
-bool writeAll(int fd, std::span<const std::uint8_t> bytes) {
+std::error_code writeAll(int fd, std::span<const std::uint8_t> bytes) {
   while (!bytes.empty()) {
     const ssize_t written = ::write(fd, bytes.data(), bytes.size());
     if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) return false;
+    // A write of nothing to a regular file means there is no room for more.
+    if (written <= 0) return systemReason(written < 0 ? errno : ENOSPC);
     bytes = bytes.subspan(static_cast<std::size_t>(written));
   }
-  return true;
+  return {};
 }
 
 }  // namespace
@@ -89,7 +96,7 @@ FileContent readWholeFile(const fs::path& path, std::size_t limit) {
   // Non-blocking: opening a FIFO must not wait for a writer before fstat can refuse it.
   const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
   struct stat status {};
-  if (!file || ::fstat(file.get(), &status) != 0) return {FileContent::Problem::CannotOpen, {}};
+  if (!file || ::fstat(file.get(), &status) != 0) return {FileContent::Problem::CannotOpen, {}, systemReason(errno)};
   if (!S_ISREG(status.st_mode)) return {FileContent::Problem::NotAFile, {}};
   if (static_cast<std::uintmax_t>(status.st_size) > limit) return {FileContent::Problem::TooLarge, {}};
 
@@ -106,7 +113,7 @@ FileContent readWholeFile(const fs::path& path, std::size_t limit) {
     if (got == 0) break;
     if (got < 0) {
       if (errno == EINTR) continue;
-      return {FileContent::Problem::CannotOpen, {}};
+      return {FileContent::Problem::CannotOpen, {}, systemReason(errno)};
     }
     filled += static_cast<std::size_t>(got);
   }
@@ -114,9 +121,15 @@ FileContent readWholeFile(const fs::path& path, std::size_t limit) {
   return {FileContent::Problem::None, std::move(bytes)};
 }
 
-std::variant<ReplacementFile, ReplacementFile::Problem> ReplacementFile::create(const fs::path& requested) {
-  const std::optional<fs::path> target = followLinks(requested);
-  if (!target || target->filename().empty()) return Problem::CannotCreate;
+std::variant<ReplacementFile, ReplacementFile::Problem> ReplacementFile::create(const fs::path& requested,
+                                                                                 std::error_code& reason) {
+  reason.clear();
+  const std::optional<fs::path> target = followLinks(requested, reason);
+  if (!target) return Problem::CannotCreate;
+  if (target->filename().empty()) {
+    reason = systemReason(EISDIR);
+    return Problem::CannotCreate;
+  }
 
   // Decided by stat alone: opening a FIFO or a device could block or act on it.
   std::optional<Ownership> old;
@@ -125,6 +138,7 @@ std::variant<ReplacementFile, ReplacementFile::Problem> ReplacementFile::create(
     if (!S_ISREG(status.st_mode)) return Problem::NotAFile;
     old = Ownership{status.st_mode & 07777u, status.st_uid, status.st_gid};
   } else if (errno != ENOENT) {
+    reason = systemReason(errno);
     return Problem::CannotCreate;
   }
 
@@ -137,10 +151,13 @@ std::variant<ReplacementFile, ReplacementFile::Problem> ReplacementFile::create(
 
   // The file system has no unnamed files: a named one, removed unless committed.
   FileDescriptor named;
-  const auto name = claimTemporaryName(folder, [&named](const fs::path& path) {
-    named = FileDescriptor(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-    return named ? 0 : errno;
-  });
+  const auto name = claimTemporaryName(
+      folder,
+      [&named](const fs::path& path) {
+        named = FileDescriptor(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+        return named ? 0 : errno;
+      },
+      reason);
   if (!name) return Problem::CannotCreate;
   return ReplacementFile(*target, std::move(named), *name, old);
 }
@@ -161,11 +178,18 @@ void ReplacementFile::discard() {
   name_.clear();
 }
 
-bool ReplacementFile::commit(std::span<const std::uint8_t> bytes) {
-  if (!file_) return false;
+bool ReplacementFile::commit(std::span<const std::uint8_t> bytes, std::error_code& reason) {
+  if (!file_) {
+    reason = systemReason(EBADF);
+    return false;
+  }
   // Flushed before the rename, so a power loss leaves the old file or the new one, never an
   // empty one.
-  if (!writeAll(file_.get(), bytes) || !keepOwnership() || ::fsync(file_.get()) != 0 || !putInPlace()) {
+  reason = writeAll(file_.get(), bytes);
+  if (!reason) reason = keepOwnership();
+  if (!reason && ::fsync(file_.get()) != 0) reason = systemReason(errno);
+  if (!reason) reason = putInPlace();
+  if (reason) {
     discard();
     return false;
   }
@@ -177,29 +201,33 @@ bool ReplacementFile::commit(std::span<const std::uint8_t> bytes) {
   return true;
 }
 
-bool ReplacementFile::keepOwnership() const {
-  if (!old_) return true;
+std::error_code ReplacementFile::keepOwnership() const {
+  if (!old_) return {};
   // Owner first: changing it may clear the set-user-ID bits that the mode then sets again.
   // Only a privileged process may give a file away; anyone else keeps their own.
-  if (::fchown(file_.get(), old_->owner, old_->group) != 0 && errno != EPERM) return false;
-  return ::fchmod(file_.get(), old_->mode) == 0;
+  if (::fchown(file_.get(), old_->owner, old_->group) != 0 && errno != EPERM) return systemReason(errno);
+  return ::fchmod(file_.get(), old_->mode) == 0 ? std::error_code() : systemReason(errno);
 }
 
-bool ReplacementFile::putInPlace() {
+std::error_code ReplacementFile::putInPlace() {
   if (name_.empty()) {
     const std::string unnamed = descriptorPath(file_.get());
     // A target that does not exist is made in one step, with no temporary name at all.
-    if (::linkat(AT_FDCWD, unnamed.c_str(), AT_FDCWD, target_.c_str(), AT_SYMLINK_FOLLOW) == 0) return true;
-    if (errno != EEXIST) return false;
-    const auto name = claimTemporaryName(folderOf(target_), [&unnamed](const fs::path& path) {
-      return ::linkat(AT_FDCWD, unnamed.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0 ? 0 : errno;
-    });
-    if (!name) return false;
+    if (::linkat(AT_FDCWD, unnamed.c_str(), AT_FDCWD, target_.c_str(), AT_SYMLINK_FOLLOW) == 0) return {};
+    if (errno != EEXIST) return systemReason(errno);
+    std::error_code reason;
+    const auto name = claimTemporaryName(
+        folderOf(target_),
+        [&unnamed](const fs::path& path) {
+          return ::linkat(AT_FDCWD, unnamed.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0 ? 0 : errno;
+        },
+        reason);
+    if (!name) return reason;
     name_ = *name;
   }
-  if (::rename(name_.c_str(), target_.c_str()) != 0) return false;
+  if (::rename(name_.c_str(), target_.c_str()) != 0) return systemReason(errno);
   name_.clear();
-  return true;
+  return {};
 }
 
 }  // namespace strikepad

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 #include <span>
+#include <system_error>
 #include <variant>
 #include <vector>
 
@@ -33,6 +34,7 @@ struct FileContent {
   enum class Problem { None, CannotOpen, NotAFile, TooLarge };
   Problem problem = Problem::None;
   std::vector<std::uint8_t> bytes;  // empty unless problem is None
+  std::error_code reason{};         // the system's, when the file could not be opened or read
 
   explicit operator bool() const { return problem == Problem::None; }
 };
@@ -53,7 +55,8 @@ class ReplacementFile {
     CannotCreate,  // no file can be created in the target's folder
   };
 
-  static std::variant<ReplacementFile, Problem> create(const std::filesystem::path& target);
+  // On CannotCreate, `reason` holds the system's reason.
+  static std::variant<ReplacementFile, Problem> create(const std::filesystem::path& target, std::error_code& reason);
 
   ReplacementFile(ReplacementFile&& other) noexcept;
   ReplacementFile& operator=(ReplacementFile&&) = delete;
@@ -63,8 +66,9 @@ class ReplacementFile {
 
   // Writes every byte, flushes it to the disk, gives the file the old one's permission bits
   // (and owner and group where allowed) and renames it over the target, then flushes the
-  // folder. False when any of it fails (a full disk): the target is then as it was.
-  bool commit(std::span<const std::uint8_t> bytes);
+  // folder. False, with the system's reason in `reason`, when any of it fails (a full disk):
+  // the target is then as it was.
+  bool commit(std::span<const std::uint8_t> bytes, std::error_code& reason);
 
  private:
   struct Ownership {
@@ -75,8 +79,8 @@ class ReplacementFile {
 
   ReplacementFile(std::filesystem::path target, FileDescriptor file, std::filesystem::path name,
                   std::optional<Ownership> old);
-  bool keepOwnership() const;
-  bool putInPlace();
+  std::error_code keepOwnership() const;
+  std::error_code putInPlace();
   void discard();
 
   std::filesystem::path target_;  // a symlink's file, not the link

@@ -205,7 +205,7 @@ ImportResult importContent(Catalogue& catalogue, FileContent file, const std::fi
       case FileContent::Problem::None:
         break;
       case FileContent::Problem::CannotOpen:
-        return {ImportOutcome::CannotOpen, {messages::withFileName(messages::kCanNotOpen, path)}};
+        return {ImportOutcome::CannotOpen, {messages::withFileFailure(messages::kCanNotOpen, path, content.reason)}};
       case FileContent::Problem::NotAFile:
         return {ImportOutcome::CannotOpen, {messages::withFileName(messages::kNotAFile, path)}};
       case FileContent::Problem::TooLarge:

@@ -9,6 +9,7 @@
 
 #include "store/sqlite_handles.h"
 #include "store/store.h"
+#include "text/file_failure.h"
 
 namespace strikepad {
 
@@ -110,14 +111,15 @@ bool createCatalogue(const std::filesystem::path& path, std::string& message) {
   // that looks like a catalogue but is not one.
   const TemporaryFile made(path);
   if (made.path().empty()) {
-    message = "can not create " + path.string();
+    message = "can not create " + fileFailure(path, systemReason(errno));
     return false;
   }
   message = writeSchema(made.path());
   if (!message.empty()) return false;
   // link() never replaces a file that appeared meanwhile, unlike rename().
   if (::link(made.path().c_str(), path.c_str()) != 0) {
-    message = errno == EEXIST ? path.string() + " already exists" : "can not create " + path.string();
+    message = errno == EEXIST ? path.string() + " already exists"
+                              : "can not create " + fileFailure(path, systemReason(errno));
     return false;
   }
   syncFolder(path.parent_path());

@@ -47,12 +47,14 @@ TEST_F(CatalogueCommand, AddComboNamesValuesStoredOtherThanWrittenAndStoresThem)
 TEST_F(CatalogueCommand, AScriptFileThatCannotBeReadStoresNothing) {
   const CliResult missing = runCli({"add", "combo", "Arena", "Kenji", "Spin", "missing.txt"}, {}, dir_.path());
   EXPECT_EQ(missing.exitCode, 1);
-  EXPECT_EQ(missing.err.substr(0, missing.err.find('\n') + 1), "cannot open missing.txt\n");
+  EXPECT_EQ(missing.err.substr(0, missing.err.find('\n') + 1),
+            "cannot open " + (dir_ / "missing.txt").string() + ": No such file or directory\n");
 
   std::filesystem::create_directory(dir_ / "folder");
   const CliResult folder = runCli({"add", "combo", "Arena", "Kenji", "Spin", "folder"}, {}, dir_.path());
   EXPECT_EQ(folder.exitCode, 1);
-  EXPECT_EQ(folder.err.substr(0, folder.err.find('\n') + 1), "cannot read folder\n")
+  EXPECT_EQ(folder.err.substr(0, folder.err.find('\n') + 1),
+            "cannot read " + (dir_ / "folder").string() + ": Is a directory\n")
       << "never taken for an empty script";
 
   EXPECT_EQ(list().out, "game 1 Arena\n  role 1 Kenji\n");
@@ -65,6 +67,12 @@ TEST_F(CatalogueCommand, InitRefusesNamesThatAreNotPlainFiles) {
     EXPECT_EQ(result.err, "\"" + std::string(name) + "\" is not a file name for a catalogue\n");
   }
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.path()), {}), 1) << "only sp.dat";
+}
+
+TEST_F(CatalogueCommand, InitWhereNoFileCanBeMadeNamesTheWholePathAndWhy) {
+  const CliResult result = runCli({"init", "gone/sp.dat"}, {}, dir_.path());
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_EQ(result.err, "can not create " + (dir_ / "gone" / "sp.dat").string() + ": No such file or directory\n");
 }
 
 TEST_F(CatalogueCommand, NamesWithControlCharactersAreRefused) {

@@ -56,11 +56,11 @@ TEST(ScriptParseCommand, UnreadableFileIsRefused) {
   const CliResult missing = runCli({"script", "parse", (dir / "missing.txt").string()});
   EXPECT_EQ(missing.exitCode, 1);
   EXPECT_EQ(missing.out, "");
-  EXPECT_EQ(missing.err, "cannot open " + (dir / "missing.txt").string() + "\n");
+  EXPECT_EQ(missing.err, "cannot open " + (dir / "missing.txt").string() + ": No such file or directory\n");
 
   const CliResult folder = runCli({"script", "parse", dir.path().string()});
   EXPECT_EQ(folder.exitCode, 1);
-  EXPECT_EQ(folder.err, "cannot read " + dir.path().string() + "\n");
+  EXPECT_EQ(folder.err, "cannot read " + dir.path().string() + ": Is a directory\n");
 }
 
 TEST(ScriptPrintCommand, WritesThePrintersTextExactly) {

@@ -92,6 +92,28 @@ TEST_F(ExportTest, NamesTooLongForTheFieldAreCutAndEmptyDataIsSizeZero) {
                                                           "bytes:\n  " + longName + " -> " + std::string(48, 'n')});
 }
 
+TEST_F(ExportTest, DataThatIsNotOneBlockIsNamedWithWhatTheFileHolds) {
+  const RecordId game = addGame("G", {{"Kenji", {}}});
+  auto character = store_.OpenRecordset("role", "gameid=?", {std::int64_t{game}});
+  const std::vector<std::uint8_t> longData(400, 0x11), shortData(100, 0x22);
+  ASSERT_TRUE(store_.execute("insert into moves(name, roleid, data) values('Long', ?1, ?2), ('Short', ?1, ?3)",
+                             {std::int64_t{character->integer("id")}, Bytes(longData), Bytes(shortData)}));
+
+  ASSERT_EQ(exportGame(game, dir_ / "g.SPK"), ExportOutcome::Exported);
+  EXPECT_EQ(fileBytes(dir_ / "g.SPK"), SpkBytes()
+                                           .name("G")
+                                           .count(1)
+                                           .name("Kenji")
+                                           .count(2)
+                                           .combo("Long", std::vector<std::uint8_t>(360, 0x11))
+                                           .combo("Short", shortData)
+                                           .bytes());
+  EXPECT_EQ(prompts_.notices(), std::vector<std::string>{"These combos do not hold one 360-byte combo block; in g.SPK:"
+                                                         "\n  Kenji / Long: 400 bytes, cut to the first 360"
+                                                         "\n  Kenji / Short: 100 bytes, as stored; an import fills the "
+                                                         "block up with end markers"});
+}
+
 TEST_F(ExportTest, NamesThatWouldReadBackAsOneAreRefusedAndNothingIsWritten) {
   const auto old = writeFile("g.SPK", SpkBytes().name("Old").count(0).bytes());
   // Seventeen three-byte characters: cut to sixteen, the two names differ no more.
@@ -139,11 +161,13 @@ TEST_F(ExportTest, AnExistingFileIsReplacedCompletely) {
   EXPECT_EQ(fileBytes(dir_ / "g.SPK"), SpkBytes().name("G").count(0).bytes());
 }
 
-TEST_F(ExportTest, AFileThatCannotBeCreatedIsNamed) {
+TEST_F(ExportTest, AFileThatCannotBeCreatedIsNamedWithItsWholePathAndTheSystemsReason) {
   addGame("G");
   selectGame("G");
   EXPECT_EQ(exportSelected(dir_ / "no such folder" / "g.SPK"), ExportOutcome::CannotOpen);
-  EXPECT_EQ(prompts_.notices(), std::vector<std::string>{"can not open g.SPK"});
+  EXPECT_EQ(prompts_.notices(), std::vector<std::string>{"can not open g.SPK (" +
+                                                         (dir_ / "no such folder" / "g.SPK").string() +
+                                                         ": No such file or directory)"});
 }
 
 TEST_F(ExportTest, AGameTheStoreNoLongerHoldsLeavesAnExistingFileAsItWas) {
@@ -166,7 +190,7 @@ TEST_F(ExportTest, AFullDiskIsReportedAndTheOldFileKept) {
     outcome = exportGame(game, old);
   }
   EXPECT_EQ(outcome, ExportOutcome::CannotWrite);
-  EXPECT_EQ(prompts_.notices(), std::vector<std::string>{"can not write g.SPK"});
+  EXPECT_EQ(prompts_.notices(), std::vector<std::string>{"can not write g.SPK (" + old.string() + ": File too large)"});
   EXPECT_EQ(fileBytes(old), SpkBytes().name("Old").count(0).bytes());
 }
 

@@ -37,13 +37,15 @@ std::size_t entriesIn(const fs::path& folder) {
 
 // The file that will replace `target`; fails the test when there is none.
 ReplacementFile replacementFor(const fs::path& target) {
-  auto created = ReplacementFile::create(target);
+  std::error_code reason;
+  auto created = ReplacementFile::create(target, reason);
   EXPECT_TRUE(std::holds_alternative<ReplacementFile>(created)) << target;
   return std::get<ReplacementFile>(std::move(created));
 }
 
 std::optional<ReplacementFile::Problem> problemWith(const fs::path& target) {
-  auto created = ReplacementFile::create(target);
+  std::error_code reason;
+  auto created = ReplacementFile::create(target, reason);
   if (const auto* problem = std::get_if<ReplacementFile::Problem>(&created)) return *problem;
   return std::nullopt;
 }
@@ -77,11 +79,12 @@ TEST(ReadWholeFile, AFileLargerThanTheLimitIsRefusedUnread) {
 }
 
 TEST(ReplacementFile, CommitReplacesTheTargetAndLeavesNothingElse) {
+  std::error_code reason;
   TempDir dir;
   writeText(dir / "game.SPK", "an older and longer content");
   auto file = replacementFor(dir / "game.SPK");
   EXPECT_EQ(contentOf(dir / "game.SPK"), bytesOf("an older and longer content")) << "untouched until commit";
-  ASSERT_TRUE(file.commit(bytesOf("new")));
+  ASSERT_TRUE(file.commit(bytesOf("new"), reason));
   EXPECT_EQ(contentOf(dir / "game.SPK"), bytesOf("new"));
   EXPECT_EQ(entriesIn(dir.path()), 1u);
 }
@@ -96,11 +99,12 @@ TEST(ReplacementFile, AFileNeverCommittedLeavesTheFolderAsItWas) {
 }
 
 TEST(ReplacementFile, AWriterKilledBeforeCommitLeavesNoTemporaryFile) {
+  std::error_code reason;
   TempDir dir;
   writeText(dir / "game.SPK", "kept");
   const pid_t child = ::fork();
   if (child == 0) {
-    auto file = ReplacementFile::create(dir / "game.SPK");
+    auto file = ReplacementFile::create(dir / "game.SPK", reason);
     ::raise(SIGKILL);
     ::_exit(0);
   }
@@ -117,13 +121,14 @@ TEST(ReplacementFile, NoFolderNoFile) {
 }
 
 TEST(ReplacementFile, AFullDiskKeepsTheOldFile) {
+  std::error_code reason;
   TempDir dir;
   writeText(dir / "game.SPK", "kept");
   auto file = replacementFor(dir / "game.SPK");
   bool committed = true;
   {
     FileSizeLimit fullAfter(100);
-    committed = file.commit(std::vector<std::uint8_t>(5000, 7));
+    committed = file.commit(std::vector<std::uint8_t>(5000, 7), reason);
   }
   EXPECT_FALSE(committed);
   EXPECT_EQ(contentOf(dir / "game.SPK"), bytesOf("kept"));
@@ -131,17 +136,19 @@ TEST(ReplacementFile, AFullDiskKeepsTheOldFile) {
 }
 
 TEST(ReplacementFile, ASymlinkIsFollowedAndStays) {
+  std::error_code reason;
   TempDir dir;
   fs::create_directory(dir / "exports");
   writeText(dir / "exports" / "game.SPK", "old");
   fs::create_symlink("exports/game.SPK", dir / "link.SPK");
-  ASSERT_TRUE(replacementFor(dir / "link.SPK").commit(bytesOf("new")));
+  ASSERT_TRUE(replacementFor(dir / "link.SPK").commit(bytesOf("new"), reason));
   EXPECT_TRUE(fs::is_symlink(dir / "link.SPK"));
   EXPECT_EQ(contentOf(dir / "exports" / "game.SPK"), bytesOf("new"));
   EXPECT_EQ(entriesIn(dir / "exports"), 1u);
 }
 
 TEST(ReplacementFile, TheOldFilesPermissionsOwnerAndGroupAreKept) {
+  std::error_code reason;
   TempDir dir;
   writeText(dir / "game.SPK", "old");
   fs::permissions(dir / "game.SPK", fs::perms::owner_read | fs::perms::owner_write);
@@ -150,7 +157,7 @@ TEST(ReplacementFile, TheOldFilesPermissionsOwnerAndGroupAreKept) {
   struct stat before {};
   ASSERT_EQ(::stat((dir / "game.SPK").c_str(), &before), 0);
 
-  ASSERT_TRUE(replacementFor(dir / "game.SPK").commit(bytesOf("new")));
+  ASSERT_TRUE(replacementFor(dir / "game.SPK").commit(bytesOf("new"), reason));
   struct stat after {};
   ASSERT_EQ(::stat((dir / "game.SPK").c_str(), &after), 0);
   EXPECT_EQ(after.st_mode & 07777, 0600u);
@@ -159,10 +166,11 @@ TEST(ReplacementFile, TheOldFilesPermissionsOwnerAndGroupAreKept) {
 }
 
 TEST(ReplacementFile, ANameAtTheFileSystemsLengthLimitCanBeReplaced) {
+  std::error_code reason;
   TempDir dir;
   const fs::path target = dir / (std::string(NAME_MAX - 4, 'n') + ".SPK");
   writeText(target, "old");
-  ASSERT_TRUE(replacementFor(target).commit(bytesOf("new")));
+  ASSERT_TRUE(replacementFor(target).commit(bytesOf("new"), reason));
   EXPECT_EQ(contentOf(target), bytesOf("new"));
 }
 
@@ -183,6 +191,7 @@ class BoundSocket {
 };
 
 TEST(ReplacementFile, WhatIsNotARegularFileIsRefusedWithoutBeingOpened) {
+  std::error_code reason;
   TempDir dir;
   ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
   // With a reader there, a writer opening the FIFO would not block, and its bytes would show.
@@ -193,7 +202,7 @@ TEST(ReplacementFile, WhatIsNotARegularFileIsRefusedWithoutBeingOpened) {
   fs::create_symlink("fifo", dir / "link");
 
   for (const char* name : {"fifo", "folder", "socket", "link"}) {
-    auto created = ReplacementFile::create(dir / name);
+    auto created = ReplacementFile::create(dir / name, reason);
     ASSERT_TRUE(std::holds_alternative<ReplacementFile::Problem>(created)) << name;
     EXPECT_EQ(std::get<ReplacementFile::Problem>(created), ReplacementFile::Problem::NotAFile) << name;
   }

@@ -318,7 +318,8 @@ TEST_F(ImportTest, FilesThatCannotBeReadOrHoldNoGameChangeNothing) {
   EXPECT_EQ(presented(OnImportGame(catalogue_)), ImportOutcome::Cancelled);
 
   EXPECT_EQ(importFile(dir_ / "missing.SPK"), ImportOutcome::CannotOpen);
-  EXPECT_EQ(prompts_.notices(), std::vector<std::string>{"can not open missing.SPK"});
+  EXPECT_EQ(prompts_.notices(), std::vector<std::string>{"can not open missing.SPK (" + (dir_ / "missing.SPK").string() +
+                                                         ": No such file or directory)"});
 
   prompts_.clearEvents();
   EXPECT_EQ(importBytes({}), ImportOutcome::NoGame);

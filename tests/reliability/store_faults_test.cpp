@@ -273,6 +273,23 @@ TEST_F(StoreFaults, ReadsWhileAnotherProgramHoldsTheFileWholeAreReportedNotTaken
   EXPECT_EQ(window.gameNames(), (std::vector<std::string>{"Street", "Arcana"}));
 }
 
+// The export says what the store's report means for it, and leaves no file.
+TEST_F(StoreFaults, AnExportTheStoreCannotReadShowsTheReportThenThatItFoundNoGameData) {
+  Window window(file());
+  ASSERT_TRUE(window.start());
+  window.store.setBusyTimeout(5ms);
+  LockHolder other(file(), "begin exclusive");
+  ASSERT_TRUE(other.locked());
+
+  window.prompts.answerSaveFile((dir_ / "street.SPK").string());
+  const ExportResult result = OnExportGame(window.catalogue);
+  presentNotices(window.prompts, result);
+  EXPECT_EQ(result.outcome, ExportOutcome::StoreFailed);
+  EXPECT_EQ(window.prompts.messages(),
+            (std::vector<std::string>{"error Information:database is locked(5)", "Can not find game data"}));
+  EXPECT_FALSE(fs::exists(dir_ / "street.SPK"));
+}
+
 std::vector<std::string> storeReports(const std::vector<std::string>& shown) {
   std::vector<std::string> reports;
   for (const std::string& text : shown)

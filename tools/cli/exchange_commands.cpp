@@ -11,6 +11,7 @@
 #include "catalogue_session.h"
 #include "cli.h"
 #include "exchange/exchange_commands.h"
+#include "exchange/exchange_messages.h"
 
 namespace strikepad::cli {
 namespace {
@@ -33,7 +34,11 @@ int exportGame(Context& context) {
   if (!session.connect()) return kRefused;
   // Names compare as the catalogue compares them, letter case aside in every script.
   const GameByName game = findGameByName(session.store, name);
-  if (game.failed) return kRefused;
+  if (game.failed) {
+    // After the store's report, as when the export itself cannot read the game.
+    session.prompts.notice(std::string(messages::kCanNotFindGameData));
+    return kRefused;
+  }
   if (!game.id) {
     context.err << "no game named " << name << "\n";
     return kRefused;
@@ -55,7 +60,7 @@ int exportGame(Context& context) {
     context.err << "can not write standard output\n";
     return kRefused;
   }
-  if (!file.shortenedNotice.empty()) context.err << file.shortenedNotice << "\n";
+  for (const std::string& notice : file.notices) context.err << notice << "\n";
   return kDone;
 }
 

@@ -1,12 +1,15 @@
+#include <cerrno>
 #include <fstream>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <system_error>
 
 #include "cli.h"
 #include "combo/script_parser.h"
 #include "combo/script_printer.h"
 #include "hex.h"
+#include "text/file_failure.h"
 
 namespace strikepad::cli {
 namespace {
@@ -18,8 +21,9 @@ constexpr std::string_view kScriptUsage = "usage: strikepad-cli script parse [FI
 constexpr std::size_t kMaxInputSize = 1 << 20;
 
 // The whole stream; none, after telling the user, when it cannot be read (a folder, an I/O
-// error) or is larger than kMaxInputSize.
+// error) or is larger than kMaxInputSize. `name` is the input's whole path, or "standard input".
 std::optional<std::string> readAll(std::istream& in, std::string_view name, std::ostream& err) {
+  errno = 0;
   try {
     // One byte more than allowed tells an input that is too large.
     std::string text(kMaxInputSize + 1, '\0');
@@ -32,7 +36,8 @@ std::optional<std::string> readAll(std::istream& in, std::string_view name, std:
     if (!in.bad()) return text;
   } catch (const std::ios_base::failure&) {  // libstdc++ throws when the read underneath fails
   }
-  err << "cannot read " << name << "\n";
+  const std::error_code reason = systemReason(errno);
+  err << "cannot read " << name << (reason ? ": " + reason.message() : std::string()) << "\n";
   return std::nullopt;
 }
 
@@ -67,12 +72,13 @@ int print(Context& context) {
 std::optional<std::string> readInput(Context& context, std::size_t index) {
   if (index >= context.args.size()) return readAll(context.in, "standard input", context.err);
   const std::string& path = context.args[index];
+  errno = 0;
   std::ifstream file(path, std::ios::binary);
   if (!file) {
-    context.err << "cannot open " << path << "\n";
+    context.err << "cannot open " << fileFailure(path, systemReason(errno)) << "\n";
     return std::nullopt;
   }
-  return readAll(file, path, context.err);
+  return readAll(file, fileFailure(path, {}), context.err);
 }
 
 int runScript(Context& context) {
