@@ -94,16 +94,24 @@ TEST_F(CliFaults, AListCutShortByAFullDiskFailsAndSaysWhy) {
 }
 
 TEST_F(CliFaults, EveryCommandThatWritesToAClosedStandardOutputFailsAndSaysWhy) {
+  // A change, for the history to list.
   ASSERT_EQ(runCli({"delete", "combo", "Street", "Character 0", "Combo 0"}, {}, dir_.path()).exitCode, 0);
-  const std::string block = runCli({"script", "parse"}, "100 down\r\n").out;
+  const std::string script = "100 down\r\n";
+  const std::string block = runCli({"script", "parse"}, script).out;
   const std::vector<std::pair<std::vector<std::string>, std::string>> commands{
-      {{"list"}, ""},          {{"list", "--json"}, ""},          {{"show", "Street", "Character 0", "Combo 1"}, ""},
-      {{"history"}, ""},       {{"export", "Street", "-"}, ""},   {{"script", "parse"}, "100 down\r\n"},
-      {{"script", "print", block}, ""}, {{"--version"}, ""}};
+      {{"list"}, ""},
+      {{"list", "--json"}, ""},
+      {{"show", "Street", "Character 0", "Combo 1"}, ""},
+      {{"history"}, ""},
+      {{"export", "Street", "-"}, ""},
+      {{"script", "parse"}, script},
+      {{"script", "print", block}, ""},
+      {{"--version"}, ""},
+  };
   for (const auto& [args, input] : commands) {
     const CliResult result = runCli(args, input, dir_.path(), StandardOutput::closed());
-    EXPECT_EQ(result.exitCode, 1) << args[0];
-    EXPECT_EQ(result.err, "can not write standard output: Bad file descriptor\n") << args[0];
+    EXPECT_EQ(result.exitCode, 1) << args.front() << " " << args.back();
+    EXPECT_EQ(result.err, "can not write standard output: Bad file descriptor\n") << args.front() << " " << args.back();
   }
 }
 
