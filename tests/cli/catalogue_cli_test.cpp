@@ -84,16 +84,18 @@ TEST_F(CatalogueCommand, NamesWithControlCharactersAreRefused) {
   EXPECT_EQ(list().out, "game 1 Arena\n  role 1 Kenji\n");
 }
 
-TEST_F(CatalogueCommand, ListShowsStoredControlCharactersEscaped) {
+TEST_F(CatalogueCommand, ListAndItsJsonShowStoredControlCharactersEscaped) {
   {
     Store store(dir_ / "sp.dat");
     ASSERT_TRUE(store.ConnectStore());
     auto games = store.OpenRecordset("game");
     games->addNew();
-    games->setValue("name", std::string("Evil\ngame 7 \x1b[2JForged"));
+    games->setValue("name", std::string("Evil\ngame 7 \x1b[2JForged\xc2\x9b"));
     ASSERT_TRUE(games->update());
   }
-  EXPECT_EQ(list().out, "game 1 Arena\n  role 1 Kenji\ngame 2 Evil\\x0agame 7 \\x1b[2JForged\n");
+  EXPECT_EQ(list().out, "game 1 Arena\n  role 1 Kenji\ngame 2 Evil\\x0agame 7 \\x1b[2JForged\\xc2\\x9b\n");
+  const std::string json = runCli({"list", "--json"}, {}, dir_.path()).out;
+  EXPECT_NE(json.find(R"("Evil\ngame 7 \u001b[2JForged\u009b")"), std::string::npos) << json;
 }
 
 TEST(CatalogueFile, ACommandWithoutACatalogueSaysHowToMakeOne) {
@@ -136,6 +138,16 @@ TEST_F(CatalogueCommand, ImportPrintsWhatItLeftOutAndExitsAsItEnded) {
             "This game name is always exist,so if your records of Ultra/Super Combos with same name will be "
             "replaced,\ncontinue? [answered No: --yes reuses the game]\n");
   EXPECT_EQ(list().out, "game 1 Arena\n  role 1 Kenji\ngame 2 Dojo\n  role 2 R\n    moves 1 Spin 360\n");
+}
+
+TEST_F(CatalogueCommand, ImportNoticesShowControlCharactersInNamesEscaped) {
+  const auto file = SpkBytes().name("Dojo").count(1).name("R\x1b]0;owned\x07").count(2).combo("Spin", sampleBlock(1))
+                        .combo("SPIN", sampleBlock(2));
+  std::ofstream(dir_ / "dojo.SPK", std::ios::binary)
+      .write(reinterpret_cast<const char*>(file.bytes().data()), static_cast<std::streamsize>(file.bytes().size()));
+  const CliResult imported = runCli({"import", "dojo.SPK"}, {}, dir_.path());
+  EXPECT_EQ(imported.err, "Combos of dojo.SPK not stored because their character already had a combo of that name:\n"
+                          "  R\\x1b]0;owned\\x07: SPIN\n");
 }
 
 TEST_F(CatalogueCommand, DeletingAMissingNameExitsOneAndAnUnknownCommandTwo) {

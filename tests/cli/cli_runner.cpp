@@ -31,6 +31,7 @@ class SpawnActions {
   void open(int fd, const std::filesystem::path& path, int flags) {
     check(posix_spawn_file_actions_addopen(&actions_, fd, path.c_str(), flags, 0600), "addopen");
   }
+  void close(int fd) { check(posix_spawn_file_actions_addclose(&actions_, fd), "addclose"); }
   void changeDirectory(const std::filesystem::path& path) {
     check(posix_spawn_file_actions_addchdir_np(&actions_, path.c_str()), "addchdir");
   }
@@ -68,14 +69,20 @@ void killIfHung(pid_t child) {
 
 }  // namespace
 
-CliResult runCli(const std::vector<std::string>& args, std::string_view input, const std::filesystem::path& workDir) {
+CliResult runCli(const std::vector<std::string>& args, std::string_view input, const std::filesystem::path& workDir,
+                 const StandardOutput& output) {
   // Files rather than pipes: nothing can block however much the program writes.
   const TempDir io;
   std::ofstream(io / "in", std::ios::binary) << input;
 
   SpawnActions actions;
   actions.open(0, io / "in", O_RDONLY);
-  actions.open(1, io / "out", O_WRONLY | O_CREAT | O_TRUNC);
+  if (output.isClosed)
+    actions.close(1);
+  else if (!output.readWriteFile.empty())
+    actions.open(1, output.readWriteFile, O_RDWR);
+  else
+    actions.open(1, io / "out", O_WRONLY | O_CREAT | O_TRUNC);
   actions.open(2, io / "err", O_WRONLY | O_CREAT | O_TRUNC);
   if (!workDir.empty()) actions.changeDirectory(workDir);
 

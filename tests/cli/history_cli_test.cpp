@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "catalogue_harness.h"
 #include "cli_runner.h"
+#include "scripted_prompts.h"
 #include "temp_dir.h"
 
 namespace strikepad::testing {
@@ -62,6 +64,21 @@ TEST_F(HistoryCommand, UndoIsRefusedWithTheReasonWhileTheNameIsTakenAgain) {
   EXPECT_EQ(refused.err,
             "Can not undo the delete of Character: Mio of Arena (0 combos): a character named \"MIO\" stands there "
             "now.\n");
+}
+
+TEST_F(HistoryCommand, HistoryAndUndoShowControlCharactersInNamesEscaped) {
+  {
+    // As the window stores and deletes a game named in an imported file.
+    ScriptedPrompts prompts;
+    CatalogueHarness window(dir_ / "sp.dat", prompts);
+    ASSERT_TRUE(window.store.ConnectStore());
+    const RecordId game = window.catalogue.StoreNewGame("Evil\x1b]0;owned\x07").id;
+    ASSERT_EQ(window.catalogue.RemoveGame(game), DeleteOutcome::Deleted);
+  }
+  const std::string escaped = "the delete of Game: Evil\\x1b]0;owned\\x07 (0 characters, 0 combos)";
+  EXPECT_EQ(history().front(), escaped);
+  const CliResult undone = runCli({"undo"}, {}, dir_.path());
+  EXPECT_EQ(undone.out, "undone: " + escaped + "\n");
 }
 
 }  // namespace

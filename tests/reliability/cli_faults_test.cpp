@@ -1,5 +1,6 @@
-// strikepad-cli run as a user would, on a damaged catalogue, onto a full disk, and given
-// input that is no file of its kind: the catalogue itself, a FIFO, input without end.
+// strikepad-cli run as a user would, on a damaged catalogue, onto a full disk or a closed
+// standard output, and given input or output that is no file of its kind: the catalogue
+// itself, a FIFO, input without end.
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -80,6 +81,53 @@ TEST_F(CliFaults, AnExportOntoAFullDiskFailsAndKeepsTheOldFile) {
   std::ifstream old(dir_ / "arcana.SPK");
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(old), {}), "the export of last week");
   EXPECT_EQ(std::distance(fs::directory_iterator(dir_.path()), fs::directory_iterator()), 2) << "no temporary file left";
+}
+
+TEST_F(CliFaults, AListCutShortByAFullDiskFailsAndSaysWhy) {
+  CliResult result;
+  {
+    FileSizeLimit diskFull(4096);  // the list is about 20 kB
+    result = runCli({"list"}, {}, dir_.path());
+  }
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_EQ(result.out.size(), 4096u);
+  EXPECT_EQ(result.err, "can not write standard output: File too large\n");
+}
+
+TEST_F(CliFaults, EveryCommandThatWritesToAClosedStandardOutputFailsAndSaysWhy) {
+  // A change, for the history to list.
+  ASSERT_EQ(runCli({"delete", "combo", "Street", "Character 0", "Combo 0"}, {}, dir_.path()).exitCode, 0);
+  const std::string script = "100 down\r\n";
+  const std::string block = runCli({"script", "parse"}, script).out;
+  const std::vector<std::pair<std::vector<std::string>, std::string>> commands{
+      {{"list"}, ""},
+      {{"list", "--json"}, ""},
+      {{"show", "Street", "Character 0", "Combo 1"}, ""},
+      {{"history"}, ""},
+      {{"export", "Street", "-"}, ""},
+      {{"script", "parse"}, script},
+      {{"script", "print", block}, ""},
+      {{"--version"}, ""},
+  };
+  for (const auto& [args, input] : commands) {
+    const CliResult result = runCli(args, input, dir_.path(), StandardOutput::closed());
+    EXPECT_EQ(result.exitCode, 1) << args.front() << " " << args.back();
+    EXPECT_EQ(result.err, "can not write standard output: Bad file descriptor\n") << args.front() << " " << args.back();
+  }
+}
+
+TEST_F(CliFaults, ACommandThatWritesNothingToStandardOutputRunsWithoutIt) {
+  const CliResult result = runCli({"add", "game", "New"}, {}, dir_.path(), StandardOutput::closed());
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_NE(runCli({"list"}, {}, dir_.path()).out.find("game 3 New\n"), std::string::npos);
+}
+
+TEST_F(CliFaults, AnExportWhoseStandardOutputIsTheCatalogueIsRefusedUntouched) {
+  const auto bytes = fileBytes(dir_ / "sp.dat");
+  const CliResult result = runCli({"export", "Street", "-"}, {}, dir_.path(), StandardOutput::readWrite(dir_ / "sp.dat"));
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_EQ(result.err, "standard output is the catalogue sp.dat: nothing was done; send the output to another file\n");
+  EXPECT_EQ(fileBytes(dir_ / "sp.dat"), bytes);
 }
 
 TEST_F(CliFaults, ImportOfAFifoWithoutAWriterIsRefusedAtOnce) {

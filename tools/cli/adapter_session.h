@@ -31,8 +31,8 @@ class AdapterLink {
 
 class TerminalPanel final : public DevicePanel {
  public:
-  // Progress goes to `context.err` only when it is a terminal: in a script it would be noise.
-  TerminalPanel(Context& context, int slot) : err_(context.err), showProgress_(context.errIsTerminal), slot_(slot) {}
+  // Progress goes to stderr only when it is a terminal: in a script it would be noise.
+  TerminalPanel(Context& context, int slot) : err_(context.terminal), showProgress_(context.errIsTerminal), slot_(slot) {}
 
   bool isSlotButtonChecked(int slot) const override { return slot == slot_; }
   void drawBusyIndicator(bool busy, TransferState transfer) override;

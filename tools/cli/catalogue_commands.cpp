@@ -50,7 +50,8 @@ std::vector<Row> rowsOf(std::optional<std::vector<Row>> read, bool& complete) {
 }
 
 // The catalogue as one JSON document: {"games":[{"id","name","characters":[{"id","name",
-// "combos":[{"id","name","size"}]}]}]}. Bytes of a name that are not UTF-8 become U+FFFD.
+// "combos":[{"id","name","size"}]}]}]}. Bytes of a name that are not UTF-8 become U+FFFD;
+// every control character is a \u escape.
 int listAsJson(Context& context, Store& store) {
   bool complete = true;
   nlohmann::ordered_json games = nlohmann::ordered_json::array();
@@ -67,7 +68,8 @@ int listAsJson(Context& context, Store& store) {
   // A listing cut short by a failed read is no document to hand on.
   if (!complete) return kRefused;
   const nlohmann::ordered_json document = {{"games", std::move(games)}};
-  context.out << document.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
+  const std::string json = document.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+  context.out << jsonWithControlsEscaped(json) << "\n";
   return kDone;
 }
 

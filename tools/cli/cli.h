@@ -16,8 +16,9 @@ struct Context {
   std::filesystem::path catalogue;  // sp.dat in the current folder unless --catalogue FILE
   std::vector<std::string> args;    // the command's words, the command name first, options taken out
   std::istream& in;
-  std::ostream& out;
-  std::ostream& err;
+  std::ostream& out;       // checked: main reports a write that failed
+  std::ostream& err;       // control characters escaped, but the line end
+  std::ostream& terminal;  // stderr as it is, for the progress line that returns to its start
   bool errIsTerminal = false;  // progress is shown on stderr only when someone watches it
   // The commands' own options: list --json, show --hex, import --yes.
   bool json = false;

@@ -56,10 +56,7 @@ int exportGame(Context& context) {
   }
   const ExportedGame& file = std::get<ExportedGame>(exported);
   context.out.write(reinterpret_cast<const char*>(file.bytes.data()), static_cast<std::streamsize>(file.bytes.size()));
-  if (!context.out.flush()) {
-    context.err << "can not write standard output\n";
-    return kRefused;
-  }
+  if (!context.out.flush()) return kRefused;  // main tells why
   for (const std::string& notice : file.notices) context.err << notice << "\n";
   return kDone;
 }

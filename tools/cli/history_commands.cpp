@@ -8,6 +8,7 @@
 #include "catalogue/undo.h"
 #include "catalogue_session.h"
 #include "cli.h"
+#include "names.h"
 
 namespace strikepad::cli {
 namespace {
@@ -25,7 +26,8 @@ std::string localTime(std::int64_t secondsSinceEpoch) {
 int listHistory(Context& context, CatalogueSession& session) {
   const auto changes = recentChanges(session.store);
   if (!changes) return kRefused;
-  for (const Change& change : *changes) context.out << localTime(change.at) << "  " << describe(change) << "\n";
+  for (const Change& change : *changes)
+    context.out << localTime(change.at) << "  " << printableName(describe(change)) << "\n";
   return kDone;
 }
 
@@ -33,7 +35,7 @@ int undo(Context& context, CatalogueSession& session) {
   const UndoResult undone = undoNewest(session.store);
   switch (undone.kind) {
     case UndoResult::Kind::Undone:
-      context.out << "undone: " << describe(undone.change) << "\n";
+      context.out << "undone: " << printableName(describe(undone.change)) << "\n";
       return kDone;
     case UndoResult::Kind::NothingToUndo:
       context.err << "nothing to undo\n";

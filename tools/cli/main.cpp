@@ -5,12 +5,14 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstring>
 #include <iostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "cli.h"
+#include "output.h"
 
 namespace {
 
@@ -79,16 +81,13 @@ bool takesOption(std::string_view command, int option) {
   }
 }
 
-int badUsage(const std::string& problem) {
-  std::cerr << problem << "\n" << kUsage;
+int badUsage(Context& context, const std::string& problem) {
+  context.err << problem << "\n" << kUsage;
   return kBadUsage;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  Context context{"sp.dat", {}, std::cin, std::cout, std::cerr};
-  context.errIsTerminal = isatty(STDERR_FILENO) == 1;
+// Reads the command line and runs the command it names; its exit status.
+int run(int argc, char** argv, Context& context) {
   bool help = false;
   bool version = false;
   std::string problem;
@@ -111,25 +110,49 @@ int main(int argc, char** argv) {
         break;
     }
   }
+  // Whatever the command, its output never overwrites the catalogue it works on.
+  if (isSameFile(STDOUT_FILENO, context.catalogue)) {
+    context.err << "standard output is the catalogue " << context.catalogue.string()
+                << ": nothing was done; send the output to another file\n";
+    return kRefused;
+  }
   if (help) {
-    std::cout << kUsage;
+    context.out << kUsage;
     return kDone;
   }
   if (version) {
-    std::cout << "strikepad-cli " << STRIKEPAD_VERSION << "\n";
+    context.out << "strikepad-cli " << STRIKEPAD_VERSION << "\n";
     return kDone;
   }
-  if (!problem.empty()) return badUsage(problem);
+  if (!problem.empty()) return badUsage(context, problem);
   context.args.assign(argv + optind, argv + argc);
-  if (context.args.empty()) return badUsage("no command given");
+  if (context.args.empty()) return badUsage(context, "no command given");
   const std::string& name = context.args.front();
   const auto command = std::ranges::find(kCommands, name, &Command::name);
-  if (command == std::end(kCommands)) return badUsage("unknown command: " + name);
+  if (command == std::end(kCommands)) return badUsage(context, "unknown command: " + name);
   for (int option : commandOptions) {
     if (!takesOption(name, option)) {
       const auto* known = std::ranges::find_if(kOptions, [option](const struct option& o) { return o.val == option; });
-      return badUsage("--" + std::string(known->name) + " does not go with " + name);
+      return badUsage(context, "--" + std::string(known->name) + " does not go with " + name);
     }
   }
   return command->run(context);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Made first: a descriptor closed at start is known before any file can take its number.
+  CheckedOutputBuffer checkedOut(STDOUT_FILENO);
+  std::ostream out(&checkedOut);
+  EscapingBuffer escapedErr(*std::cerr.rdbuf());
+  std::ostream err(&escapedErr);
+  Context context{"sp.dat", {}, std::cin, out, err, std::cerr};
+  context.errIsTerminal = isatty(STDERR_FILENO) == 1;
+  const int status = run(argc, argv, context);
+  // Output that was not written is no command done.
+  out.flush();
+  if (checkedOut.error() == 0) return status;
+  err << "can not write standard output: " << std::strerror(checkedOut.error()) << "\n";
+  return kRefused;
 }

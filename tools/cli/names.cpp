@@ -19,6 +19,32 @@ std::size_t controlLength(std::string_view text, std::size_t at) {
   return 0;
 }
 
+// `text` with each control character replaced as `replace` writes it.
+template <typename Replace>
+std::string withControlsReplaced(std::string_view text, Replace replace) {
+  std::string shown;
+  shown.reserve(text.size());
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t length = controlLength(text, at);
+    if (length == 0) {
+      shown += text[at++];
+      continue;
+    }
+    replace(text.substr(at, length), shown);
+    at += length;
+  }
+  return shown;
+}
+
+// Each byte of the control character as \xHH.
+void appendEscapedBytes(std::string_view control, std::string& shown) {
+  for (const char byte : control) {
+    char escaped[5];
+    std::snprintf(escaped, sizeof escaped, "\\x%02x", static_cast<unsigned char>(byte));
+    shown += escaped;
+  }
+}
+
 }  // namespace
 
 bool hasControlCharacter(std::string_view name) {
@@ -34,21 +60,25 @@ std::optional<std::string_view> nameRefusal(std::string_view name) {
 }
 
 std::string printableName(std::string_view name) {
-  std::string shown;
-  shown.reserve(name.size());
-  for (std::size_t at = 0; at < name.size();) {
-    const std::size_t length = controlLength(name, at);
-    if (length == 0) {
-      shown += name[at++];
-      continue;
-    }
-    for (const std::size_t end = at + length; at < end; ++at) {
-      char escaped[5];
-      std::snprintf(escaped, sizeof escaped, "\\x%02x", static_cast<unsigned char>(name[at]));
-      shown += escaped;
-    }
-  }
-  return shown;
+  return withControlsReplaced(name, appendEscapedBytes);
+}
+
+std::string printableLines(std::string_view text) {
+  return withControlsReplaced(text, [](std::string_view control, std::string& shown) {
+    if (control == "\n")
+      shown += control;
+    else
+      appendEscapedBytes(control, shown);
+  });
+}
+
+std::string jsonWithControlsEscaped(std::string_view json) {
+  return withControlsReplaced(json, [](std::string_view control, std::string& shown) {
+    // The code point is the last byte: U+0000 to U+007F in one byte, U+0080 to U+009F after 0xc2.
+    char escaped[7];
+    std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned char>(control.back()));
+    shown += escaped;
+  });
 }
 
 }  // namespace strikepad::cli

@@ -15,6 +15,12 @@ bool hasControlCharacter(std::string_view name);
 // The name with each byte of a control character written as \xHH.
 std::string printableName(std::string_view name);
 
+// The same for text of several lines: its line ends stay.
+std::string printableLines(std::string_view text);
+
+// JSON text with DEL and the C1 controls, which JSON lets stand raw, written as \u00HH.
+std::string jsonWithControlsEscaped(std::string_view json);
+
 // Why a name given on the command line is refused: empty (the window's name input refuses
 // that too), or holding a control character. None when it is taken.
 std::optional<std::string_view> nameRefusal(std::string_view name);
