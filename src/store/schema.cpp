@@ -62,7 +62,7 @@ std::string writeSchema(const std::filesystem::path& path) {
   if (rc != SQLITE_OK) return db ? connectionError(db.get()) : formatStoreError(sqlite3_errstr(rc), rc);
   // The whole file on disk before it gets its name: a crash leaves no half-made catalogue.
   sqlite3_exec(db.get(), "pragma synchronous=full", nullptr, nullptr, nullptr);
-  if (sqlite3_exec(db.get(), kSchema, nullptr, nullptr, nullptr) != SQLITE_OK) return connectionError(db.get());
+  if (!createCatalogueTables(db.get())) return connectionError(db.get());
   return {};
 }
 
@@ -74,6 +74,8 @@ void syncFolder(const std::filesystem::path& folder) {
 }
 
 }  // namespace
+
+bool createCatalogueTables(sqlite3* db) { return sqlite3_exec(db, kSchema, nullptr, nullptr, nullptr) == SQLITE_OK; }
 
 bool hasCatalogueTables(sqlite3* db) {
   for (const char* probe : {"select id, name from game", "select id, name, gameid from role",

@@ -12,6 +12,10 @@ namespace strikepad {
 // false the connection's error tells why (not a database, no such table, ...).
 bool hasCatalogueTables(sqlite3* db);
 
+// Makes the catalogue's tables and indexes on an empty database. False when it could not (the
+// connection's error tells why).
+bool createCatalogueTables(sqlite3* db);
+
 // What stands at a path the store could not open as a catalogue, so the user can be told
 // what to do about it.
 enum class CatalogueFileState {

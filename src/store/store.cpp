@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "store/schema.h"
+#include "store/schema_guard.h"
 #include "text/name_fold.h"
 
 namespace strikepad {
@@ -29,6 +30,14 @@ int compareNamesCollation(void*, int lengthA, const void* a, int lengthB, const 
                       {static_cast<const char*>(b), static_cast<std::size_t>(lengthB)});
 }
 
+// A file someone hands over may hold code of its own (in triggers, views, defaults): it may
+// run none of the functions that could reach outside the file, nor let statements change the
+// schema's own pages. Set before the schema is first read.
+bool makeDefensive(sqlite3* db) {
+  return sqlite3_db_config(db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr) == SQLITE_OK &&
+         sqlite3_db_config(db, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr) == SQLITE_OK;
+}
+
 // What every connection needs before the catalogue's queries run on it.
 bool prepareConnection(sqlite3* db) {
   // Files made with references refuse a record whose parent is gone; older files lack them.
@@ -52,6 +61,7 @@ void Store::setBusyTimeout(std::chrono::milliseconds timeout) {
 void Store::close() {
   statements_.clear();
   db_.reset();
+  checkedSchemaVersion_.reset();
 }
 
 bool Store::ConnectStore() {
@@ -68,12 +78,40 @@ bool Store::ConnectStore() {
   sqlite3_busy_timeout(db.get(), static_cast<int>(busyTimeout_.count()));
   // A file that is not a database, or one without the catalogue's tables, opens fine; the
   // first statement on it fails. Find out now, so the user hears of it once, at start.
-  if (!hasCatalogueTables(db.get()) || !prepareConnection(db.get())) {
+  if (!makeDefensive(db.get()) || !hasCatalogueTables(db.get()) || !prepareConnection(db.get())) {
     report(connectionError(db.get()));
     return false;
   }
   db_ = std::move(db);
   return true;
+}
+
+bool Store::adopt(ConnectionHandle db) {
+  close();
+  if (!makeDefensive(db.get()) || !prepareConnection(db.get())) return false;
+  db_ = std::move(db);
+  return true;
+}
+
+bool Store::mayWrite() {
+  if (!db_) return false;
+  std::optional<std::int64_t> version;
+  if (const StatementLease query = statements_.lease(db_.get(), "pragma schema_version");
+      query && sqlite3_step(query.get()) == SQLITE_ROW)
+    version = sqlite3_column_int64(query.get(), 0);
+  if (version && version != checkedSchemaVersion_) {
+    checkedSchemaVersion_.reset();
+    if (std::optional<std::string> found = foreignSchemaReport(db_.get(), path_)) {
+      foreignSchema_ = std::move(*found);
+      checkedSchemaVersion_ = version;
+    }
+  }
+  if (!version || checkedSchemaVersion_ != version) {
+    reportLastError();
+    return false;
+  }
+  if (!foreignSchema_.empty()) report(foreignSchema_);
+  return foreignSchema_.empty();
 }
 
 StatementLease Store::prepareSelect(std::string_view fields, std::string_view table, std::string_view filter,

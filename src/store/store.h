@@ -43,6 +43,10 @@ class Store {
   // tables. On failure shows one store error report and stays closed.
   bool ConnectStore();
   bool isOpen() const { return db_ != nullptr; }
+  // Works on `db`, a connection opened elsewhere: the reference of what this program makes
+  // is built in memory with the store's own code. False (connection closed) when the
+  // connection cannot be prepared for the catalogue's queries.
+  bool adopt(ConnectionHandle db);
   // Record sets not yet read hold no statement afterwards: they read as empty.
   void close();
   const std::filesystem::path& path() const { return path_; }
@@ -70,6 +74,12 @@ class Store {
   // The id of the record the last insert on this connection added.
   std::int64_t lastInsertId() const { return sqlite3_last_insert_rowid(db_.get()); }
 
+  // Whether the file may be changed: false, after a report that names them, when it holds
+  // what this program did not make (a trigger, a view, a column...), and after the store
+  // report when its schema could not be read. Asked inside the write transaction, so no
+  // other program can change the schema before the writes.
+  bool mayWrite();
+
   // Shows the store error report for the connection's last failure.
   void reportLastError();
   void report(const std::string& text) const;
@@ -86,6 +96,10 @@ class Store {
   ConnectionHandle db_;
   // Prepared on db_; emptied before db_ closes, so no statement outlives its connection.
   StatementCache statements_;
+  // What mayWrite found, for the schema version it looked at: the schema changes seldom, and
+  // every write asks.
+  std::optional<std::int64_t> checkedSchemaVersion_;
+  std::string foreignSchema_;
 };
 
 }  // namespace strikepad

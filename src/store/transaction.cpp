@@ -24,6 +24,8 @@ Transaction::Transaction(Store& store, Writes writes) : store_(store) {
   // asks for the lock could not wait for another program without risking a deadlock.
   active_ = nested_ ? store_.execute(std::string("savepoint ") + kSavepoint)
                     : store_.execute("begin immediate");
+  // Checked with the write lock held: no other program can add a trigger before the writes.
+  if (active_ && !nested_ && !store_.mayWrite()) rollback();
 }
 
 Transaction::~Transaction() {
@@ -46,12 +48,14 @@ bool Transaction::commit() {
 
 void Transaction::rollback() {
   active_ = false;
-  if (joined_) return;
+  // A failed statement may have ended the whole transaction already, savepoints and all
+  // (SQLite does so on a full disk or an I/O error): then nothing is left to undo, and the
+  // user hears of the failure once.
+  if (joined_ || sqlite3_get_autocommit(store_.handle()) != 0) return;
   if (nested_) {
     store_.execute(std::string("rollback to ") + kSavepoint);
     store_.execute(std::string("release ") + kSavepoint);
-  } else if (sqlite3_get_autocommit(store_.handle()) == 0) {
-    // A failed statement may have ended the transaction already.
+  } else {
     store_.execute("rollback");
   }
 }

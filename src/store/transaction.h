@@ -23,7 +23,9 @@ class Transaction {
   Transaction& operator=(const Transaction&) = delete;
 
   // False when the transaction could not begin (the store error report has been shown, or
-  // the store is not open); the operation is then to write nothing.
+  // the store is not open); the operation is then to write nothing. A transaction that writes
+  // begins only on a file that holds nothing this program did not make (Store::mayWrite), so
+  // every write of the catalogue runs in one.
   bool active() const { return active_; }
   // Makes the writes stick. False (after the report) when they could not be written; they
   // are then undone.

@@ -104,15 +104,16 @@ TEST_F(GameCommands, AnsweringNoOrHavingNoSelectionDeletesNothing) {
 }
 
 TEST_F(GameCommands, CascadeThatFailsHalfwayLeavesEverything) {
-  addGame("Guarded", {{"A", {"a1", "a2"}}, {"B", {"b1"}}});
-  // Another program's rule refuses deleting the game record, after the combos and characters.
-  ASSERT_TRUE(store_.execute(
-      "create trigger guard before delete on game begin select raise(abort, 'game is guarded'); end"));
+  const RecordId game = addGame("Guarded", {{"A", {"a1", "a2"}}, {"B", {"b1"}}});
+  // Another program's table refers to the game record: deleting it is refused, after the
+  // combos and characters.
+  ASSERT_TRUE(store_.execute("create table pin(gameid integer references game(id))"));
+  ASSERT_TRUE(store_.execute("insert into pin values(?)", {std::int64_t{game}}));
   catalogue_.FillGameList();
   prompts_.answerAsk(true);
   catalogue_.OnDeleteGame();
 
-  EXPECT_EQ(prompts_.warnings(), (std::vector<std::string>{"error Information:game is guarded(713)"}));
+  EXPECT_EQ(prompts_.warnings(), (std::vector<std::string>{"error Information:FOREIGN KEY constraint failed(313)"}));
   EXPECT_EQ(stored("game"), (std::vector<std::string>{"Guarded"}));
   EXPECT_EQ(stored("role"), (std::vector<std::string>{"A", "B"}));
   EXPECT_EQ(stored("moves"), (std::vector<std::string>{"a1", "a2", "b1"}));

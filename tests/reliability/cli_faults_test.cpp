@@ -27,6 +27,13 @@ class CliFaults : public ::testing::Test {
     ASSERT_TRUE(createCatalogue(dir_ / "sp.dat", message)) << message;
     writeGames(dir_ / "sp.dat", {makeGame("Street", 1, 2), makeGame("Arcana", 30, 30)});
   }
+  // Runs `sql` on the catalogue, as another program would.
+  void change(const std::string& sql) {
+    sqlite3* raw = nullptr;
+    ASSERT_EQ(sqlite3_open_v2((dir_ / "sp.dat").c_str(), &raw, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
+    const std::unique_ptr<sqlite3, decltype(&sqlite3_close)> db(raw, sqlite3_close);
+    ASSERT_EQ(sqlite3_exec(raw, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(raw);
+  }
   TempDir dir_;
 };
 
@@ -38,18 +45,9 @@ TEST_F(CliFaults, ListPrintsEachCombosStoredSize) {
 }
 
 TEST_F(CliFaults, AListWhoseCombosCannotBeReadFailsAfterListingTheRest) {
-  {
-    // The combos table becomes a view that opens fine but fails on its first row.
-    sqlite3* raw = nullptr;
-    ASSERT_EQ(sqlite3_open_v2((dir_ / "sp.dat").c_str(), &raw, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
-    const std::unique_ptr<sqlite3, decltype(&sqlite3_close)> db(raw, sqlite3_close);
-    ASSERT_EQ(sqlite3_exec(raw,
-                           "alter table moves rename to kept; create view moves as select id, name, roleid,"
-                           " data || abs(-9223372036854775808) as data from kept",
-                           nullptr, nullptr, nullptr),
-              SQLITE_OK)
-        << sqlite3_errmsg(raw);
-  }
+  // The combos table becomes a view that opens fine but fails on its first row.
+  change("alter table moves rename to kept; create view moves as select id, name, roleid,"
+         " data || abs(-9223372036854775808) as data from kept");
   const CliResult result = runCli({"list"}, {}, dir_.path());
   EXPECT_EQ(result.exitCode, 1);
   EXPECT_EQ(result.out.substr(0, result.out.find("  role 2")), "game 1 Street\n  role 1 Character 0\ngame 2 Arcana\n");
@@ -66,6 +64,39 @@ TEST_F(CliFaults, ACatalogueCutShortIsReportedOnceAndLeftAsItWas) {
     EXPECT_EQ(result.err, "sp.dat: error Information:database disk image is malformed(b)\n") << "names the file, no init hint";
   }
   EXPECT_EQ(fileBytes(dir_ / "sp.dat"), bytes);
+}
+
+TEST_F(CliFaults, ACatalogueHoldingATriggerIsListedButNotChangedUntilItIsRemoved) {
+  change("create trigger t after delete on moves begin delete from game; end");
+  const auto before = dumpCatalogue(dir_ / "sp.dat");
+  const std::vector<std::string> deleteCombo{"delete", "combo", "Street", "Character 0", "Combo 0"};
+
+  const CliResult refused = runCli(deleteCombo, {}, dir_.path());
+  EXPECT_EQ(refused.exitCode, 1);
+  EXPECT_EQ(refused.err, "sp.dat: this catalogue holds what this program did not make, so it is read but not changed:\n"
+                         "trigger t; remove it with: sqlite3 sp.dat 'drop trigger t'\n");
+  EXPECT_EQ(dumpCatalogue(dir_ / "sp.dat"), before);
+  const CliResult list = runCli({"list"}, {}, dir_.path());
+  EXPECT_EQ(list.exitCode, 0) << list.err;
+  EXPECT_TRUE(list.out.starts_with("game 1 Street\n")) << list.out;
+
+  change("drop trigger t");
+  EXPECT_EQ(runCli(deleteCombo, {}, dir_.path()).exitCode, 0);
+  EXPECT_EQ(dumpCatalogue(dir_ / "sp.dat").size(), before.size() - 1) << "the one combo, nothing else";
+}
+
+TEST_F(CliFaults, ADeleteOntoAFullDiskIsReportedOnceAndChangesNothing) {
+  writeGames(dir_ / "sp.dat", {makeGame("Big", 1, 12000)});  // more than SQLite keeps in memory
+  const auto before = dumpCatalogue(dir_ / "sp.dat");
+  CliResult result;
+  {
+    FileSizeLimit diskFull(fs::file_size(dir_ / "sp.dat") + 64 * 1024);
+    result = runCli({"delete", "character", "Big", "Character 0"}, {}, dir_.path());
+  }
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_EQ(result.err, "sp.dat: error Information:disk I/O error(30a)\n");
+  EXPECT_EQ(integrityCheck(dir_ / "sp.dat"), "ok");
+  EXPECT_EQ(dumpCatalogue(dir_ / "sp.dat"), before);
 }
 
 TEST_F(CliFaults, AnExportOntoAFullDiskFailsAndKeepsTheOldFile) {

@@ -164,6 +164,17 @@ TEST_F(StoreFaults, AReadOnlyFolderRefusesEveryWriteWithOneReportEachAndLosesNot
   EXPECT_EQ(dumpCatalogue(file()), before_);
 }
 
+TEST_F(StoreFaults, AFileHoldingATriggerRefusesEveryWriteWithOneReportEachAndLosesNothing) {
+  {
+    Store other(file());
+    ASSERT_TRUE(other.ConnectStore());
+    ASSERT_TRUE(other.execute("create trigger t after delete on moves begin delete from game; end"));
+  }
+  EXPECT_EQ(everyWriteOn(file(), spk()),
+            refusedWrites("this catalogue holds what this program did not make, so it is read but not changed:\n"
+                          "trigger t; remove it with: sqlite3 " + file().string() + " 'drop trigger t'"));
+  EXPECT_EQ(dumpCatalogue(file()), before_);
+}
 
 // Another program holds the file locked (its own transaction) for longer than the store waits.
 class LockHolder {
