@@ -112,7 +112,8 @@ class Catalogue {
 // them, and finish it before that transaction commits.
 class ReplacementBatch {
  public:
-  // `subject` names where the blocks are: "Game: Tekken 8".
+  // `subject` names the game that holds the blocks: "Game: Tekken 8" (undo puts them back
+  // only while that game holds them all).
   ReplacementBatch(Catalogue& catalogue, std::string subject);
   ~ReplacementBatch() { catalogue_.batch_ = nullptr; }
   ReplacementBatch(const ReplacementBatch&) = delete;

@@ -13,6 +13,9 @@ std::string counted(std::int64_t count, const char* noun) {
   return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
 }
 
+// 9999-12-31 23:59:59 UTC: a later time is no time this program wrote.
+constexpr std::int64_t kLatestTime = 253402300799;
+
 std::int64_t now() {
   return std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch())
       .count();
@@ -34,8 +37,7 @@ std::string summaryOfDelete(Store& store, const Level& level, RecordId id) {
         "name, (select count(*) from role where gameid=game.id) as characters,"
         " (select count(*) from moves where roleid in (select id from role where gameid=game.id)) as combos");
     if (!game || game->atEnd()) return {};
-    return "Game: " + game->text("name") + " (" + counted(game->integer("characters"), "character") + ", " +
-           counted(game->integer("combos"), "combo") + ")";
+    return gameSummary(game->text("name"), game->integer("characters"), game->integer("combos")).around({});
   }
   if (kind == ChangeKind::DeleteCharacter) {
     auto character = store.OpenRecordset(
@@ -43,26 +45,24 @@ std::string summaryOfDelete(Store& store, const Level& level, RecordId id) {
         "name, (select name from game where id=role.gameid) as parent,"
         " (select count(*) from moves where roleid=role.id) as combos");
     if (!character || character->atEnd()) return {};
-    return "Character: " + character->text("name") + " of " + character->text("parent") + " (" +
-           counted(character->integer("combos"), "combo") + ")";
+    return characterSummary(character->text("name"), character->integer("combos")).around(character->text("parent"));
   }
   auto combo = store.OpenRecordset("moves", "id=?", byId, "name, (select name from role where id=moves.roleid) as parent");
   if (!combo || combo->atEnd()) return {};
-  return "Combo: " + combo->text("name") + " of " + combo->text("parent");
+  return comboSummary(combo->text("name")).around(combo->text("parent"));
 }
 
 // Drops what lies before the oldest of the newest kHistoryLimit changes.
 bool prune(Store& store) {
   const std::string oldestKept =
-      " from history order by id desc limit 1 offset " + std::to_string(kHistoryLimit - 1) + ")";
-  return store.execute("delete from history_record where rowid<(select firstrecord" + oldestKept) &&
-         store.execute("delete from history where id<(select id" + oldestKept);
+      "<(select id from history order by id desc limit 1 offset " + std::to_string(kHistoryLimit - 1) + ")";
+  return store.execute("delete from history_record where changeid" + oldestKept) &&
+         store.execute("delete from history where id" + oldestKept);
 }
 
 std::optional<ChangeId> beginChange(Store& store, ChangeKind kind, const std::string& summary) {
   if (!ensureHistoryTables(store) ||
-      !store.execute("insert into history(kind, summary, at, firstrecord)"
-                     " values(?, ?, ?, (select coalesce(max(rowid), 0) + 1 from history_record))",
+      !store.execute("insert into history(kind, summary, at) values(?, ?, ?)",
                      {static_cast<std::int64_t>(kind), summary, now()}))
     return std::nullopt;
   const ChangeId change = store.lastInsertId();
@@ -84,6 +84,20 @@ bool copyRecords(Store& store, ChangeId change, int level, const char* table, co
 }
 
 }  // namespace
+
+SummaryFrame gameSummary(const std::string& name, std::int64_t characters, std::int64_t combos) {
+  return {"Game: " + name + " (" + counted(characters, "character") + ", " + counted(combos, "combo") + ")", {}};
+}
+
+SummaryFrame characterSummary(const std::string& name, std::int64_t combos) {
+  return {"Character: " + name + " of ", " (" + counted(combos, "combo") + ")"};
+}
+
+SummaryFrame comboSummary(const std::string& name) { return {"Combo: " + name + " of ", {}}; }
+
+std::string blocksOf(std::int64_t count) {
+  return count == 1 ? "the block of 1 combo" : "the blocks of " + std::to_string(count) + " combos";
+}
 
 std::string describe(const Change& change) {
   return (change.kind == ChangeKind::ReplaceBlocks ? "the replacement of " : "the delete of ") + change.summary;
@@ -121,16 +135,26 @@ bool recordBlock(Store& store, ChangeId change, RecordId comboId) {
 
 std::string summaryOfBlock(Store& store, RecordId comboId) {
   const std::string combo = summaryOfDelete(store, kComboLevel, comboId);
-  return combo.empty() ? combo : "the block of " + combo;
+  return combo.empty() ? combo : kBlockOf + combo;
 }
 
 bool setSummary(Store& store, ChangeId change, const std::string& summary) {
   return store.execute("update history set summary=? where id=?", {summary, change});
 }
 
-Change changeAt(Recordset& history) {
-  return {toInteger(history.collect("id")), static_cast<ChangeKind>(toInteger(history.collect("kind"))),
-          history.text("summary"), toInteger(history.collect("at"))};
+Change changeAt(Recordset& history, std::string& damage) {
+  const auto kind = wholeNumber(history.collect("kind"));
+  const auto at = wholeNumber(history.collect("at"));
+  const bool knownKind = kind && *kind >= static_cast<std::int64_t>(ChangeKind::DeleteGame) &&
+                         *kind <= static_cast<std::int64_t>(ChangeKind::ReplaceBlocks);
+  if (!knownKind)
+    damage = "a kind this program does not know";
+  else if (!at)
+    damage = "a time that is not a number";
+  else if (*at < 0 || *at > kLatestTime)
+    damage = "a time out of range";
+  return {toInteger(history.collect("id")), knownKind ? static_cast<ChangeKind>(*kind) : ChangeKind::DeleteGame,
+          history.text("summary"), damage.empty() ? *at : 0};
 }
 
 std::optional<std::vector<Change>> recentChanges(Store& store) {
@@ -139,8 +163,14 @@ std::optional<std::vector<Change>> recentChanges(Store& store) {
   auto records = store.OpenRecordset("history", {}, {}, "id, kind, summary, at");
   if (!records || records->failed()) return std::nullopt;
   changes.reserve(records->recordCount());
-  for (; !records->atEnd(); records->moveNext())
-    changes.push_back(changeAt(*records));
+  for (; !records->atEnd(); records->moveNext()) {
+    std::string damage;
+    changes.push_back(changeAt(*records, damage));
+    if (!damage.empty()) {
+      store.report("Can not read the undo history: change " + records->text("id") + " has " + damage + ".");
+      return std::nullopt;
+    }
+  }
   return std::vector<Change>(changes.rbegin(), changes.rend());
 }
 

@@ -33,6 +33,25 @@ struct Change {
 // "the delete of Game: Tekken 8 (12 characters, 240 combos)"
 std::string describe(const Change& change);
 
+// A change's summary around the name of the record its records lie under (a game's delete
+// names none): before + parent + after. Undo rebuilds it from the records it would put back,
+// and refuses them when the change names something else.
+struct SummaryFrame {
+  std::string before;
+  std::string after;
+  std::string around(const std::string& parent) const { return before + parent + after; }
+};
+// "Game: Tekken 8 (12 characters, 240 combos)"
+SummaryFrame gameSummary(const std::string& name, std::int64_t characters, std::int64_t combos);
+// "Character: Ryu of " + game + " (12 combos)"
+SummaryFrame characterSummary(const std::string& name, std::int64_t combos);
+// "Combo: Hadoken of " + character
+SummaryFrame comboSummary(const std::string& name);
+// Before a combo's summary: a replaced block's change.
+inline constexpr const char* kBlockOf = "the block of ";
+// "the block of 1 combo", "the blocks of 12 combos": a batch's change, before " of " + subject.
+std::string blocksOf(std::int64_t count);
+
 // Inside the caller's transaction, before the delete: records the record `id` of `level` with
 // all its children. False after the store error report.
 bool recordDelete(Store& store, const Level& level, RecordId id);
@@ -48,9 +67,12 @@ std::string summaryOfBlock(Store& store, RecordId comboId);
 bool setSummary(Store& store, ChangeId change, const std::string& summary);
 
 // The kept changes, newest first; an empty list for a file without a history; nullopt after
-// the store error report.
+// the store error report, or after reporting a change it can not read.
 std::optional<std::vector<Change>> recentChanges(Store& store);
 // The change on the current record of a record set on history (fields id, kind, summary, at).
-Change changeAt(Recordset& history);
+// When a field holds what no change of this program holds (a kind it does not know, a time that
+// is not a number of seconds), `damage` says so ("a time that is not a number"), and the change
+// is to be refused, never read on: its kind and time then hold no stored value.
+Change changeAt(Recordset& history, std::string& damage);
 
 }  // namespace strikepad

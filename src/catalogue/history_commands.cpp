@@ -43,9 +43,7 @@ ReplacementBatch::ReplacementBatch(Catalogue& catalogue, std::string subject)
 bool ReplacementBatch::finish() {
   catalogue_.batch_ = nullptr;
   if (!batch_.change) return true;
-  const std::string blocks =
-      batch_.blocks == 1 ? "the block of 1 combo" : "the blocks of " + std::to_string(batch_.blocks) + " combos";
-  return setSummary(catalogue_.store(), *batch_.change, blocks + " of " + subject_);
+  return setSummary(catalogue_.store(), *batch_.change, blocksOf(batch_.blocks) + " of " + subject_);
 }
 
 void Catalogue::OnUndo() {

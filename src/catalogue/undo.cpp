@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "catalogue/change_records.h"
 #include "store/history_tables.h"
 #include "store/store.h"
 #include "store/transaction.h"
@@ -14,115 +15,68 @@ namespace {
 constexpr std::array<const Level*, 3> kLevels{&kGameLevel, &kCharacterLevel, &kComboLevel};
 constexpr std::array<const char*, 3> kLevelNouns{"game", "character", "combo"};
 
-int levelOf(ChangeKind kind) {
-  switch (kind) {
-    case ChangeKind::DeleteGame: return 1;
-    case ChangeKind::DeleteCharacter: return 2;
-    default: return 3;
-  }
-}
-
-// The newest change, and where its records begin in history_record: they are all rows from
-// there on (store/history_tables.h).
-struct Newest {
-  Change change;
-  FieldValue records;
-};
-
-// The one record at the top of what a delete removed (or the first replaced block).
-struct RootRecord {
-  bool failed = false;  // the store failed (after its report)
-  bool missing = false;
-  RecordId id = 0;
-  RecordId parentId = 0;
-  std::string name;
-};
-
-RootRecord rootOf(Store& store, const FieldValue& records, int level) {
-  auto root = store.OpenRecordset("history_record", "rowid>=? and level=?", {records, std::int64_t{level}},
-                                  "recordid as id, parentid, name");
-  RootRecord found;
-  found.failed = !root || root->failed();
-  found.missing = !found.failed && root->atEnd();
-  if (found.failed || found.missing) return found;
-  found.id = root->integer("id");
-  found.parentId = root->integer("parentid");
-  found.name = root->text("name");
-  return found;
-}
-
 // Whether any record of the change at `level` has an id its table holds again. nullopt: failed.
-std::optional<bool> idTaken(Store& store, const FieldValue& records, int level) {
+std::optional<bool> idTaken(Store& store, ChangeId change, int level) {
   const std::string table = kLevels[static_cast<std::size_t>(level - 1)]->table;
   auto taken = store.OpenRecordset(
       "history_record",
-      "rowid>=? and level=? and exists(select 1 from " + table + " where " + table + ".id=history_record.recordid)",
-      {records, std::int64_t{level}}, "recordid as id");
+      "changeid=? and level=? and exists(select 1 from " + table + " where " + table + ".id=history_record.recordid)",
+      {change, std::int64_t{level}}, "recordid as id");
   if (!taken || taken->failed()) return std::nullopt;
   return !taken->atEnd();
 }
 
-// Why the records of a delete cannot come back; empty when they can. nullopt: failed.
-std::optional<std::string> restoreRefusal(Store& store, const FieldValue& records, int rootLevel,
-                                          const RootRecord& root) {
+// Why the records of a delete cannot come back where they stood; empty when they can.
+// nullopt: failed.
+std::optional<std::string> restoreRefusal(Store& store, ChangeId change, int rootLevel, const ChangeRecords& root) {
   const Level& level = *kLevels[static_cast<std::size_t>(rootLevel - 1)];
   const char* noun = kLevelNouns[static_cast<std::size_t>(rootLevel - 1)];
-  if (level.parentField) {
-    auto parent = store.OpenRecordset(level.parentTable, "id=?", {std::int64_t{root.parentId}}, "id");
-    if (!parent || parent->failed()) return std::nullopt;
-    if (parent->atEnd()) return std::string("the ") + kLevelNouns[static_cast<std::size_t>(rootLevel - 2)] +
-                                " it belonged to is gone";
-  }
   std::string filter = "name=? collate name_fold";
-  std::vector<FieldValue> params{root.name};
+  std::vector<FieldValue> params{root.rootName};
   if (level.parentField) {
     filter += std::string(" and ") + level.parentField + "=?";
-    params.emplace_back(std::int64_t{root.parentId});
+    params.emplace_back(std::int64_t{root.rootParentId});
   }
   auto sameName = store.OpenRecordset(level.table, filter, params, "id, name");
   if (!sameName || sameName->failed()) return std::nullopt;
   if (!sameName->atEnd()) return std::string("a ") + noun + " named \"" + sameName->text("name") + "\" stands there now";
   for (int below = rootLevel; below <= 3; ++below) {
-    const auto taken = idTaken(store, records, below);
+    const auto taken = idTaken(store, change, below);
     if (!taken) return std::nullopt;
     if (*taken) return std::string("another record holds the id of one of its records now");
   }
   return std::string();
 }
 
-bool restoreRecords(Store& store, const FieldValue& records, int rootLevel) {
+// Puts back the records of a delete, top level first; the number of records put back.
+std::optional<std::int64_t> restoreRecords(Store& store, ChangeId change, int rootLevel) {
   constexpr std::array<const char*, 3> kInserts{
-      "insert into game(id, name) select recordid, name from history_record where rowid>=? and level=1"
+      "insert into game(id, name) select recordid, name from history_record where changeid=? and level=1"
       " order by recordid",
       "insert into role(id, name, gameid) select recordid, name, parentid from history_record"
-      " where rowid>=? and level=2 order by recordid",
+      " where changeid=? and level=2 order by recordid",
       "insert into moves(id, name, roleid, data) select recordid, name, parentid, data from history_record"
-      " where rowid>=? and level=3 order by recordid",
+      " where changeid=? and level=3 order by recordid",
   };
-  for (int level = rootLevel; level <= 3; ++level)
-    if (!store.execute(kInserts[static_cast<std::size_t>(level - 1)], {records})) return false;
-  return true;
+  std::int64_t restored = 0;
+  for (int level = rootLevel; level <= 3; ++level) {
+    if (!store.execute(kInserts[static_cast<std::size_t>(level - 1)], {change})) return std::nullopt;
+    restored += sqlite3_changes64(store.handle());
+  }
+  return restored;
 }
 
-// Why the replaced blocks cannot come back (a combo is gone); empty when they can.
-std::optional<std::string> blocksRefusal(Store& store, const FieldValue& records) {
-  auto gone = store.OpenRecordset(
-      "history_record", "rowid>=? and not exists(select 1 from moves where moves.id=history_record.recordid)",
-      {records}, "recordid as id, name");
-  if (!gone || gone->failed()) return std::nullopt;
-  if (gone->atEnd()) return std::string();
-  return "the combo \"" + gone->text("name") + "\" is gone";
+// Puts the replaced blocks back into their combos; the number of combos given their block.
+std::optional<std::int64_t> restoreBlocks(Store& store, ChangeId change) {
+  if (!store.execute("update moves set data=h.data from history_record h where h.changeid=? and h.recordid=moves.id",
+                     {change}))
+    return std::nullopt;
+  return sqlite3_changes64(store.handle());
 }
 
-bool restoreBlocks(Store& store, const FieldValue& records) {
-  return store.execute(
-      "update moves set data=h.data from history_record h where h.rowid>=? and h.recordid=moves.id",
-      {records});
-}
-
-bool forget(Store& store, const Newest& newest) {
-  return store.execute("delete from history_record where rowid>=?", {newest.records}) &&
-         store.execute("delete from history where id=?", {newest.change.id});
+bool forget(Store& store, ChangeId change) {
+  return store.execute("delete from history_record where changeid=?", {change}) &&
+         store.execute("delete from history where id=?", {change});
 }
 
 // The game and character above the record `id` of `level`, as the catalogue holds them now.
@@ -142,11 +96,18 @@ void locate(Store& store, int level, RecordId id, UndoResult& result) {
   if (character && !character->atEnd()) result.gameId = character->integer("gameid");
 }
 
-std::optional<Newest> newestChange(Store& store) {
-  auto record = store.OpenRecordset("history", "id=(select max(id) from history)", {},
-                                    "id, kind, summary, at, firstrecord");
+// The newest change; nullopt when there is none or the store failed. `damage` as changeAt says.
+std::optional<Change> newestChange(Store& store, std::string& damage) {
+  auto record = store.OpenRecordset("history", "id=(select max(id) from history)", {}, "id, kind, summary, at");
   if (!record || record->failed() || record->atEnd()) return std::nullopt;
-  return Newest{changeAt(*record), toInteger(record->collect("firstrecord"))};
+  return changeAt(*record, damage);
+}
+
+// A history in an earlier layout brought to this one, in a transaction of its own: it stays
+// so whatever the undo then does.
+bool upgraded(Store& store) {
+  Transaction transaction(store);
+  return transaction.active() && upgradeHistoryTables(store) && transaction.commit();
 }
 
 UndoResult outcome(UndoResult::Kind kind, const Change& change = {}, std::string reason = {}) {
@@ -157,35 +118,49 @@ UndoResult outcome(UndoResult::Kind kind, const Change& change = {}, std::string
 
 UndoResult undoNewest(Store& store, std::optional<ChangeId> expected) {
   using Kind = UndoResult::Kind;
+  if (!upgraded(store)) return outcome(Kind::Failed);
   Transaction transaction(store);
   if (!transaction.active()) return outcome(Kind::Failed);
   if (!hasHistoryTables(store)) return outcome(Kind::NothingToUndo);
-  const std::optional<Newest> newest = newestChange(store);
+  std::string damage;
+  const std::optional<Change> newest = newestChange(store, damage);
   if (!newest) return outcome(Kind::NothingToUndo);
-  const Change& change = newest->change;
-  const FieldValue& records = newest->records;
+  const Change& change = *newest;
   UndoResult result = outcome(Kind::Refused, change);
+  if (!damage.empty()) {
+    result.reason = "the history holds it with " + damage;
+    return result;
+  }
   if (expected && *expected != change.id) {
     result.reason = "another program changed the catalogue meanwhile";
     return result;
   }
   const bool blocks = change.kind == ChangeKind::ReplaceBlocks;
-  const int rootLevel = levelOf(change.kind);
-  const RootRecord root = rootOf(store, records, rootLevel);
-  if (root.failed) return outcome(Kind::Failed, change);
-  if (root.missing) {
-    result.reason = "the history holds none of its records";
+  const int rootLevel = rootLevelOf(change.kind);
+  const ChangeRecords records = checkedRecords(store, change);
+  if (records.failed) return outcome(Kind::Failed, change);
+  if (!records.refusal.empty()) {
+    result.reason = records.refusal;
     return result;
   }
-  const auto refusal = blocks ? blocksRefusal(store, records) : restoreRefusal(store, records, rootLevel, root);
-  if (!refusal) return outcome(Kind::Failed, change);
-  if (!refusal->empty()) {
-    result.reason = *refusal;
+  if (!blocks) {
+    const auto refusal = restoreRefusal(store, change.id, rootLevel, records);
+    if (!refusal) return outcome(Kind::Failed, change);
+    if (!refusal->empty()) {
+      result.reason = *refusal;
+      return result;
+    }
+  }
+  const auto restored = blocks ? restoreBlocks(store, change.id) : restoreRecords(store, change.id, rootLevel);
+  if (!restored) return outcome(Kind::Failed, change);
+  // All of it or none of it: the transaction, not committed, takes back what did come back.
+  if (*restored != records.count) {
+    result.reason = "only " + std::to_string(*restored) + " of its " + std::to_string(records.count) +
+                    " records could come back";
     return result;
   }
-  const bool restored = blocks ? restoreBlocks(store, records) : restoreRecords(store, records, rootLevel);
-  if (!restored || !forget(store, *newest)) return outcome(Kind::Failed, change);
-  locate(store, rootLevel, root.id, result);
+  if (!forget(store, change.id)) return outcome(Kind::Failed, change);
+  locate(store, rootLevel, records.rootId, result);
   if (!transaction.commit()) return outcome(Kind::Failed, change);
   result.kind = Kind::Undone;
   return result;

@@ -29,9 +29,12 @@ struct UndoResult {
 };
 
 // Undoes the newest change, when it is `expected` (the one the user was asked about), or
-// whichever it is when nothing is expected. Refused, with nothing changed, when a record of
-// the same name now stands where a record would come back, when its parent is gone, when a
-// record now holds one of its ids, or when the combo of a replaced block is gone.
+// whichever it is when nothing is expected: all of its records, or none. Refused, with nothing
+// changed, when a record of the same name now stands where a record would come back, when its
+// parent is gone, when a record now holds one of its ids, when the combo of a replaced block
+// is gone, and when the history's rows of it do not match what it names (change_records.h)
+// or hold a value no change holds. A history in an earlier layout is upgraded first
+// (store/history_tables.h), and stays so.
 UndoResult undoNewest(Store& store, std::optional<ChangeId> expected = std::nullopt);
 
 // The window's and the command line's text for a refusal: "Can not undo <change>: <reason>."

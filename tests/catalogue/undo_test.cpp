@@ -5,6 +5,7 @@
 #include "catalogue_fixture.h"
 #include "store/history_tables.h"
 #include "store/sqlite_handles.h"
+#include "store/transaction.h"
 
 namespace strikepad {
 namespace {
@@ -41,6 +42,7 @@ class Undo : public CatalogueTest {
     auto record = store_.OpenRecordset(table, "name=?", {name}, "id");
     return record->integer("id");
   }
+  void execute(const std::string& sql) { ASSERT_TRUE(store_.execute(sql)) << sql; }
   void expectUndoneTo(const std::vector<std::string>& before) {
     EXPECT_EQ(undoNewest(store_).kind, UndoResult::Kind::Undone);
     EXPECT_EQ(dump(), before);
@@ -154,6 +156,120 @@ TEST_F(Undo, ACatalogueWithoutAHistoryWorksAndGainsItOnItsFirstDestructiveChange
   EXPECT_TRUE(hasHistoryTables(store_));
   EXPECT_EQ(history().size(), 1u);
   EXPECT_EQ(layout(), tablesBefore);
+}
+
+// VACUUM renumbers the rows of a table without a declared key once the oldest changes are
+// dropped: the history keeps its changes whole through it.
+TEST_F(Undo, TakesBackAllOfAChangeAfterTheFileIsCompacted) {
+  execute("pragma synchronous=off");  // over a hundred commits, none of which the test needs on disk
+  fighters();
+  const RecordId jin = catalogue_.StoreNewCharacter("Jin", catalogue_.StoreNewGame("Other").id).id;
+  for (int i = 0; i <= kHistoryLimit; ++i) catalogue_.RemoveCombo(addCombo("Combo " + std::to_string(i), jin));
+  const auto beforeBlocks = dump();
+  {
+    Transaction import(store_);
+    ReplacementBatch batch(catalogue_, "Game: Fighters");
+    const ComboBlock other = blockWith(9);
+    for (const char* combo : {"Hadoken", "Shoryuken", "Tatsu"})
+      ASSERT_EQ(catalogue_.ReplaceComboData(idOf("moves", combo), other.data(), other.size()), 1);
+    ASSERT_TRUE(batch.finish() && import.commit());
+  }
+  execute("vacuum");
+
+  const UndoResult undone = undoNewest(store_);
+  EXPECT_EQ(undone.kind, UndoResult::Kind::Undone) << undone.reason;
+  EXPECT_EQ(dump(), beforeBlocks) << "all three blocks back";
+  const UndoResult next = undoNewest(store_);
+  EXPECT_EQ(next.kind, UndoResult::Kind::Undone) << next.reason;
+  EXPECT_EQ(describe(next.change), "the delete of Combo: Combo 100 of Jin");
+}
+
+// The history as earlier versions kept it: a change's records found by row number from
+// history.firstrecord on, in tables without a declared key.
+TEST_F(Undo, AnEarlierHistoryIsUpgradedAtItsFirstUseWithEveryChangeKept) {
+  fighters();
+  const auto before = dump();
+  execute("create table history(id integer primary key autoincrement, kind integer not null,"
+          " summary text not null, at integer not null, firstrecord integer not null)");
+  execute("create table history_record(changeid integer not null, level integer not null,"
+          " recordid integer not null, parentid, name, data)");
+  int change = 0;
+  for (const char* combo : {"Hadoken", "Tatsu"}) {
+    const std::string parent = combo == std::string("Tatsu") ? "Ken" : "Ryu";
+    execute("insert into history(kind, summary, at, firstrecord) values(3, 'Combo: " + std::string(combo) + " of " +
+            parent + "', 0, 7)");  // a row number that no longer holds: the file was compacted
+    execute("insert into history_record select " + std::to_string(++change) +
+            ", 3, id, roleid, name, data from moves where name='" + combo + "'");
+    execute("delete from moves where name='" + std::string(combo) + "'");
+  }
+
+  EXPECT_EQ(undoNewest(store_).kind, UndoResult::Kind::Undone);
+  expectUndoneTo(before);
+  EXPECT_EQ(prompts_.warnings(), std::vector<std::string>{});
+}
+
+TEST_F(Undo, AHistoryInNoKnownLayoutIsDroppedWithANoticeAndNothingElseTouched) {
+  fighters();
+  execute("create table history_record(changeid, level, recordid, parentid, name, data)");  // its history table lost
+  const auto before = dump();
+
+  EXPECT_EQ(undoNewest(store_).kind, UndoResult::Kind::NothingToUndo);
+  EXPECT_EQ(prompts_.warnings(), std::vector<std::string>{kHistoryDropped});
+  EXPECT_FALSE(hasHistoryTables(store_));
+  EXPECT_EQ(dump(), before);
+}
+
+TEST_F(Undo, AChangeWhoseTimeIsNotANumberIsRefusedNotRead) {
+  fighters();
+  catalogue_.RemoveCombo(idOf("moves", "Tatsu"));
+  execute("update history set at='soon'");
+  const auto before = dump();
+
+  EXPECT_EQ(recentChanges(store_), std::nullopt);
+  EXPECT_EQ(prompts_.warnings(),
+            std::vector<std::string>{"Can not read the undo history: change 1 has a time that is not a number."});
+  const UndoResult refused = undoNewest(store_);
+  EXPECT_EQ(refusalText(refused),
+            "Can not undo the delete of Combo: Tatsu of Ken: the history holds it with a time that is not a number.");
+  EXPECT_EQ(dump(), before);
+}
+
+// A catalogue someone hands over may hold history rows made to put records elsewhere than
+// where the change that the user is asked about says.
+TEST_F(Undo, RowsThatDoNotMatchTheirChangeAreRefusedWithNothingChanged) {
+  fighters();
+  addGame("Other", {{"Jin", {"EWGF"}}});
+  const std::string jin = std::to_string(idOf("role", "Jin"));
+  const std::string ewgf = std::to_string(idOf("moves", "EWGF"));
+  catalogue_.RemoveCombo(idOf("moves", "Hadoken"));
+  const ComboBlock other = blockWith(9);
+  ASSERT_EQ(catalogue_.ReplaceComboData(idOf("moves", "Tatsu"), other.data(), other.size()), 1);
+  const auto before = dump();
+  const struct {
+    bool onDelete;  // else on the replaced block, the newest change
+    std::string craft;
+    std::string reason;
+  } crafts[] = {
+      {true, "update history_record set parentid=" + jin, "its records belong to the character \"Jin\""},
+      {true, "update history_record set recordid=9223372036854775807", ""},
+      {true, "update history_record set level=2", ""},
+      {true, "insert into history_record(changeid, level, recordid, parentid, name) values(1, 3, 99, " + jin + ", 'EWGF')",
+       ""},
+      {false, "update history_record set recordid=" + ewgf + ", parentid=" + jin + " where changeid=2",
+       "its block would go into the combo \"EWGF\""},
+  };
+  for (const auto& [onDelete, craft, reason] : crafts) {
+    Transaction crafted(store_);  // never committed: each craft alone
+    if (onDelete) {
+      execute("delete from history_record where changeid=2");
+      execute("delete from history where id=2");
+    }
+    execute(craft);
+    const UndoResult refused = undoNewest(store_);
+    EXPECT_EQ(refused.kind, UndoResult::Kind::Refused) << craft;
+    EXPECT_EQ(refused.reason, reason.empty() ? "the history holds records that do not match it" : reason) << craft;
+    EXPECT_EQ(dump(), before) << craft;
+  }
 }
 
 }  // namespace

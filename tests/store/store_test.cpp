@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
 #include <fstream>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -53,6 +56,20 @@ class StoreTest : public ::testing::Test {
 TEST(StoreErrorReport, ShowsTheEngineMessageAndTheCodeInLowerCaseHex) {
   EXPECT_EQ(formatStoreError("file is not a database", 26), "error Information:file is not a database(1a)");
   EXPECT_EQ(formatStoreError("disk I/O error", 0x10a), "error Information:disk I/O error(10a)");
+}
+
+// A stored value a program did not write (a row number near 2^63, a time that is not a number)
+// is refused where it must be exact, and never cast beyond the range.
+TEST(FieldValues, AWholeNumberIsReadExactlyOrRefused) {
+  constexpr std::int64_t kLargest = std::numeric_limits<std::int64_t>::max();
+  EXPECT_EQ(wholeNumber(FieldValue{kLargest}), kLargest);
+  EXPECT_EQ(wholeNumber(FieldValue{-4.0}), -4);
+  EXPECT_EQ(wholeNumber(FieldValue{std::string("1765112400")}), 1765112400);
+  for (const FieldValue& refused : {FieldValue{0x1p63}, FieldValue{-0x1p64}, FieldValue{std::nan("")}, FieldValue{2.5},
+                                    FieldValue{std::string("soon")}, FieldValue{std::string("12 o'clock")},
+                                    FieldValue{std::string("99999999999999999999")}, FieldValue{}})
+    EXPECT_EQ(wholeNumber(refused), std::nullopt) << toText(refused);
+  EXPECT_EQ(toInteger(FieldValue{9.3e18}), 0);
 }
 
 TEST(CreateCatalogue, NeverTouchesAnExistingFile) {
