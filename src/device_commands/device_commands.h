@@ -20,7 +20,7 @@ enum class CommandEnd {
   Done,            // the transfer completed, and what it read was stored
   NoAdapter,       // nothing sent; the lookup has been shown
   TransferFailed,  // after its message ("download failed", ...)
-  NotStored,       // the read completed but nothing was stored (a name taken, a record gone, an empty slot declined)
+  NotStored,       // the read completed but nothing was stored (a name taken, a record gone, an empty slot)
 };
 using CommandEnded = std::function<void(CommandEnd)>;
 

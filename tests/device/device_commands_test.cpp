@@ -362,7 +362,8 @@ TEST_F(DeviceCommandsTest, ATakenNameSelectsByTheFindStringRule) {
 TEST_F(DeviceCommandsTest, AFailedCaptureStoresNothingAndAsksNoName) {
   adapter.staySilent();
   commands.OnCapture();
-  EXPECT_EQ(window.messages(), std::vector<std::string>{"read device failed: no reply from the adapter within 2000 ms"});
+  EXPECT_EQ(window.messages(),
+            std::vector<std::string>{"read device failed: no reply from the adapter within 2000 ms"});
   EXPECT_TRUE(shownWhileBusy(window.messages().front()));
   EXPECT_TRUE(window.texts(ScriptedPrompts::Kind::AskName).empty());
   EXPECT_EQ(combos.count(), 2);
@@ -374,7 +375,8 @@ TEST_F(DeviceCommandsTest, AFailedCaptureStoresNothingAndAsksNoName) {
   adapter.plugIn();
   adapter.breakHidLayer();
   commands.OnCapture();
-  EXPECT_EQ(window.notices(), (std::vector<std::string>{"Can not Open HID Device!", "read device failed: write refused"}));
+  EXPECT_EQ(window.notices(),
+            (std::vector<std::string>{"Can not Open HID Device!", "read device failed: write refused"}));
   expectBusySpan(0);
 }
 
