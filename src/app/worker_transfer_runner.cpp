@@ -16,7 +16,28 @@ WorkerTransferRunner::WorkerTransferRunner(QObject* parent) : QObject(parent) {
   });
 }
 
-WorkerTransferRunner::~WorkerTransferRunner() { watcher_.waitForFinished(); }
+WorkerTransferRunner::~WorkerTransferRunner() {
+  {
+    const std::lock_guard lock(lookupMutex_);
+    going_ = true;
+  }
+  lookupChanged_.notify_all();
+  // A lookup still queued to this object is dropped with it.
+  watcher_.waitForFinished();
+}
+
+void WorkerTransferRunner::showOnWindowThread(const LookupReport& lookups, const Lookup& lookup) {
+  std::unique_lock lock(lookupMutex_);
+  if (going_) return;
+  const int asked = ++lookupsAsked_;
+  QMetaObject::invokeMethod(this, [this, lookups, lookup] {
+    lookups(lookup);
+    const std::lock_guard shown(lookupMutex_);
+    ++lookupsShown_;
+    lookupChanged_.notify_all();
+  }, Qt::QueuedConnection);
+  lookupChanged_.wait(lock, [this, asked] { return going_ || lookupsShown_ >= asked; });
+}
 
 void WorkerTransferRunner::start(TransferJob job) {
   job_ = std::move(job);
@@ -25,7 +46,7 @@ void WorkerTransferRunner::start(TransferJob job) {
   LookupReport lookupsToWindow = [this, lookups = job_.lookups](const Lookup& lookup) {
     if (!lookups) return;
     if (QThread::currentThread() == thread()) return lookups(lookup);
-    QMetaObject::invokeMethod(this, [&] { lookups(lookup); }, Qt::BlockingQueuedConnection);
+    showOnWindowThread(lookups, lookup);
   };
   // Progress is queued to this object, so it reaches the window before the finished signal.
   TransferProgress progressToWindow = [this, progress = job_.progress](int done, int total) {

@@ -6,6 +6,8 @@
 
 #include <QFutureWatcher>
 #include <QObject>
+#include <condition_variable>
+#include <mutex>
 
 #include "device_commands/transfer_runner.h"
 
@@ -17,6 +19,7 @@ class WorkerTransferRunner final : public QObject, public TransferRunner {
  public:
   explicit WorkerTransferRunner(QObject* parent = nullptr);
   // Waits for a running transfer: it works on the adapter's link, which outlives this runner.
+  // A lookup the worker waits on, or makes from now on, is no longer shown.
   ~WorkerTransferRunner() override;
 
   // One job at a time: the device commands' busy flag refuses a second one.
@@ -29,9 +32,21 @@ class WorkerTransferRunner final : public QObject, public TransferRunner {
   void finished();
 
  private:
+  // On the worker: hands `lookup` to the window's thread and waits until it has been shown
+  // there, or until this runner is going.
+  void showOnWindowThread(const LookupReport& lookups, const Lookup& lookup);
+
   TransferJob job_;
   bool running_ = false;
   QFutureWatcher<TransferOutcome> watcher_;
+
+  // The worker's wait for a lookup. Not a blocking queued call: the window's thread waiting
+  // for the worker in the destructor could never answer that, and both would wait forever.
+  std::mutex lookupMutex_;
+  std::condition_variable lookupChanged_;
+  int lookupsAsked_ = 0;
+  int lookupsShown_ = 0;
+  bool going_ = false;
 };
 
 }  // namespace strikepad

@@ -46,11 +46,17 @@ bool DeviceLink::sendFirstReport(const LookupReport& lookups, const Report& repo
   return reopen(lookups) && transport_.write(report);
 }
 
+TransferOutcome DeviceLink::failed(std::string reason) {
+  lastFailure_ = std::move(reason);
+  return TransferOutcome::Failed;
+}
+
 TransferOutcome DeviceLink::ReadSlot(const LookupReport& lookups, int slot, ComboBlock& block,
                                      const TransferProgress& progress) {
+  lastFailure_.clear();
   if (!isOpen() && !reopen(lookups)) return TransferOutcome::NoAdapter;
   dropWaitingReports();
-  if (!sendFirstReport(lookups, readRequest(slot))) return TransferOutcome::Failed;
+  if (!sendFirstReport(lookups, readRequest(slot))) return failed(transport_.lastError());
   return collectReplies(block, progress);
 }
 
@@ -65,13 +71,21 @@ TransferOutcome DeviceLink::collectReplies(ComboBlock& block, const TransferProg
   std::size_t accepted = 0;
   int straysInARow = 0;
   while (accepted < kChunkCount) {
-    if (transport_.read(incoming, timing_.replyTimeout) != ReadResult::Received) return TransferOutcome::Failed;
+    switch (transport_.read(incoming, timing_.replyTimeout)) {
+      case ReadResult::Received: break;
+      case ReadResult::TimedOut:
+        return failed("no reply from the adapter within " + std::to_string(timing_.replyTimeout.count()) + " ms");
+      case ReadResult::Failed: return failed(transport_.lastError());
+    }
     if (!isSlotReply(incoming)) {
-      if (++straysInARow >= timing_.strayLimit) return TransferOutcome::Failed;
+      if (++straysInARow >= timing_.strayLimit)
+        return failed(std::to_string(straysInARow) + " reports in a row that were not slot data");
       continue;
     }
     // A slot-data reply of another size cannot be placed in the block: the read has failed.
-    if (incoming.size() != kReportSize) return TransferOutcome::Failed;
+    if (incoming.size() != kReportSize)
+      return failed("a slot reply of " + std::to_string(incoming.size()) + " bytes instead of " +
+                    std::to_string(kReportSize));
     const auto payload = replyPayload(std::span<const std::uint8_t, kReportSize>(incoming.data(), kReportSize));
     std::copy(payload.begin(), payload.end(), block.begin() + static_cast<std::ptrdiff_t>(accepted * kChunkSize));
     straysInARow = 0;
@@ -82,12 +96,13 @@ TransferOutcome DeviceLink::collectReplies(ComboBlock& block, const TransferProg
 
 TransferOutcome DeviceLink::WriteSlot(const LookupReport& lookups, int slot, const ComboBlock& block,
                                       const TransferProgress& progress) {
+  lastFailure_.clear();
   if (!isOpen() && !reopen(lookups)) return TransferOutcome::NoAdapter;
   for (std::size_t index = 0; index < kChunkCount; ++index) {
     const Report chunk = writeChunk(slot, index, block);
     const bool sent = index == 0 ? sendFirstReport(lookups, chunk) : transport_.write(chunk);
     // A chunk that did not go out leaves the slot half written: the download has failed.
-    if (!sent) return TransferOutcome::Failed;
+    if (!sent) return failed(transport_.lastError());
     tellProgress(progress, index + 1);
     timing_.pause(timing_.chunkPause);
   }

@@ -69,6 +69,9 @@ class DeviceLink {
                            const TransferProgress& progress = {});
   TransferOutcome WriteSlot(const LookupReport& lookups, int slot, const ComboBlock& block,
                             const TransferProgress& progress = {});
+  // Why the last transfer that Failed did: the transport's reason, or what the link saw.
+  // Empty when the transport gave none.
+  const std::string& lastFailure() const { return lastFailure_; }
 
  private:
   // The first report of a transfer gets a second chance after a fresh lookup, so a transfer on
@@ -81,9 +84,11 @@ class DeviceLink {
   // Bounded, so an adapter that never stops sending cannot hold the read here.
   void dropWaitingReports();
   TransferOutcome collectReplies(ComboBlock& block, const TransferProgress& progress);
+  TransferOutcome failed(std::string reason);
 
   HidTransport& transport_;
   LinkTiming timing_;
+  std::string lastFailure_;
 };
 
 }  // namespace strikepad

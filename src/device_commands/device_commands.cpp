@@ -56,7 +56,8 @@ void DeviceCommands::transferWhileBusy(SlotTransfer transfer, const char* failed
                                        CommandEnded ended) {
   runner_.start({std::move(transfer), lookupsShownIn(window()), progressOnIndicator(),
                  [this, failedMessage, completed = std::move(completed), ended = std::move(ended)](TransferOutcome outcome) {
-                   if (outcome == TransferOutcome::Failed) window().notice(failedMessage);
+                   if (outcome == TransferOutcome::Failed)
+                     window().notice(msg::transferFailed(failedMessage, link_.lastFailure()));
                    SetBusy(0);
                    const bool stored = outcome != TransferOutcome::Done || !completed || completed();
                    if (ended) ended(endOf(outcome, stored));
@@ -110,7 +111,11 @@ void DeviceCommands::readSlotWhileBusy(int slot, const char* failedMessage,
   auto block = std::make_shared<ComboBlock>(emptyComboBlock());
   transferWhileBusy([this, slot, block](const LookupReport& lookups, const TransferProgress& progress) {
     return link_.ReadSlot(lookups, slot, *block, progress);
-  }, failedMessage, [block, completed = std::move(completed)] { return completed(*block); }, std::move(ended));
+  }, failedMessage, [this, slot, block, completed = std::move(completed)] {
+    // An empty slot reads like any other; storing its emptiness is the user's choice.
+    if (isEmptyCombo(*block) && !window().ask(msg::emptySlotQuestion(slot + 1))) return false;
+    return completed(*block);
+  }, std::move(ended));
 }
 
 void DeviceCommands::OnCapture() {

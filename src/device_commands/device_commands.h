@@ -20,7 +20,7 @@ enum class CommandEnd {
   Done,            // the transfer completed, and what it read was stored
   NoAdapter,       // nothing sent; the lookup has been shown
   TransferFailed,  // after its message ("download failed", ...)
-  NotStored,       // the read completed but nothing was stored (a name taken, a record gone)
+  NotStored,       // the read completed but nothing was stored (a name taken, a record gone, an empty slot)
 };
 using CommandEnded = std::function<void(CommandEnd)>;
 
@@ -48,7 +48,8 @@ class DeviceCommands {
   // is nothing to write. 1 when the block was handed to the slot transfer, else 0; `ended`
   // hears how a transfer ended.
   int DownloadCombo(RecordId comboId, int slot, CommandEnded ended = {});
-  // What Reload does once asked: reads `slot` into the stored combo `comboId`.
+  // What Reload does once asked: reads `slot` into the stored combo `comboId`. Reload and
+  // Capture ask before storing what an empty slot holds.
   void ReloadCombo(RecordId comboId, int slot, CommandEnded ended = {});
   // What the combo list's Add does: reads `slot` into a new combo of `characterId`, named by
   // `nameAfterRead` once the read has completed (an empty name stores nothing).
@@ -64,10 +65,12 @@ class DeviceCommands {
   PickList& combos() { return catalogue_.lists().combos; }
   // Shows the transfer's progress on the indicator while the link reports it.
   TransferProgress progressOnIndicator();
-  // Runs `transfer` while busy. When it ends, a failure shows `failedMessage` before busy
-  // ends; after a completed transfer `completed` runs with busy cleared. `ended` hears last.
+  // Runs `transfer` while busy. When it ends, a failure shows `failedMessage`, then the link's
+  // reason, before busy ends; after a completed transfer `completed` runs with busy cleared.
+  // `ended` hears last.
   void transferWhileBusy(SlotTransfer transfer, const char* failedMessage, Completion completed, CommandEnded ended);
-  // Reads `slot` while busy and hands the block to `completed` when the read completed.
+  // Reads `slot` while busy and hands the block to `completed` when the read completed; the
+  // block of an empty slot only when the user answers Yes to storing it.
   void readSlotWhileBusy(int slot, const char* failedMessage, std::function<bool(const ComboBlock&)> completed,
                          CommandEnded ended);
 

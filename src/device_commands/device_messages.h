@@ -23,5 +23,13 @@ inline std::string downloadQuestion(const std::string& name, int port) {
 inline std::string reloadQuestion(const std::string& name, int port) {
   return "do you want to reload Ultra/Super Combos: " + name + " from Port " + std::to_string(port);
 }
+inline std::string emptySlotQuestion(int port) {
+  return "slot " + std::to_string(port) + " is empty: store an empty combo?";
+}
+
+// A failed transfer's message ("download failed", ...), then the reason when there is one.
+inline std::string transferFailed(const char* message, const std::string& reason) {
+  return reason.empty() ? std::string(message) : std::string(message) + ": " + reason;
+}
 
 }  // namespace strikepad::device_messages

@@ -225,7 +225,7 @@ TEST_F(MainWindowTest, ALookupInsideATransferShowsItsMessageBeforeTheCommands) {
   prompts_.answerAsk(true);
   QTest::mouseClick(window().downloadButton(), Qt::LeftButton);
   ASSERT_TRUE(QTest::qWaitFor([&] { return !window().deviceCommands().busy(); }));
-  EXPECT_EQ(prompts_.notices(), (std::vector<std::string>{"Can not find device.", "download failed"}));
+  EXPECT_EQ(prompts_.notices(), (std::vector<std::string>{"Can not find device.", "download failed: write refused"}));
   EXPECT_EQ(prompts_.title(), kDisconnectedTitle);
 }
 
@@ -251,6 +251,7 @@ class MenuRouting : public MainWindowTest, public ::testing::WithParamInterface<
 
 TEST_P(MenuRouting, RunsTheItemsCommand) {
   openWindowOn(kTwoGames);
+  adapter_.slot(0) = sampleBlock(9);  // a slot that holds a combo: "&Add" asks for no empty one
   prompts_.clearEvents();
   const MenuRoute& route = GetParam();
   switch (route.firstPrompt) {

@@ -5,8 +5,13 @@
 #include <QApplication>
 #include <QAbstractButton>
 #include <QDir>
+#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QStyleFactory>
+#include <utility>
 
 #include "app/caption_width.h"
 #include "app/name_input_dialog.h"
@@ -23,12 +28,13 @@ struct Shown {
   QString text;
   QMessageBox::Icon icon{};
   QMessageBox::StandardButtons buttons;
+  Qt::TextFormat format{};
 };
 
 // Records the next message box and answers it with `answer`.
 void answerNextBox(Shown& shown, QMessageBox::StandardButton answer) {
   whenModal<QMessageBox>([&shown, answer](QMessageBox& box) {
-    shown = {box.windowTitle(), box.text(), box.icon(), box.standardButtons()};
+    shown = {box.windowTitle(), box.text(), box.icon(), box.standardButtons(), box.textFormat()};
     box.button(answer)->click();
   });
 }
@@ -69,6 +75,58 @@ TEST_F(QtPromptsTest, AQuestionHasYesAndNoAndItsOwnCaptionWhenGiven) {
   answerNextBox(shown, QMessageBox::No);
   EXPECT_FALSE(prompts_.ask("Go on?"));
   EXPECT_EQ(shown.caption, QApplication::applicationName());
+}
+
+TEST_F(QtPromptsTest, NamesShowAsPlainTextNotAsMarkup) {
+  Shown notice;
+  answerNextBox(notice, QMessageBox::Ok);
+  prompts_.notice("<b>Bold</b> Game");
+  Shown question;
+  answerNextBox(question, QMessageBox::No);
+  prompts_.ask("do you want to delete <b>Bold</b> Game");
+  EXPECT_EQ(notice.format, Qt::PlainText);
+  EXPECT_EQ(notice.text, "<b>Bold</b> Game");
+  EXPECT_EQ(question.format, Qt::PlainText);
+}
+
+// While it lives, dialog buttons stand as GNOME and XFCE place them: No before Yes.
+class ButtonsAsOnGnome {
+ public:
+  ButtonsAsOnGnome() : previous_(QApplication::style()->name()) {
+    QApplication::setStyle(new Order(QStyleFactory::create(previous_)));
+  }
+  ~ButtonsAsOnGnome() { QApplication::setStyle(previous_); }
+  ButtonsAsOnGnome(const ButtonsAsOnGnome&) = delete;
+  ButtonsAsOnGnome& operator=(const ButtonsAsOnGnome&) = delete;
+
+ private:
+  struct Order final : QProxyStyle {
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override {
+      if (hint == SH_DialogButtonLayout) return QDialogButtonBox::GnomeLayout;
+      return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+  };
+  QString previous_;
+};
+
+TEST_F(QtPromptsTest, EnterAnswersYesAndEscapeNoWhereNoStandsFirst) {
+  const ButtonsAsOnGnome gnome;
+  for (const auto& [key, answer] : {std::pair{Qt::Key_Return, true}, std::pair{Qt::Key_Escape, false}}) {
+    bool noFirst = false;
+    bool yesIsDefault = false;
+    whenModal<QMessageBox>([&, key = key](QMessageBox& box) {
+      QAbstractButton* yes = box.button(QMessageBox::Yes);
+      noFirst = box.button(QMessageBox::No)->x() < yes->x();
+      yesIsDefault = box.defaultButton() == yes;
+      // The key goes where the user's key goes: to the widget with the focus.
+      QTest::keyClick(box.focusWidget() ? box.focusWidget() : &box, key);
+    });
+    EXPECT_EQ(prompts_.ask("do you want to delete Ultra/Super Combos: Hadouken"), answer) << key;
+    EXPECT_TRUE(noFirst);
+    EXPECT_TRUE(yesIsDefault);
+  }
 }
 
 TEST_F(QtPromptsTest, AskNameRunsTheNameInputDialog) {

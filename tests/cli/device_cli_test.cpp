@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "../exchange/file_size_limit.h"
 #include "cli_runner.h"
 #include "temp_dir.h"
 
@@ -63,6 +64,22 @@ TEST_F(DeviceCommand, ReloadStoresTheSlotInTheCombo) {
   const CliResult reload = cli({"reload", "2", "Arena", "Kenji", "Spin"});
   EXPECT_EQ(reload.exitCode, 0) << reload.err;
   EXPECT_EQ(hexOf("Spin"), block);
+}
+
+TEST_F(DeviceCommand, CaptureOfAnEmptySlotStoresItAndSaysSo) {
+  const CliResult capture = cli({"capture", "4", "Arena", "Kenji", "Blank"});
+  EXPECT_EQ(capture.exitCode, 0) << capture.err;
+  EXPECT_EQ(capture.err, "slot 4 is empty: store an empty combo? [answered Yes]\n");
+  EXPECT_EQ(hexOf("Blank"), std::string(720, 'f') + "\n");
+}
+
+TEST_F(DeviceCommand, AFailedTransferTellsTheAdaptersReason) {
+  ASSERT_EQ(cli({"slot", "read", "1"}).exitCode, 0);  // the adapter's slot file is there
+  const std::string block = hexOf("Spin");
+  const FileSizeLimit fullDisk(1024);  // the slot file of 1800 bytes cannot be written again
+  const CliResult write = cli({"slot", "write", "1", block});
+  EXPECT_EQ(write.exitCode, 1);
+  EXPECT_EQ(write.err, "download failed: " + (dir_ / "slots").string() + ": File too large\n");
 }
 
 TEST_F(DeviceCommand, ShowPrintsWhatScriptPrintPrintsForTheStoredBlock) {

@@ -184,8 +184,8 @@ TEST_F(DeviceCommandsTest, AFailedDownloadSaysSoWhileBusy) {
   adapter.refuseWrite(1);
   window.answerAsk(true);
   commands.OnDownload();
-  EXPECT_EQ(window.notices(), std::vector<std::string>{"download failed"});
-  EXPECT_TRUE(shownWhileBusy("download failed"));
+  EXPECT_EQ(window.notices(), std::vector<std::string>{"download failed: write refused"}) << "the transport's reason";
+  EXPECT_TRUE(shownWhileBusy("download failed: write refused"));
   expectBusySpan(0);
   EXPECT_EQ(adapter.slot(0), emptyComboBlock()) << "no chunk of the block was sent";
   EXPECT_EQ(stored(hadou), bytes(hadouBlock));
@@ -212,7 +212,7 @@ TEST_F(DeviceCommandsTest, AnAdapterPulledSinceTheLookupGivesBothMessages) {
   adapter.unplug();
   window.answerAsk(true);
   commands.OnDownload();
-  EXPECT_EQ(window.notices(), (std::vector<std::string>{"Can not find device.", "download failed"}));
+  EXPECT_EQ(window.notices(), (std::vector<std::string>{"Can not find device.", "download failed: write refused"}));
   expectBusySpan(0);
 }
 
@@ -263,8 +263,10 @@ TEST_F(DeviceCommandsTest, AFailedReloadKeepsTheCombosData) {
     std::vector<std::string> notices;
   };
   const Case cases[] = {
-      {"silent adapter", [](SimulatedAdapter& a) { a.staySilent(); }, {"reload failed"}},
-      {"short replies", [](SimulatedAdapter& a) { a.sendRepliesOfSize(20); }, {"reload failed"}},
+      {"silent adapter", [](SimulatedAdapter& a) { a.staySilent(); },
+       {"reload failed: no reply from the adapter within 2000 ms"}},
+      {"short replies", [](SimulatedAdapter& a) { a.sendRepliesOfSize(20); },
+       {"reload failed: a slot reply of 20 bytes instead of 49"}},
       {"no adapter", [](SimulatedAdapter& a) { a.unplug(); }, {"Can not find device."}},
   };
   for (const Case& c : cases) {
@@ -286,6 +288,7 @@ TEST_F(DeviceCommandsTest, AFailedReloadKeepsTheCombosData) {
 }
 
 TEST_F(DeviceCommandsTest, ReloadOfAVanishedComboReadsTheSlotAndStoresNothing) {
+  adapter.slot(0) = blockOf(0x44);
   catalogue.RemoveCombo(hadou);
   window.answerAsk(true);
   commands.OnReload();
@@ -293,6 +296,26 @@ TEST_F(DeviceCommandsTest, ReloadOfAVanishedComboReadsTheSlotAndStoresNothing) {
   EXPECT_FALSE(catalogue.readComboData(hadou).has_value());
   EXPECT_TRUE(window.notices().empty());
   expectBusySpan(8);
+}
+
+TEST_F(DeviceCommandsTest, AnEmptySlotIsStoredOnlyWhenTheUserSaysSo) {
+  panel.check(3);
+  window.answerAsk(true);
+  window.answerAsk(false);
+  commands.OnReload();
+  EXPECT_EQ(window.questions().back(), "slot 4 is empty: store an empty combo?");
+  EXPECT_EQ(stored(hadou), bytes(hadouBlock));
+
+  window.answerAsk(false);
+  commands.OnCapture();
+  EXPECT_EQ(window.questions().back(), "slot 4 is empty: store an empty combo?");
+  EXPECT_TRUE(window.texts(ScriptedPrompts::Kind::AskName).empty()) << "asked before the name";
+  EXPECT_EQ(combos.count(), 2);
+
+  window.answerAsk(true);
+  window.answerAsk(true);
+  commands.OnReload();
+  EXPECT_EQ(stored(hadou), bytes(emptyComboBlock()));
 }
 
 // --- Capture ---
@@ -316,6 +339,7 @@ TEST_F(DeviceCommandsTest, CaptureStoresTheSlotAsANewComboOfTheCharacter) {
 }
 
 TEST_F(DeviceCommandsTest, ACancelledNameDropsTheBlock) {
+  adapter.slot(0) = blockOf(0x44);
   window.answerName("");
   commands.OnCapture();
   EXPECT_EQ(combos.count(), 2);
@@ -324,6 +348,7 @@ TEST_F(DeviceCommandsTest, ACancelledNameDropsTheBlock) {
 }
 
 TEST_F(DeviceCommandsTest, ATakenNameSelectsByTheFindStringRule) {
+  adapter.slot(0) = blockOf(0x44);
   combos.clear();
   combos.append("Shoryu", shoryu);
   combos.append("Shoryuken", 99);
@@ -337,8 +362,9 @@ TEST_F(DeviceCommandsTest, ATakenNameSelectsByTheFindStringRule) {
 TEST_F(DeviceCommandsTest, AFailedCaptureStoresNothingAndAsksNoName) {
   adapter.staySilent();
   commands.OnCapture();
-  EXPECT_EQ(window.messages(), std::vector<std::string>{"read device failed"});
-  EXPECT_TRUE(shownWhileBusy("read device failed"));
+  EXPECT_EQ(window.messages(),
+            std::vector<std::string>{"read device failed: no reply from the adapter within 2000 ms"});
+  EXPECT_TRUE(shownWhileBusy(window.messages().front()));
   EXPECT_TRUE(window.texts(ScriptedPrompts::Kind::AskName).empty());
   EXPECT_EQ(combos.count(), 2);
   expectBusySpan(0);
@@ -349,7 +375,8 @@ TEST_F(DeviceCommandsTest, AFailedCaptureStoresNothingAndAsksNoName) {
   adapter.plugIn();
   adapter.breakHidLayer();
   commands.OnCapture();
-  EXPECT_EQ(window.notices(), (std::vector<std::string>{"Can not Open HID Device!", "read device failed"}));
+  EXPECT_EQ(window.notices(),
+            (std::vector<std::string>{"Can not Open HID Device!", "read device failed: write refused"}));
   expectBusySpan(0);
 }
 

@@ -75,16 +75,19 @@ TEST_F(SlotTransferTest, AReplyWaitingFromBeforeTheRequestIsNotTakenForThisRead)
   EXPECT_EQ(block, adapter.slot(1));
 }
 
-TEST_F(SlotTransferTest, GarbageFromTheAdapterEndsTheReadAsFailed) {
+TEST_F(SlotTransferTest, GarbageFromTheAdapterEndsTheReadAsFailedWithItsReason) {
   struct Case {
     const char* what;
     void (*arrange)(SimulatedAdapter&);
+    const char* reason;
   };
   const Case cases[] = {
-      {"never answers", [](SimulatedAdapter& a) { a.staySilent(); }},
-      {"64 stray reports in a row", [](SimulatedAdapter& a) { a.sendStraysBeforeEachReply(64); }},
-      {"short replies", [](SimulatedAdapter& a) { a.sendRepliesOfSize(30); }},
-      {"oversized replies", [](SimulatedAdapter& a) { a.sendRepliesOfSize(65); }},
+      {"never answers", [](SimulatedAdapter& a) { a.staySilent(); }, "no reply from the adapter within 2000 ms"},
+      {"64 stray reports in a row", [](SimulatedAdapter& a) { a.sendStraysBeforeEachReply(64); },
+       "64 reports in a row that were not slot data"},
+      {"short replies", [](SimulatedAdapter& a) { a.sendRepliesOfSize(30); }, "a slot reply of 30 bytes instead of 49"},
+      {"oversized replies", [](SimulatedAdapter& a) { a.sendRepliesOfSize(65); },
+       "a slot reply of 65 bytes instead of 49"},
   };
   for (const Case& c : cases) {
     SimulatedAdapter faulty;
@@ -93,6 +96,7 @@ TEST_F(SlotTransferTest, GarbageFromTheAdapterEndsTheReadAsFailed) {
     c.arrange(faulty);
     ComboBlock block{};
     EXPECT_EQ(faultyLink.ReadSlot(lookupsShownIn(window), 0, block), TransferOutcome::Failed) << c.what;
+    EXPECT_EQ(faultyLink.lastFailure(), c.reason);
     EXPECT_EQ(faulty.slot(0), countingBlock()) << c.what << ": the slot is untouched";
   }
 }

@@ -6,6 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "catalogue/catalogue.h"
 #include "catalogue_files.h"
@@ -105,6 +108,14 @@ const Fault kWriteFaults[] = {
     {"unplugged after chunk 7", [](SimulatedAdapter&, FaultyAdapter& f) { f.unplugAfterWrites(7); }},
 };
 
+// The messages, each failure's without the reason after it: tests/device holds the reasons.
+std::vector<std::string> withoutReasons(std::vector<std::string> messages) {
+  for (std::string& message : messages)
+    if (const std::size_t reason = message.find(" failed: "); reason != std::string::npos)
+      message.resize(reason + std::string_view(" failed").size());
+  return messages;
+}
+
 // A catalogue with game "Street", character "Ryu" and combos "Hadou" and "Shoryu", filled
 // into the lists; an adapter whose slot 0 holds another block.
 class AdapterFaults : public ::testing::Test {
@@ -144,7 +155,7 @@ class AdapterFaults : public ::testing::Test {
     EXPECT_EQ(panel.lastDrawnBusy, std::optional<bool>(false)) << "the indicator ends idle";
     EXPECT_EQ(dumpCatalogue(dir_ / "sp.dat"), before_) << "the catalogue is as it was";
     EXPECT_EQ(combos_.count(), 2);
-    return prompts_.messages();
+    return withoutReasons(prompts_.messages());
   }
 
   TempDir dir_;
@@ -198,7 +209,7 @@ TEST_F(AdapterFaults, LateRepliesOfAFailedReadDoNotEndUpInTheNextCapture) {
   DeviceCommands commands(link, catalogue_, panel);
 
   commands.OnCapture();
-  EXPECT_EQ(prompts_.messages(), std::vector<std::string>{"read device failed"});
+  EXPECT_EQ(withoutReasons(prompts_.messages()), std::vector<std::string>{"read device failed"});
   panel.checked = 3;
   commands.OnCapture();
   ASSERT_EQ(combos_.count(), 3);

@@ -23,6 +23,9 @@ constexpr std::string_view kComboUsage =
     "usage: strikepad-cli show GAME CHARACTER COMBO [--hex] | download GAME CHARACTER COMBO SLOT\n"
     "       capture SLOT GAME CHARACTER NAME | reload SLOT GAME CHARACTER COMBO   (SLOT 1 to 5)\n";
 
+// Capture and reload store what an empty slot holds, as asked, and say so on stderr.
+const StandingAnswer kStoreAnEmptySlot{true, " [answered Yes]"};
+
 int badUsage(Context& context) {
   context.err << kComboUsage;
   return kBadUsage;
@@ -114,7 +117,7 @@ int runCapture(Context& context) {
   const auto& args = context.args;
   const std::optional<int> slot = slotOfDeviceCommand(context, 1, 2);
   if (!slot) return kBadUsage;
-  SelectingSession session(context);
+  SelectingSession session(context, kStoreAnEmptySlot);
   if (!session.open(true)) return kRefused;
   const std::optional<RecordId> character = session.selectCharacter(args[2], args[3]);
   if (!character) return kRefused;
@@ -129,7 +132,7 @@ int runReload(Context& context) {
   const auto& args = context.args;
   const std::optional<int> slot = slotOfDeviceCommand(context, 1, 2);
   if (!slot) return kBadUsage;
-  SelectingSession session(context);
+  SelectingSession session(context, kStoreAnEmptySlot);
   if (!session.open(true)) return kRefused;
   const std::optional<RecordId> combo = session.selectCombo(args[2], args[3], args[4]);
   if (!combo) return kRefused;

@@ -14,7 +14,9 @@ namespace strikepad::cli {
 // The open catalogue, with its entries selected by name.
 class SelectingSession {
  public:
-  explicit SelectingSession(Context& context) : context_(context), session_(context) {}
+  // `answer` answers the questions the command's operation asks on the way.
+  explicit SelectingSession(Context& context, StandingAnswer answer = {})
+      : context_(context), session_(context, std::move(answer)) {}
 
   // Opens the catalogue and fills the lists the names are looked up in. A command that writes
   // does so inside one transaction, which holds the write lock from the lookup to the end of

@@ -26,15 +26,15 @@ int badUsage(Context& context) {
 }
 
 // 0 when the transfer was done (a read prints the block), 1 when there was no adapter or the
-// transfer failed ("failedMessage" shown).
-int exitStatus(Context& context, TransferOutcome outcome, const char* failedMessage,
+// transfer failed (`failure` shown).
+int exitStatus(Context& context, TransferOutcome outcome, const std::string& failure,
                const std::optional<ComboBlock>& readBlock) {
   switch (outcome) {
     case TransferOutcome::Done:
       if (readBlock) context.out << hexFromBytes(*readBlock) << "\n";
       return kDone;
     case TransferOutcome::Failed:
-      context.err << failedMessage << "\n";
+      context.err << failure << "\n";
       return kRefused;
     case TransferOutcome::NoAdapter:
       return kRefused;
@@ -73,7 +73,8 @@ int runSlot(Context& context) {
   ComboBlock block = toWrite ? *toWrite : emptyComboBlock();
   const TransferOutcome outcome = toWrite ? link.WriteSlot(lookupsShownIn(notices), *slot, block)
                                           : link.ReadSlot(lookupsShownIn(notices), *slot, block);
-  return exitStatus(context, outcome, toWrite ? device_messages::kDownloadFailed : device_messages::kReadFailed,
+  const char* failedMessage = toWrite ? device_messages::kDownloadFailed : device_messages::kReadFailed;
+  return exitStatus(context, outcome, device_messages::transferFailed(failedMessage, link.lastFailure()),
                     toWrite ? std::nullopt : std::optional<ComboBlock>(block));
 }
 
