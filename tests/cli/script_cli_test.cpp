@@ -3,7 +3,6 @@
 #include <cctype>
 #include <fstream>
 #include <string>
-#include <vector>
 
 #include "cli_runner.h"
 #include "temp_dir.h"
@@ -43,22 +42,6 @@ TEST(ScriptParseCommand, ValuesStoredOtherThanWrittenAreNamedOnStandardError) {
   EXPECT_EQ(result.err,
             "step 1: lx 200 is outside -127..127 and is stored as -56\n"
             "step 2: time 70000 is outside 0..65535 and is stored as 4464\n");
-}
-
-TEST(ScriptCommand, TextAfterATimeIsNamedOnStandardErrorByParseAndAddCombo) {
-  const std::string ignored = "step 1: ',down' after the time is ignored\n";
-  const CliResult parsed = runCli({"script", "parse"}, "100,down");
-  EXPECT_EQ(parsed.exitCode, 0);
-  EXPECT_EQ(parsed.out, runCli({"script", "parse"}, "100").out);
-  EXPECT_EQ(parsed.err, ignored);
-
-  const TempDir dir;
-  for (const std::vector<std::string>& args :
-       {std::vector<std::string>{"init"}, {"add", "game", "Arena"}, {"add", "character", "Arena", "Kenji"}})
-    ASSERT_EQ(runCli(args, {}, dir.path()).exitCode, 0);
-  const CliResult added = runCli({"add", "combo", "Arena", "Kenji", "Spin"}, "100down", dir.path());
-  EXPECT_EQ(added.exitCode, 0);
-  EXPECT_EQ(added.err, "step 1: 'down' after the time is ignored\n");
 }
 
 TEST(ScriptParseCommand, ParseErrorIsTheParsersMessage) {

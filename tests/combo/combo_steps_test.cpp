@@ -53,15 +53,10 @@ TEST(ComboSteps, RangesDuplicateAfterThemselvesAndMoveWithinTheSteps) {
   EXPECT_EQ(printed(steps), "2\r\n3\r\n3\r\n4\r\n1\r\n2\r\n");
 }
 
-TEST(ComboSteps, NoToggleOrValueMakesAStepReadAsTheEndMarker) {
-  ComboSteps steps = stepsOf("1 left right up down triangular circle cross square l1 l2 l3 r1 r2 r3 select lx 127 ly 127\n2");
-  const ComboBlock before = steps.block();
-  EXPECT_FALSE(steps.toggle(0, kStart));
-  ASSERT_TRUE(steps.setAxisValue(0, kLy, 126));
-  ASSERT_TRUE(steps.toggle(0, kStart));
+TEST(ComboSteps, NoValueMakesAStepReadAsTheEndMarker) {
+  ComboSteps steps = stepsOf("1 left right up down triangular circle cross square l1 l2 l3 r1 r2 r3 select start lx 127");
   EXPECT_FALSE(steps.setAxisValue(0, kLy, 127));
-  EXPECT_EQ(steps.count(), 2u);
-  EXPECT_EQ(printed(steps), printScript(before).substr(0, printScript(before).find(" lx")) + " start lx 127 ly 126\r\n2\r\n");
+  EXPECT_EQ(steps.axisValue(0, kLy), 0);
 }
 
 TEST(ComboSteps, NothingPassesFortyFiveSteps) {
