@@ -2,9 +2,12 @@
 
 #include <QCoreApplication>
 #include <QStringList>
+#include <algorithm>
 #include <string>
 
 #include "combo/combo_block.h"
+#include "combo/edited_block.h"
+#include "combo/script_keywords.h"
 
 namespace strikepad {
 namespace {
@@ -38,9 +41,20 @@ QString stepCountText(std::size_t steps, bool textIgnored) {
   return QCoreApplication::translate("ScriptEditor", "%1 steps").arg(count);
 }
 
+// The word as the user wrote it, and the key word it most likely meant.
+QString unknownWordText(const std::string& word) {
+  constexpr qsizetype kShown = 20;  // a long field would crowd out the status line
+  QString shown = QString::fromStdString(word);
+  if (shown.size() > kShown) shown = shown.left(kShown) + QStringLiteral("...");
+  const std::optional<std::string_view> nearest = nearestKeyword(word);
+  if (!nearest) return QCoreApplication::translate("ScriptEditor", "'%1' is not a key word").arg(shown);
+  return QCoreApplication::translate("ScriptEditor", "'%1' is not a key word, did you mean '%2'?")
+      .arg(shown, QString::fromLatin1(nearest->data(), static_cast<qsizetype>(nearest->size())));
+}
+
 }  // namespace
 
-ScriptCheck checkScript(const QString& text) {
+ScriptCheck checkScript(const QString& text, const ComboBlock& original) {
   const std::string bytes = text.toStdString();
   const ScriptScan scan = scanScript(bytes);
   const std::vector<int> positionOf = positionsOfBytes(text, bytes.size());
@@ -53,19 +67,24 @@ ScriptCheck checkScript(const QString& text) {
   if (scan.error) {
     check.failing = span(scan.error->step);
     check.message = QString::fromStdString(scan.error->message);
+    if (!scan.error->unknownWord.empty()) check.unknownWord = unknownWordText(scan.error->unknownWord);
   } else {
-    check.warnings = warningLines(scan.warnings);
+    EditedBlock edited = editedBlock(original, *scan.block);
+    check.block = edited.block;
+    check.warnings = scan.warnings;
+    check.warnings.insert(check.warnings.end(), edited.notes.begin(), edited.notes.end());
+    std::stable_sort(check.warnings.begin(), check.warnings.end(),
+                     [](const ScriptWarning& a, const ScriptWarning& b) { return a.line < b.line; });
   }
-  check.block = scan.block;
   check.textIgnored = scan.steps.size() == kStepCount &&
                       !onlyBlanks(std::string_view(bytes).substr(scan.steps.back().end));
   return check;
 }
 
 QString statusText(const ScriptCheck& check) {
-  if (!check.message.isEmpty()) return check.message;
+  if (!check.message.isEmpty()) return check.unknownWord.isEmpty() ? check.message : check.message + QStringLiteral(": ") + check.unknownWord;
   const QString count = stepCountText(check.steps.size(), check.textIgnored);
-  return check.warnings.isEmpty() ? count : count + u'\n' + check.warnings;
+  return check.warnings.empty() ? count : count + u'\n' + warningLines(check.warnings);
 }
 
 QString warningLines(const std::vector<ScriptWarning>& warnings) {
@@ -74,7 +93,7 @@ QString warningLines(const std::vector<ScriptWarning>& warnings) {
   QStringList lines;
   for (std::size_t i = 0; i < shown; ++i) lines << QString::fromStdString(warnings[i].message);
   if (cut)
-    lines << QCoreApplication::translate("ScriptEditor", "and %1 more values outside their range")
+    lines << QCoreApplication::translate("ScriptEditor", "and %1 more warnings")
                  .arg(warnings.size() - shown);
   return lines.join(u'\n');
 }

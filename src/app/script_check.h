@@ -21,15 +21,18 @@ struct ScriptCheck {
   std::vector<StepSpan> steps;     // the steps read in full, in order
   std::optional<StepSpan> failing; // the step the parser stops at
   QString message;                 // the parser's message for it, empty when the text parses
+  QString unknownWord;             // for a key word error: which word, and the key word it may mean
   bool textIgnored = false;        // every step is used and more text follows, unread
-  QString warnings;                // values stored other than written, one a line; empty when none
-  std::optional<ComboBlock> block; // the block the text parses to, none while it does not
+  std::vector<ScriptWarning> warnings;  // what is stored other than written or shown, by step
+  std::optional<ComboBlock> block; // the block OK stores, none while the text does not parse
 };
 
-ScriptCheck checkScript(const QString& text);
+// The text as an edit of `original`, the block the editor opened on: the block keeps the bytes
+// of the steps the text leaves as they were printed (see editedBlock).
+ScriptCheck checkScript(const QString& text, const ComboBlock& original);
 
-// What the editor's status line says about the check: the parser's message, or the step count
-// and the warnings.
+// What the editor's status line says about the check: the parser's message with the unknown
+// word, or the step count and the warnings.
 QString statusText(const ScriptCheck& check);
 
 // The warnings one a line, cut short with a count of the rest so that a long script full of

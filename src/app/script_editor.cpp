@@ -19,7 +19,6 @@
 #include "app/script_highlighter.h"
 #include "app/script_text_box.h"
 #include "app/step_timeline.h"
-#include "combo/script_parser.h"
 #include "combo/script_printer.h"
 
 namespace strikepad {
@@ -54,6 +53,7 @@ int lineStart(const QString& text, int line) {
 ScriptEditor::ScriptEditor(ComboBlock& block, QWidget* parent)
     : QDialog(parent),
       block_(block),
+      original_(block),
       text_(new ScriptTextBox(this)),
       highlighter_(new ScriptHighlighter(text_->document())),
       status_(new QLabel(this)),
@@ -77,6 +77,7 @@ ScriptEditor::ScriptEditor(ComboBlock& block, QWidget* parent)
   connect(cancel_, &QPushButton::clicked, this, &ScriptEditor::reject);
   connect(text_, &QPlainTextEdit::textChanged, this, &ScriptEditor::textChanged);
   connect(timeline_, &StepTimeline::edited, this, &ScriptEditor::recordTimelineEdit);
+  connect(timeline_, &StepTimeline::refused, status_, &QLabel::setText);
   for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)})
     connect(new QShortcut(keys, this), &QShortcut::activated, ok_, &QPushButton::click);
 
@@ -170,7 +171,7 @@ void ScriptEditor::textChanged() {
 }
 
 void ScriptEditor::checkAsTyped() {
-  const ScriptCheck check = checkScript(text_->toPlainText());
+  const ScriptCheck check = checkScript(text_->toPlainText(), original_);
   std::vector<int> timeStarts;
   for (const StepSpan& step : check.steps) timeStarts.push_back(step.begin);
   if (check.failing) timeStarts.push_back(check.failing->begin);
@@ -213,15 +214,15 @@ void ScriptEditor::reject() {
 }
 
 void ScriptEditor::parseAndClose() {
-  const ParseResult parsed = parseScript(toStdString(text_->toPlainText()));
-  if (!parsed.ok()) {
-    showMessage(this, toQString(parsed.message));
+  const ScriptCheck check = checkScript(text_->toPlainText(), original_);
+  if (!check.block) {
+    showMessage(this, check.message);
     return;
   }
-  if (!parsed.warnings.empty() &&
-      !askYesNo(this, tr("%1\n\nStore the combo with these values?").arg(warningLines(parsed.warnings))))
+  if (!check.warnings.empty() &&
+      !askYesNo(this, tr("%1\n\nStore the combo with these values?").arg(warningLines(check.warnings))))
     return;
-  block_ = *parsed.block;
+  block_ = *check.block;
   accept();
 }
 

@@ -6,8 +6,10 @@
 // while it does not. An edit on the timeline reprints the text. Every edit in either view can
 // be undone and redone. OK (or Ctrl+Return anywhere) parses the text; a script with an error
 // keeps the editor open with the parser's message, one with such values asks first (No keeps
-// it open), and a good one overwrites the caller's block and closes it. Closing it otherwise
-// leaves the block alone, after asking when the script was changed.
+// it open), and a good one overwrites the caller's block and closes it. The block keeps the
+// bytes of every step the script leaves as printed, and those after the end marker, so OK on
+// an unchanged script gives the block back as it came. Closing it otherwise leaves the block
+// alone, after asking when the script was changed.
 
 #include <QDialog>
 #include <QKeySequence>
@@ -57,6 +59,7 @@ class ScriptEditor final : public QDialog {
   void parseAndClose();
 
   ComboBlock& block_;
+  const ComboBlock original_;  // as the editor opened on it
   ScriptTextBox* text_;
   ScriptHighlighter* highlighter_;
   QLabel* status_;

@@ -86,11 +86,16 @@ void StepTimeline::updateActions() {
 
 void StepTimeline::emitEdit(const ComboSteps& edited, const QString& what) { emit this->edited(edited.block(), what); }
 
+void StepTimeline::refuseEndMarker(int step) {
+  emit refused(tr("step %1 can not hold all 16 buttons with lx and ly at 127: that reads as the end of the combo")
+                   .arg(step + 1));
+}
+
 void StepTimeline::toggleCurrent() {
   if (!editable()) return;
   if (lane_ >= kButtonLanes) return askAxisValue();
   ComboSteps all = steps();
-  all.toggle(current_, lane_);
+  if (!all.toggle(current_, lane_)) return refuseEndMarker(current_);
   emitEdit(all, tr("Toggle a button"));
 }
 
@@ -162,7 +167,7 @@ void StepTimeline::askAxisValue() {
                                          steps().axisValue(current_, axis), -kMaxAxisValue, kMaxAxisValue, 1, &ok);
   if (!ok) return;
   ComboSteps all = steps();
-  all.setAxisValue(current_, axis, value);
+  if (!all.setAxisValue(current_, axis, value)) return refuseEndMarker(current_);
   emitEdit(all, tr("Set a stick value"));
 }
 
@@ -241,7 +246,9 @@ void StepTimeline::mouseMoveEvent(QMouseEvent* event) {
       break;
     }
     case Drag::Kind::Axis:
-      all.setAxisValue(drag_->step, lane_ - kButtonLanes, drag_->startValue + (drag_->start.y() - at.y()) * kAxisPerPixel);
+      // A refused value leaves the last one shown.
+      if (!all.setAxisValue(drag_->step, lane_ - kButtonLanes, drag_->startValue + (drag_->start.y() - at.y()) * kAxisPerPixel))
+        return refuseEndMarker(drag_->step);
       break;
   }
   block_ = all.block();

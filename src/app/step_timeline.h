@@ -11,6 +11,7 @@
 // the selection), Space or Enter toggles the button or types the axis value, + and - change
 // the hold time, Insert adds a step, Delete removes the selected ones, Ctrl+D duplicates
 // them, Alt+Left and Alt+Right move them, Backspace clears them, T gives them a hold time.
+// A step never comes to read as the end marker: that toggle or value is refused with a reason.
 
 #include <QAction>
 #include <QWidget>
@@ -57,6 +58,8 @@ class StepTimeline final : public QWidget {
   void edited(const ComboBlock& block, const QString& what);
   // The current cell moved (for the scroll area around the timeline).
   void currentCellMoved(const QRect& cell);
+  // An edit was refused; `why` is for the status line.
+  void refused(const QString& why);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -81,6 +84,8 @@ class StepTimeline final : public QWidget {
   ComboSteps steps() const { return ComboSteps(block_); }
   bool editable() const { return !stale_ && stepCount() > 0; }
   void emitEdit(const ComboSteps& steps, const QString& what);
+  // A toggle or value would make `step` read as the end marker and drop it and every later one.
+  void refuseEndMarker(int step);
   void updateActions();
 
   void toggleCurrent();

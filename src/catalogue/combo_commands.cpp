@@ -87,7 +87,9 @@ void Catalogue::OnEditCombo() {
     const std::vector<std::uint8_t> stored = combo->getChunk("data", combo->actualSize("data"));
     block = blockFromBytes(stored.data(), stored.size());
   }
-  if (!prompts_.editScript(block)) return;
+  const ComboBlock opened = block;
+  // OK on an unchanged script leaves the record as it is, even a stored value that is not 360 bytes long.
+  if (!prompts_.editScript(block) || block == opened) return;
   if (ReplaceComboData(comboId, block.data(), block.size()) == 0) tellGone();
 }
 

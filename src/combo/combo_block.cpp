@@ -10,9 +10,10 @@ ComboBlock emptyComboBlock() {
   return block;
 }
 
-bool isEndMarker(const ComboBlock& block, std::size_t step) {
-  const std::size_t at = step * kStepSize;
-  return block[at] == 0xFF && block[at + 1] == 0xFF && block[at + 2] == 0xFF && block[at + 3] == 0xFF;
+bool isEndMarker(const ComboBlock& block, std::size_t step) { return readsAsEndMarker(block.data() + step * kStepSize); }
+
+bool readsAsEndMarker(const std::uint8_t* record) {
+  return record[0] == 0xFF && record[1] == 0xFF && record[2] == 0xFF && record[3] == 0xFF;
 }
 
 std::size_t stepCount(const ComboBlock& block) {

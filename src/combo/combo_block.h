@@ -30,6 +30,7 @@ ComboBlock emptyComboBlock();
 
 // A step ends the combo when its first four bytes are FF FF FF FF; nothing else is examined.
 bool isEndMarker(const ComboBlock& block, std::size_t step);
+bool readsAsEndMarker(const std::uint8_t* record);  // the eight bytes of one step
 
 // The number of steps before the end marker (45 when there is none).
 std::size_t stepCount(const ComboBlock& block);

@@ -42,14 +42,22 @@ int ComboSteps::axisValue(std::size_t step, std::size_t axis) const {
   return std::max(-kMaxAxisValue, steps_[step][kAxisKeywords[axis].byte] - kAxisAtRest);
 }
 
-void ComboSteps::toggle(std::size_t step, std::size_t button) {
+bool ComboSteps::toggle(std::size_t step, std::size_t button) {
   const ButtonKeyword& key = kButtonKeywords[button];
-  steps_[step][key.byte] ^= key.mask;
+  return change(step, key.byte, static_cast<std::uint8_t>(steps_[step][key.byte] ^ key.mask));
 }
 
-void ComboSteps::setAxisValue(std::size_t step, std::size_t axis, int value) {
-  steps_[step][kAxisKeywords[axis].byte] =
-      static_cast<std::uint8_t>(std::clamp(value, -kMaxAxisValue, kMaxAxisValue) + kAxisAtRest);
+bool ComboSteps::setAxisValue(std::size_t step, std::size_t axis, int value) {
+  return change(step, kAxisKeywords[axis].byte,
+                static_cast<std::uint8_t>(std::clamp(value, -kMaxAxisValue, kMaxAxisValue) + kAxisAtRest));
+}
+
+bool ComboSteps::change(std::size_t step, std::size_t byte, std::uint8_t value) {
+  StepRecord changed = steps_[step];
+  changed[byte] = value;
+  if (readsAsEndMarker(changed.data())) return false;
+  steps_[step] = changed;
+  return true;
 }
 
 void ComboSteps::setHoldTime(StepRange range, int time) {

@@ -38,8 +38,10 @@ class ComboSteps {
   int holdTime(std::size_t step) const;
   bool holds(std::size_t step, std::size_t button) const;
   int axisValue(std::size_t step, std::size_t axis) const;  // -127..127, 0 at rest
-  void toggle(std::size_t step, std::size_t button);
-  void setAxisValue(std::size_t step, std::size_t axis, int value);  // kept to -127..127
+  // False, changing nothing, when the step would hold all 16 buttons with lx and ly at 127:
+  // it would read as the end marker, and the combo would end before it.
+  bool toggle(std::size_t step, std::size_t button);
+  bool setAxisValue(std::size_t step, std::size_t axis, int value);  // kept to -127..127
 
   // The range must lie inside the steps. Times are kept to 0..65535.
   void setHoldTime(StepRange range, int time);
@@ -54,6 +56,9 @@ class ComboSteps {
   bool move(StepRange range, int by);
 
  private:
+  // Sets one byte of a step unless the step would then read as the end marker.
+  bool change(std::size_t step, std::size_t byte, std::uint8_t value);
+
   std::vector<StepRecord> steps_;
 };
 

@@ -43,7 +43,7 @@ std::optional<ScriptField> FieldReader::nextNonEmpty() {
   return std::nullopt;
 }
 
-std::optional<std::int32_t> readNumber(std::string_view field) {
+std::optional<ScriptNumber> readNumber(std::string_view field) {
   std::string_view rest = skipBlanks(field);
   bool negative = false;
   if (!rest.empty() && (rest.front() == '+' || rest.front() == '-')) {
@@ -53,11 +53,11 @@ std::optional<std::int32_t> readNumber(std::string_view field) {
   if (rest.empty() || !isDigit(rest.front())) return std::nullopt;
 
   std::uint64_t magnitude = 0;
-  const std::errc error = std::from_chars(rest.data(), rest.data() + rest.size(), magnitude).ec;
+  const auto [digitsEnd, error] = std::from_chars(rest.data(), rest.data() + rest.size(), magnitude);
   constexpr std::uint64_t kMaxPositive = std::numeric_limits<std::int32_t>::max();
   if (error != std::errc{} || magnitude > kMaxPositive + (negative ? 1 : 0)) return std::nullopt;
   const std::int64_t value = negative ? -static_cast<std::int64_t>(magnitude) : static_cast<std::int64_t>(magnitude);
-  return static_cast<std::int32_t>(value);
+  return ScriptNumber{static_cast<std::int32_t>(value), rest.substr(static_cast<std::size_t>(digitsEnd - rest.data()))};
 }
 
 std::string_view readKeyword(std::string_view field) {

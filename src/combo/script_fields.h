@@ -32,10 +32,15 @@ class FieldReader {
   std::size_t position_ = 0;
 };
 
+struct ScriptNumber {
+  std::int32_t value;
+  std::string_view ignored;  // what follows the digits, up to the field's end
+};
+
 // A decimal integer at the start of the field after tab, vertical tab and form feed; what
 // follows the digits is ignored. A value outside the 32-bit signed range is not a number, so
 // the user is told which step holds it rather than getting a silently wrapped time or axis.
-std::optional<std::int32_t> readNumber(std::string_view field);
+std::optional<ScriptNumber> readNumber(std::string_view field);
 
 // The field's key word: the run after leading tab, vertical tab and form feed up to the next
 // such character. Empty when the field holds none.

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "combo/combo_block.h"
@@ -47,5 +48,9 @@ inline constexpr std::array<AxisKeyword, 4> kAxisKeywords{{
     {"rx", kAxisRx},
     {"ry", kAxisRy},
 }};
+
+// The key word a mistyped word most likely meant: the nearest of the 20 by letters added,
+// dropped, changed or swapped, capitals aside; none when even that one is too far to guess.
+std::optional<std::string_view> nearestKeyword(std::string_view word);
 
 }  // namespace strikepad

@@ -33,6 +33,15 @@ std::string wrappedMessage(int line, std::string_view what, std::int32_t written
          std::string(range) + " and is stored as " + std::to_string(stored);
 }
 
+// A quoted piece of the user's text kept short, cut where no UTF-8 character is split.
+std::string shortened(std::string_view text) {
+  constexpr std::size_t kShown = 20;
+  if (text.size() <= kShown) return std::string(text);
+  std::size_t cut = kShown;
+  while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+  return std::string(text.substr(0, cut)) + "...";
+}
+
 enum class StepOutcome { kRead, kTextEnded, kFailed };
 
 // Reads the steps of one text into a block, recording where each step lies.
@@ -63,11 +72,13 @@ class StepReader {
     if (!field) return StepOutcome::kTextEnded;
     ScriptStep span{line, field->begin, field->end};
 
-    const std::optional<std::int32_t> time = readNumber(field->text);
-    if (!time) return fail("time error", span);
-    const auto time16 = static_cast<std::uint16_t>(*time);  // -1 is kept as 65535
+    const std::optional<ScriptNumber> time = readNumber(field->text);
+    if (!time) return fail("time error", span, {});
+    const auto time16 = static_cast<std::uint16_t>(time->value);  // -1 is kept as 65535
     record[kTimeLow] = static_cast<std::uint8_t>(time16 & 0xFF);
     record[kTimeHigh] = static_cast<std::uint8_t>(time16 >> 8);
+    std::vector<ScriptWarning> ignored;
+    noteIgnored(line, "the time", time->ignored, ignored);
 
     // The value each axis was last given: a later one replaces it, warning and all.
     std::array<std::optional<std::int32_t>, kAxisKeywords.size()> axisValues{};
@@ -84,17 +95,30 @@ class StepReader {
         // The value is the next field of the text, even on the next line.
         field = fields_.next();
         span.end = field ? field->end : text_.size();
-        const std::optional<std::int32_t> value = field ? readNumber(field->text) : std::nullopt;
-        if (!value) return fail("error on " + std::string(axis->word), span);
-        record[axis->byte] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(*value) + kAxisAtRest);
-        axisValues[axis->byte - kAxisLx] = *value;
+        const std::optional<ScriptNumber> value = field ? readNumber(field->text) : std::nullopt;
+        if (!value) return fail("error on " + std::string(axis->word), span, {});
+        record[axis->byte] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(value->value) + kAxisAtRest);
+        axisValues[axis->byte - kAxisLx] = value->value;
+        noteIgnored(line, "the " + std::string(axis->word) + " value", value->ignored, ignored);
       } else {
-        return fail("error keyword", span);
+        return fail("error keyword", span, word);
       }
     }
     scan_.steps.push_back(span);
-    warnOfWrappedValues(line, *time, axisValues, record);
+    scan_.warnings.insert(scan_.warnings.end(), ignored.begin(), ignored.end());
+    warnOfWrappedValues(line, time->value, axisValues, record);
+    if (readsAsEndMarker(record))
+      scan_.warnings.push_back({line, "step " + std::to_string(line) +
+                                          " holds all 16 buttons with lx and ly at 127, which reads as the end "
+                                          "marker: the combo ends before it"});
     return StepOutcome::kRead;
+  }
+
+  // Text after a number's digits is ignored; blanks there say nothing, anything else may be
+  // a key word the user meant, as in "100,down".
+  static void noteIgnored(int line, const std::string& after, std::string_view text, std::vector<ScriptWarning>& notes) {
+    if (text.find_first_not_of("\t\v\f") == std::string_view::npos) return;
+    notes.push_back({line, "step " + std::to_string(line) + ": '" + shortened(text) + "' after " + after + " is ignored"});
   }
 
   void warnOfWrappedValues(int line, std::int32_t time,
@@ -115,8 +139,8 @@ class StepReader {
     }
   }
 
-  StepOutcome fail(const std::string& what, const ScriptStep& span) {
-    scan_.error = ScriptError{what + " in line " + std::to_string(span.line), span};
+  StepOutcome fail(const std::string& what, const ScriptStep& span, std::string_view unknownWord) {
+    scan_.error = ScriptError{what + " in line " + std::to_string(span.line), span, std::string(unknownWord)};
     return StepOutcome::kFailed;
   }
 

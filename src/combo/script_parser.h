@@ -20,12 +20,15 @@ struct ScriptStep {
 };
 
 struct ScriptError {
-  std::string message;  // for example "time error in line 2"
-  ScriptStep step;      // the failing step, up to the end of the field that failed
+  std::string message;      // for example "time error in line 2"
+  ScriptStep step;          // the failing step, up to the end of the field that failed
+  std::string unknownWord;  // for "error keyword": the word that is none of the 20
 };
 
-// A time outside 0..65535 or an axis value outside -127..127. It is stored wrapped into its
-// byte or bytes as before, so it comes back as another value: the user is told which.
+// What a step stores other than the user wrote it, told rather than refused so that the
+// bytes stay those the script has always made: a time outside 0..65535 or an axis value
+// outside -127..127 (stored wrapped into its byte or bytes), text after a number's digits
+// (ignored), and a step that reads as the end marker (the combo ends before it).
 struct ScriptWarning {
   int line;             // the step's number, as in "... in line n"
   std::string message;  // for example "step 3: lx 200 is outside -127..127 and is stored as -56"
@@ -36,7 +39,7 @@ struct ScriptScan {
   std::vector<ScriptStep> steps;  // the steps read in full, in order
   std::optional<ComboBlock> block;
   std::optional<ScriptError> error;
-  std::vector<ScriptWarning> warnings;  // of the steps read in full: per step the time, then lx .. ry
+  std::vector<ScriptWarning> warnings;  // of the steps read in full, in step order
 };
 
 // Reads the text up to its end or its first NUL byte, whichever comes first.

@@ -69,7 +69,7 @@ TEST(ScriptEditor, AnErrorIsShownAndTheEditorStaysOpenUntilTheScriptParses) {
   editor.show();
   QTest::keyClicks(editor.textBox(), "100 up");
   QTest::keyClick(editor.textBox(), Qt::Key_Return);
-  QTest::keyClicks(editor.textBox(), "x down");
+  QTest::keyClicks(editor.textBox(), "200 dwn");
   QString message;
   QString caption;
   QMessageBox::Icon icon{};
@@ -80,11 +80,11 @@ TEST(ScriptEditor, AnErrorIsShownAndTheEditorStaysOpenUntilTheScriptParses) {
     box.accept();
   });
   editor.okButton()->click();
-  EXPECT_EQ(message.toStdString(), parseScript("100 up\nx down").message);
+  EXPECT_EQ(message, "error keyword in line 2") << "the status line says more; the message keeps the parser's text";
   EXPECT_EQ(caption, QApplication::applicationName());
   EXPECT_EQ(icon, QMessageBox::NoIcon);
   EXPECT_TRUE(editor.isVisible());
-  EXPECT_EQ(editor.textBox()->toPlainText(), "100 up\nx down");
+  EXPECT_EQ(editor.textBox()->toPlainText(), "100 up\n200 dwn");
   EXPECT_TRUE(isEmptyCombo(block));
 
   editor.textBox()->setPlainText("100 up\n200 down");
@@ -146,7 +146,6 @@ TEST(ScriptEditor, TheMarginNumbersStepsAsTheParserCountsThem) {
   const std::string message = parseScript(script.toStdString()).message;
   EXPECT_EQ(message, "error keyword in line 6");
   EXPECT_EQ(editor.scriptBox()->failingStepNumber(), 6);
-  EXPECT_EQ(editor.statusLine()->text().toStdString(), message);
 }
 
 TEST(ScriptEditor, TheFailingStepIsTheOneTheParserNamesWhateverTheLayout) {
@@ -161,7 +160,7 @@ TEST(ScriptEditor, TheFailingStepIsTheOneTheParserNamesWhateverTheLayout) {
     int shownOnSomeLine = 0;
     for (const QList<int>& numbers : marginNumbers(editor)) shownOnSomeLine += numbers.count(failing);
     EXPECT_EQ(shownOnSomeLine, 1) << script;
-    EXPECT_EQ(editor.statusLine()->text().toStdString(), message) << script;
+    EXPECT_TRUE(editor.statusLine()->text().startsWith(QString::fromStdString(message))) << script;
   }
 }
 
@@ -172,7 +171,7 @@ TEST(ScriptEditor, TheFailingStepIsMarkedAsTheUserTypesAndTheMarkGoesWhenItIsFix
   QTest::keyClicks(editor.textBox(), "100 up");
   QTest::keyClick(editor.textBox(), Qt::Key_Return);
   QTest::keyClicks(editor.textBox(), "200 dwn");
-  EXPECT_EQ(editor.statusLine()->text(), "error keyword in line 2");
+  EXPECT_EQ(editor.statusLine()->text(), "error keyword in line 2: 'dwn' is not a key word, did you mean 'down'?");
   const QList<QTextEdit::ExtraSelection> marks = editor.textBox()->extraSelections();
   ASSERT_EQ(marks.size(), 1);
   EXPECT_EQ(marks.front().format.underlineStyle(), QTextCharFormat::WaveUnderline);
@@ -200,11 +199,12 @@ TEST(ScriptEditor, SaysWhenTheTextGoesBeyondTheStepsAComboHolds) {
 TEST(ScriptEditor, TheStatusLineNamesEachValueStoredOtherThanWritten) {
   ComboBlock block = emptyComboBlock();
   ScriptEditor editor(block);
-  editor.textBox()->setPlainText("100 lx 200\n70000 up");
+  editor.textBox()->setPlainText("100 lx 200\n70000 up\n100,down");
   EXPECT_EQ(editor.statusLine()->text(),
-            "2 steps\n"
+            "3 steps\n"
             "step 1: lx 200 is outside -127..127 and is stored as -56\n"
-            "step 2: time 70000 is outside 0..65535 and is stored as 4464");
+            "step 2: time 70000 is outside 0..65535 and is stored as 4464\n"
+            "step 3: ',down' after the time is ignored");
 
   editor.textBox()->setPlainText("1 lx 200\n2 lx 200\n3 lx 200\n4 lx 200\n5 lx 200\n6 lx 200");
   EXPECT_EQ(editor.statusLine()->text(),
@@ -213,7 +213,7 @@ TEST(ScriptEditor, TheStatusLineNamesEachValueStoredOtherThanWritten) {
             "step 2: lx 200 is outside -127..127 and is stored as -56\n"
             "step 3: lx 200 is outside -127..127 and is stored as -56\n"
             "step 4: lx 200 is outside -127..127 and is stored as -56\n"
-            "and 2 more values outside their range");
+            "and 2 more warnings");
 }
 
 TEST(ScriptEditor, OkAsksBeforeStoringValuesOtherThanWrittenAndNoKeepsTheEditorOpen) {
@@ -245,6 +245,34 @@ TEST(ScriptEditor, OkAsksBeforeStoringValuesOtherThanWrittenAndNoKeepsTheEditorO
   EXPECT_FALSE(editor.isVisible());
   EXPECT_EQ(editor.result(), QDialog::Accepted);
   EXPECT_EQ(block, *parseScript("100 lx 200").block);
+}
+
+// A block as the adapter may hand it over: ly at -128 (the byte 0x00, shown as -127) and a
+// marker and bytes after it that the parser would not write.
+ComboBlock adapterBlock() {
+  ComboBlock block = *parseScript("100 up ly -127\n200 down\n").block;
+  block[3] = 0x00;
+  for (std::size_t at = 20; at < kBlockSize; ++at) block[at] = static_cast<std::uint8_t>(at);
+  return block;
+}
+
+TEST(ScriptEditor, OkOnAnUnchangedScriptGivesTheBlockBackAsItCame) {
+  const ComboBlock given = adapterBlock();
+  ComboBlock block = given;
+  ScriptEditor editor(block);
+  editor.show();
+  ASSERT_EQ(editor.statusLine()->text(), "2 steps") << "nothing to ask about";
+  editor.okButton()->click();
+  EXPECT_EQ(editor.result(), QDialog::Accepted);
+  EXPECT_EQ(block, given);
+}
+
+TEST(ScriptEditor, AnEditThatChangesAByteTheScriptCanNotShowSaysSo) {
+  ComboBlock block = adapterBlock();
+  ScriptEditor editor(block);
+  editor.show();
+  editor.textBox()->setPlainText("100 up left ly -127\n200 down\n");
+  EXPECT_EQ(editor.statusLine()->text(), "2 steps\nstep 1: ly -128 can not be written in a script and is stored as -127");
 }
 
 // The format the highlighter gave the text at `position` of `editor`'s first line.

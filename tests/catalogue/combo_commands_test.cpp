@@ -190,5 +190,16 @@ TEST_F(ComboCommands, EditStoresTheEditedBlockInTheSameRecordOnOkOnly) {
   EXPECT_TRUE(prompts_.notices().empty());
 }
 
+TEST_F(ComboCommands, EditLeavesTheRecordAsItIsWhenOkGivesTheBlockBackUnchanged) {
+  addGame("Game", {{"Ryu", {}}});
+  const std::vector<std::uint8_t> shortData{0x10, 0x00, 0x80, 0x80, 0x80, 0x80, 100, 0};  // one step, no marker
+  const RecordId id = catalogue_.StoreNewCombo("Hadoken", 1, shortData.data(), shortData.size()).id;
+  catalogue_.FillGameList();
+  combos_.select(0);
+  prompts_.answerScriptBy([this] { return prompts_.scriptsOpened.back(); });
+  catalogue_.OnEditCombo();
+  EXPECT_EQ(catalogue_.readComboData(id), shortData) << "not padded to a whole block";
+}
+
 }  // namespace
 }  // namespace strikepad

@@ -18,6 +18,7 @@ ComboSteps stepsOf(const char* script) { return ComboSteps(*parseScript(script).
 std::string printed(const ComboSteps& steps) { return printScript(steps.block()); }
 
 constexpr std::size_t kUp = 2;  // kButtonKeywords: left, right, up, ...
+constexpr std::size_t kStart = 15;
 constexpr std::size_t kLy = 1;  // kAxisKeywords: lx, ly, ...
 
 TEST(ComboSteps, EditsGiveTheBlockTheParserMakesOfTheirScript) {
@@ -48,6 +49,14 @@ TEST(ComboSteps, RangesDuplicateAfterThemselvesAndMoveWithinTheSteps) {
   EXPECT_FALSE(steps.move({0, 1}, -1));
   EXPECT_FALSE(steps.move({4, 2}, 1));
   EXPECT_EQ(printed(steps), "2\r\n3\r\n1\r\n2\r\n3\r\n4\r\n");
+  ASSERT_TRUE(steps.move({2, 2}, 2)) << "onto the last place";
+  EXPECT_EQ(printed(steps), "2\r\n3\r\n3\r\n4\r\n1\r\n2\r\n");
+}
+
+TEST(ComboSteps, NoValueMakesAStepReadAsTheEndMarker) {
+  ComboSteps steps = stepsOf("1 left right up down triangular circle cross square l1 l2 l3 r1 r2 r3 select start lx 127");
+  EXPECT_FALSE(steps.setAxisValue(0, kLy, 127));
+  EXPECT_EQ(steps.axisValue(0, kLy), 0);
 }
 
 TEST(ComboSteps, NothingPassesFortyFiveSteps) {

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "combo/script_keywords.h"
 #include "script_test_support.h"
 
 namespace strikepad {
@@ -112,6 +113,31 @@ TEST(ScriptParser, ValuesStoredOtherThanWrittenAreNamedWithTheirStep) {
   EXPECT_EQ(result.warnings[0].line, 4);
   EXPECT_TRUE(parseScript("1 lx 300 lx 5").warnings.empty()) << "only the value an axis keeps is stored";
   EXPECT_TRUE(parseScript("1 lx 300\n2 x").warnings.empty()) << "a script with an error stores nothing";
+}
+
+TEST(ScriptParser, TextAfterANumberIsNamedAndIgnored) {
+  for (const char* script : {"100,down", "100down"}) {
+    const ParseResult result = parseScript(script);
+    EXPECT_EQ(result.block, parseScript("100").block) << script;
+    EXPECT_EQ(warnings(result), std::vector<std::string>{"step 1: '" + std::string(script + 3) + "' after the time is ignored"});
+  }
+  EXPECT_EQ(warnings(parseScript("1 lx 5;")), std::vector<std::string>{"step 1: ';' after the lx value is ignored"});
+  EXPECT_TRUE(parseScript("1\t lx 5\v").warnings.empty()) << "blanks after the digits say nothing";
+}
+
+TEST(ScriptParser, AStepThatReadsAsTheEndMarkerIsNamedAndKept) {
+  const char* allHeld = "1 left right up down triangular circle cross square l1 l2 l3 r1 r2 r3 select start lx 127 ly 127";
+  const ParseResult result = parseScript(std::string("5\n") + allHeld + "\n7");
+  EXPECT_EQ(stepOf(*result.block, 1), (Step{0xFF, 0xFF, 0xFF, 0xFF, 0x80, 0x80, 1, 0}));
+  EXPECT_EQ(stepOf(*result.block, 2), plainStep(7));
+  EXPECT_EQ(warnings(result), std::vector<std::string>{"step 2 holds all 16 buttons with lx and ly at 127, which "
+                                                       "reads as the end marker: the combo ends before it"});
+}
+
+TEST(ScriptKeywords, TheNearestKeyWordIsOnlyNamedWhenItIsAFewSlipsAway) {
+  EXPECT_EQ(nearestKeyword("UP"), "up");
+  EXPECT_EQ(nearestKeyword("traingular"), "triangular");
+  EXPECT_EQ(nearestKeyword("jmp"), std::nullopt);
 }
 
 TEST(ScriptParser, NothingCarriesOverFromThePreviousStep) {
