@@ -7,8 +7,22 @@ namespace strikepad::shared_texts {
 
 // An add or rename whose name the parent holds already.
 inline constexpr const char* kDuplicateName = "This key name is always exist.";
-// No adapter attached.
+// An add or rename whose parent another program deleted meanwhile.
+inline constexpr const char* kGameGone = "The game was deleted by another program.";
+inline constexpr const char* kCharacterGone = "The character was deleted by another program.";
+
+// The adapter's lookups.
 inline constexpr const char* kDeviceNotFound = "Can not find device.";
+inline constexpr const char* kHidUnavailable = "Can not Open HID Device!";
+inline std::string adapterNotOpened(const std::string& reason) {
+  return "Found the adapter but can not open it (" + reason +
+         "). Your login needs access to it: install the udev rule 60-strikepad.rules, then replug "
+         "the adapter.";
+}
+// A slot transfer that failed.
+inline constexpr const char* kDownloadFailed = "download failed";
+inline constexpr const char* kReloadFailed = "reload failed";
+inline constexpr const char* kReadFailed = "read device failed";
 
 // An undo refused: "Can not undo the delete of Combo: Hadouken of Ryu: <reason>."
 inline std::string undoRefusal(const std::string& describedChange, const std::string& reason) {
