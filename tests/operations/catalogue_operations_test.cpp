@@ -73,14 +73,6 @@ TEST_F(Operations, UndoOfAChangeNoLongerNewestIsRefusedWithTheReason) {
   EXPECT_EQ(refused.reason, "another program changed the catalogue meanwhile");
 }
 
-TEST_F(Operations, ACatalogueThatCannotOpenFailsWithTheStoresReport) {
-  CatalogueFile missing(dir_ / "none.dat");
-  const CatalogueFile::Opened opened = missing.open();
-  EXPECT_EQ(opened.outcome, Outcome::Failed);
-  EXPECT_EQ(opened.problem, CatalogueFile::Problem::Missing);
-  EXPECT_FALSE(opened.reason.empty());
-}
-
 TEST_F(Operations, DownloadWritesTheStoredBlockAndSendsNothingForAComboThatIsGone) {
   testing::SimulatedAdapter adapter;
   DeviceLink link(adapter, LinkTiming{.pause = [](std::chrono::milliseconds) {}});
