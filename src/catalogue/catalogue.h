@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/block_replacement.h"
 #include "catalogue/change_history.h"
 #include "catalogue/pick_list.h"
 #include "catalogue/prompts.h"
@@ -90,11 +91,6 @@ class Catalogue {
 
  private:
   friend class ReplacementBatch;
-  struct OpenBatch {
-    std::optional<ChangeId> change;  // made with the first replacement
-    std::int64_t blocks = 0;
-  };
-  bool recordReplacement(RecordId comboId);
   // Selects the records an undo brought back, refilling the lists below each.
   void selectRestored(RecordId gameId, RecordId characterId, RecordId comboId);
 
@@ -104,7 +100,7 @@ class Catalogue {
   // The script of a new combo that was accepted but not stored; kept for this run only.
   std::optional<ComboBlock> scriptDraft_;
   History history_ = History::Recorded;
-  OpenBatch* batch_ = nullptr;
+  BlockBatch* batch_ = nullptr;
 };
 
 // While it is open, the blocks the catalogue replaces are one change of the history, undone
@@ -126,7 +122,7 @@ class ReplacementBatch {
  private:
   Catalogue& catalogue_;
   std::string subject_;
-  Catalogue::OpenBatch batch_;
+  BlockBatch batch_;
 };
 
 }  // namespace strikepad

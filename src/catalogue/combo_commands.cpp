@@ -1,14 +1,13 @@
 // Combos (moves records): unique by name within their character, each with its block.
 
-#include <algorithm>
 #include <span>
 
+#include "catalogue/block_replacement.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/list_steps.h"
 #include "catalogue/messages.h"
 #include "catalogue/records.h"
 #include "store/store.h"
-#include "store/transaction.h"
 
 namespace strikepad {
 
@@ -94,27 +93,16 @@ void Catalogue::OnEditCombo() {
 }
 
 std::optional<std::vector<std::uint8_t>> Catalogue::readComboData(RecordId comboId) {
-  auto combo = store_.OpenRecordset("moves", "id=?", {std::int64_t{comboId}});
-  if (!combo || combo->recordCount() == 0) return std::nullopt;
-  return combo->getChunk("data", combo->actualSize("data"));
+  return readStoredBlock(store_, comboId).bytes;
 }
 
 int Catalogue::ReplaceComboData(RecordId comboId, const std::uint8_t* block, std::size_t length) {
-  // The old block goes into the history with the new one in place, or neither does. A batch
-  // lies inside its caller's transaction, which undoes all of it on a failure: a savepoint of
-  // its own for every block would only slow a large import down.
-  Transaction transaction(store_, batch_ ? Transaction::Writes::OneStatement : Transaction::Writes::Several);
-  if (!transaction.active()) return -1;
-  auto combo = store_.OpenRecordset("moves", "id=?", {std::int64_t{comboId}});
-  if (!combo || combo->failed()) return -1;
-  if (combo->recordCount() == 0) return 0;
-  const std::span<const std::uint8_t> replacement(block, length);
-  // A block replaced by the same bytes loses nothing: there is nothing to record.
-  const auto* stored = std::get_if<Bytes>(&combo->collect("data"));
-  const bool same = stored && std::ranges::equal(*stored, replacement);
-  if (history_ == History::Recorded && !same && !recordReplacement(comboId)) return -1;
-  combo->appendChunk("data", replacement);
-  return combo->update() && transaction.commit() ? 1 : -1;
+  switch (replaceBlock(store_, comboId, std::span(block, length), history_, batch_)) {
+    case ReplaceOutcome::Replaced: return 1;
+    case ReplaceOutcome::NothingThere: return 0;
+    case ReplaceOutcome::Failed: break;
+  }
+  return -1;
 }
 
 }  // namespace strikepad

@@ -22,19 +22,6 @@ int indexOfId(const PickList& list, RecordId id) {
 
 }  // namespace
 
-bool Catalogue::recordReplacement(RecordId comboId) {
-  if (!batch_) {
-    const std::string summary = summaryOfBlock(store_, comboId);
-    if (summary.empty()) return false;
-    const auto change = beginReplacement(store_, summary);
-    return change && recordBlock(store_, *change, comboId);
-  }
-  if (!batch_->change) batch_->change = beginReplacement(store_, {});
-  if (!batch_->change) return false;
-  ++batch_->blocks;
-  return recordBlock(store_, *batch_->change, comboId);
-}
-
 ReplacementBatch::ReplacementBatch(Catalogue& catalogue, std::string subject)
     : catalogue_(catalogue), subject_(std::move(subject)) {
   catalogue_.batch_ = &batch_;

@@ -31,6 +31,12 @@ bool CatalogueFile::isOpen() const { return store_->isOpen(); }
 
 std::string CatalogueFile::takeReport() { return std::exchange(report_, {}); }
 
+Result createCatalogueFile(const std::filesystem::path& path) {
+  std::string message;
+  if (createCatalogue(path, message)) return {};
+  return failed(std::move(message));
+}
+
 WriteScope::WriteScope(CatalogueFile& file) : file_(file) {}
 
 WriteScope::~WriteScope() = default;

@@ -45,6 +45,10 @@ class CatalogueFile {
   std::unique_ptr<Store> store_;
 };
 
+// Makes `path` a new, empty catalogue; never overwrites a file. Failed with the reason
+// (the whole path and the system's words) when it cannot.
+Result createCatalogueFile(const std::filesystem::path& path);
+
 // The write lock held from a lookup to the end of the change: the records a command names are
 // the ones it changes, and no other program can delete them (or their parents) in between.
 class WriteScope {

@@ -34,14 +34,14 @@ TEST_F(CatalogueCommand, AddComboTakesItsScriptFromAFileOrStandardInput) {
   EXPECT_EQ(fromFile.exitCode, 0) << fromFile.err;
   const CliResult fromInput = runCli({"add", "combo", "Arena", "Kenji", "Dash"}, "50 right\r\n", dir_.path());
   EXPECT_EQ(fromInput.exitCode, 0) << fromInput.err;
-  EXPECT_EQ(list().out, "game 1 Arena\n  role 1 Kenji\n    moves 1 Spin 360\n    moves 2 Dash 360\n");
+  EXPECT_EQ(list().out, "game 1 Arena\n  character 1 Kenji\n    combo 1 Spin 360\n    combo 2 Dash 360\n");
 }
 
 TEST_F(CatalogueCommand, AddComboNamesValuesStoredOtherThanWrittenAndStoresThem) {
   const CliResult result = runCli({"add", "combo", "Arena", "Kenji", "Spin"}, "100 ry -300\r\n", dir_.path());
   EXPECT_EQ(result.exitCode, 0);
   EXPECT_EQ(result.err, "step 1: ry -300 is outside -127..127 and is stored as -44\n");
-  EXPECT_EQ(list().out, "game 1 Arena\n  role 1 Kenji\n    moves 1 Spin 360\n");
+  EXPECT_EQ(list().out, "game 1 Arena\n  character 1 Kenji\n    combo 1 Spin 360\n");
 }
 
 TEST_F(CatalogueCommand, AScriptFileThatCannotBeReadStoresNothing) {
@@ -57,7 +57,7 @@ TEST_F(CatalogueCommand, AScriptFileThatCannotBeReadStoresNothing) {
             "cannot read " + (dir_ / "folder").string() + ": Is a directory\n")
       << "never taken for an empty script";
 
-  EXPECT_EQ(list().out, "game 1 Arena\n  role 1 Kenji\n");
+  EXPECT_EQ(list().out, "game 1 Arena\n  character 1 Kenji\n");
 }
 
 TEST_F(CatalogueCommand, InitRefusesNamesThatAreNotPlainFiles) {
@@ -81,7 +81,7 @@ TEST_F(CatalogueCommand, NamesWithControlCharactersAreRefused) {
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_EQ(result.err, "names may not hold control characters\n");
   }
-  EXPECT_EQ(list().out, "game 1 Arena\n  role 1 Kenji\n");
+  EXPECT_EQ(list().out, "game 1 Arena\n  character 1 Kenji\n");
 }
 
 TEST_F(CatalogueCommand, ListAndItsJsonShowStoredControlCharactersEscaped) {
@@ -93,7 +93,7 @@ TEST_F(CatalogueCommand, ListAndItsJsonShowStoredControlCharactersEscaped) {
     games->setValue("name", std::string("Evil\ngame 7 \x1b[2JForged\xc2\x9b"));
     ASSERT_TRUE(games->update());
   }
-  EXPECT_EQ(list().out, "game 1 Arena\n  role 1 Kenji\ngame 2 Evil\\x0agame 7 \\x1b[2JForged\\xc2\\x9b\n");
+  EXPECT_EQ(list().out, "game 1 Arena\n  character 1 Kenji\ngame 2 Evil\\x0agame 7 \\x1b[2JForged\\xc2\\x9b\n");
   const std::string json = runCli({"list", "--json"}, {}, dir_.path()).out;
   EXPECT_NE(json.find(R"("Evil\ngame 7 \u001b[2JForged\u009b")"), std::string::npos) << json;
 }
@@ -137,7 +137,7 @@ TEST_F(CatalogueCommand, ImportPrintsWhatItLeftOutAndExitsAsItEnded) {
   EXPECT_EQ(refused.err,
             "This game name is always exist,so if your records of Ultra/Super Combos with same name will be "
             "replaced,\ncontinue? [answered No: --yes reuses the game]\n");
-  EXPECT_EQ(list().out, "game 1 Arena\n  role 1 Kenji\ngame 2 Dojo\n  role 2 R\n    moves 1 Spin 360\n");
+  EXPECT_EQ(list().out, "game 1 Arena\n  character 1 Kenji\ngame 2 Dojo\n  character 2 R\n    combo 1 Spin 360\n");
 }
 
 TEST_F(CatalogueCommand, ImportNoticesShowControlCharactersInNamesEscaped) {
@@ -160,7 +160,7 @@ TEST_F(CatalogueCommand, DeletingAMissingNameExitsOneAndAnUnknownCommandTwo) {
   const CliResult unknown = runCli({"erase", "game", "Arena"}, {}, dir_.path());
   EXPECT_EQ(unknown.exitCode, 2);
   EXPECT_EQ(unknown.err.substr(0, unknown.err.find('\n') + 1), "unknown command: erase\n");
-  EXPECT_EQ(list().out, "game 1 Arena\n  role 1 Kenji\n");
+  EXPECT_EQ(list().out, "game 1 Arena\n  character 1 Kenji\n");
 }
 
 TEST_F(CatalogueCommand, NamesAreLookedUpWithFullCaseFolding) {
@@ -169,7 +169,7 @@ TEST_F(CatalogueCommand, NamesAreLookedUpWithFullCaseFolding) {
   EXPECT_EQ(added.exitCode, 0) << added.err;
   const CliResult exported = runCli({"export", "éVOLUTION", "out.spk"}, {}, dir_.path());
   EXPECT_EQ(exported.exitCode, 0) << exported.err;
-  EXPECT_EQ(list().out, "game 1 Arena\n  role 1 Kenji\ngame 2 Évolution\n  role 2 Straße\n");
+  EXPECT_EQ(list().out, "game 1 Arena\n  character 1 Kenji\ngame 2 Évolution\n  character 2 Straße\n");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <pty.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/syscall.h>
@@ -10,6 +11,7 @@
 
 #include <cerrno>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <stdexcept>
 #include <system_error>
@@ -32,6 +34,7 @@ class SpawnActions {
     check(posix_spawn_file_actions_addopen(&actions_, fd, path.c_str(), flags, 0600), "addopen");
   }
   void close(int fd) { check(posix_spawn_file_actions_addclose(&actions_, fd), "addclose"); }
+  void duplicate(int from, int to) { check(posix_spawn_file_actions_adddup2(&actions_, from, to), "adddup2"); }
   void changeDirectory(const std::filesystem::path& path) {
     check(posix_spawn_file_actions_addchdir_np(&actions_, path.c_str()), "addchdir");
   }
@@ -67,16 +70,13 @@ void killIfHung(pid_t child) {
   close(process);
 }
 
-}  // namespace
-
-CliResult runCli(const std::vector<std::string>& args, std::string_view input, const std::filesystem::path& workDir,
-                 const StandardOutput& output) {
+// Runs the program with standard input as `attachInput` sets it up.
+CliResult run(const std::vector<std::string>& args, const std::function<void(SpawnActions&, const TempDir&)>& attachInput,
+              const std::filesystem::path& workDir, const StandardOutput& output) {
   // Files rather than pipes: nothing can block however much the program writes.
   const TempDir io;
-  std::ofstream(io / "in", std::ios::binary) << input;
-
   SpawnActions actions;
-  actions.open(0, io / "in", O_RDONLY);
+  attachInput(actions, io);
   if (output.isClosed)
     actions.close(1);
   else if (!output.readWriteFile.empty())
@@ -101,6 +101,32 @@ CliResult runCli(const std::vector<std::string>& args, std::string_view input, c
   }
   const int exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
   return {exitCode, readFile(io / "out"), readFile(io / "err")};
+}
+
+}  // namespace
+
+CliResult runCli(const std::vector<std::string>& args, std::string_view input, const std::filesystem::path& workDir,
+                 const StandardOutput& output) {
+  return run(args, [input](SpawnActions& actions, const TempDir& io) {
+    std::ofstream(io / "in", std::ios::binary) << input;
+    actions.open(0, io / "in", O_RDONLY);
+  }, workDir, output);
+}
+
+CliResult runCliTyping(const std::vector<std::string>& args, std::string_view typed,
+                       const std::filesystem::path& workDir) {
+  int terminal = -1;
+  int typist = -1;
+  if (openpty(&typist, &terminal, nullptr, nullptr, nullptr) != 0)
+    throw std::system_error(errno, std::generic_category(), "openpty");
+  // Typed ahead: the terminal holds the lines until the program reads them.
+  const bool written = write(typist, typed.data(), typed.size()) == static_cast<ssize_t>(typed.size());
+  CliResult result = run(args, [terminal](SpawnActions& actions, const TempDir&) { actions.duplicate(terminal, 0); },
+                         workDir, {});
+  close(terminal);
+  close(typist);
+  if (!written) throw std::runtime_error("typing ahead failed");
+  return result;
 }
 
 }  // namespace strikepad::testing

@@ -32,4 +32,9 @@ struct StandardOutput {
 CliResult runCli(const std::vector<std::string>& args, std::string_view input = {},
                  const std::filesystem::path& workDir = {}, const StandardOutput& output = {});
 
+// The same with standard input a terminal on which `typed` has been typed ahead (Ctrl+D is
+// "\x04" at the start of a line).
+CliResult runCliTyping(const std::vector<std::string>& args, std::string_view typed,
+                       const std::filesystem::path& workDir = {});
+
 }  // namespace strikepad::testing

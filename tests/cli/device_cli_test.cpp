@@ -96,7 +96,7 @@ TEST_F(DeviceCommand, ListAsJsonHoldsWhatListShows) {
   EXPECT_EQ(nlohmann::json::parse(listed.out), nlohmann::json::parse(R"({"games":[
       {"id":1,"name":"Arena","characters":[{"id":1,"name":"Kenji","combos":[{"id":1,"name":"Spin","size":360}]}]},
       {"id":2,"name":"Zero \"Quote\"","characters":[]}]})"));
-  EXPECT_EQ(cli({"list"}).out, "game 1 Arena\n  role 1 Kenji\n    moves 1 Spin 360\ngame 2 Zero \"Quote\"\n");
+  EXPECT_EQ(cli({"list"}).out, "game 1 Arena\n  character 1 Kenji\n    combo 1 Spin 360\ngame 2 Zero \"Quote\"\n");
 }
 
 TEST_F(DeviceCommand, ExitStatusesTellDoneRefusedAndAWrongCommandLine) {

@@ -3,6 +3,8 @@
 #include <cctype>
 #include <fstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "cli_runner.h"
 #include "temp_dir.h"
@@ -95,12 +97,17 @@ TEST(ScriptPrintCommand, BadHexIsBadInput) {
   EXPECT_EQ(longBlock.err, "bad block: a block is 720 hex digits, not 722\n");
 }
 
-TEST(ScriptCommand, UnknownOrExtraWordsShowUsage) {
-  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-           {"script"}, {"script", "compile"}, {"script", "parse", "a", "b"}}) {
+TEST(ScriptCommand, UnknownOrExtraWordsSayWhatIsWrongThenShowTheUsage) {
+  const std::string usage = "usage: strikepad-cli script parse [FILE]\n       strikepad-cli script print [HEX]\n";
+  const std::vector<std::pair<std::vector<std::string>, std::string>> cases{
+      {{"script"}, "script needs parse or print\n"},
+      {{"script", "compile"}, "script takes parse or print, not compile\n"},
+      {{"script", "parse", "a", "b"}, "one word too many: b\n"},
+  };
+  for (const auto& [args, problem] : cases) {
     const CliResult result = runCli(args);
     EXPECT_EQ(result.exitCode, 2);
-    EXPECT_EQ(result.err, "usage: strikepad-cli script parse [FILE] | script print [HEX]\n");
+    EXPECT_EQ(result.err, problem + usage);
   }
 }
 

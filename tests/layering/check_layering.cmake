@@ -1,5 +1,6 @@
 # Fails when a folder of src/ includes a folder above it, or a folder below app/ includes Qt:
-# the core builds and is tested without a window or an adapter.
+# the core builds and is tested without a window or an adapter. Fails too when the command
+# line includes the store, the window's flows or Qt.
 #   cmake -DSOURCE_DIR=<checkout> -P check_layering.cmake
 cmake_minimum_required(VERSION 3.25)
 
@@ -30,6 +31,20 @@ foreach(folder text combo store catalogue exchange device device_commands)
         endif()
       endif()
     endforeach()
+  endforeach()
+endforeach()
+
+# The command line works through the operations: it never reaches the store, nor the window's
+# flows or Qt.
+file(GLOB_RECURSE cli_sources "${SOURCE_DIR}/tools/cli/*.h" "${SOURCE_DIR}/tools/cli/*.cpp")
+foreach(source IN LISTS cli_sources)
+  file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include")
+  foreach(line IN LISTS includes)
+    if(line MATCHES "include[ \t]*[<\"]Q")
+      list(APPEND failures "${source}: Qt in the command line: ${line}")
+    elseif(line MATCHES "include[ \t]*\"(store|flows)/")
+      list(APPEND failures "${source}: the command line includes ${CMAKE_MATCH_1}/: ${line}")
+    endif()
   endforeach()
 endforeach()
 

@@ -41,7 +41,7 @@ TEST_F(CliFaults, ListPrintsEachCombosStoredSize) {
   const CliResult result = runCli({"list"}, {}, dir_.path());
   EXPECT_EQ(result.exitCode, 0) << result.err;
   EXPECT_EQ(result.out.substr(0, result.out.find("game 2")),
-            "game 1 Street\n  role 1 Character 0\n    moves 1 Combo 0 360\n    moves 2 Combo 1 360\n");
+            "game 1 Street\n  character 1 Character 0\n    combo 1 Combo 0 360\n    combo 2 Combo 1 360\n");
 }
 
 TEST_F(CliFaults, AListWhoseCombosCannotBeReadFailsAfterListingTheRest) {
@@ -50,7 +50,7 @@ TEST_F(CliFaults, AListWhoseCombosCannotBeReadFailsAfterListingTheRest) {
          " data || abs(-9223372036854775808) as data from kept");
   const CliResult result = runCli({"list"}, {}, dir_.path());
   EXPECT_EQ(result.exitCode, 1);
-  EXPECT_EQ(result.out.substr(0, result.out.find("  role 2")), "game 1 Street\n  role 1 Character 0\ngame 2 Arcana\n");
+  EXPECT_EQ(result.out.substr(0, result.out.find("  character 2")), "game 1 Street\n  character 1 Character 0\ngame 2 Arcana\n");
   EXPECT_NE(result.err.find("integer overflow"), std::string::npos) << result.err;
 }
 

@@ -1,5 +1,6 @@
 #include "adapter_session.h"
 
+#include "cli_texts.h"
 #include "device/adapter_choice.h"
 #include "device/slot_protocol.h"
 
@@ -21,15 +22,28 @@ bool AdapterLink::choose(std::ostream& err) {
   return true;
 }
 
-void TerminalPanel::drawBusyIndicator(bool busy, TransferState transfer) {
-  if (!showProgress_) return;
-  if (busy && transfer.total > 0 && transfer.done != shown_) {
-    shown_ = transfer.done;
-    err_ << "\rchunk " << transfer.done << " of " << transfer.total << std::flush;
-  } else if (!busy && shown_ > 0) {
-    shown_ = 0;
-    err_ << "\n";
-  }
+LookupReport lookupsOnStderr(Context& context) {
+  return [&err = context.err](const Lookup& lookup) {
+    switch (lookup.outcome) {
+      case LookupOutcome::Connected: return;
+      case LookupOutcome::NotFound: err << shared_texts::kDeviceNotFound << "\n"; return;
+      case LookupOutcome::NotOpened: err << shared_texts::adapterNotOpened(lookup.systemText) << "\n"; return;
+      case LookupOutcome::HidUnavailable: err << shared_texts::kHidUnavailable << "\n"; return;
+    }
+  };
+}
+
+void TerminalProgress::end() {
+  if (done_ > 0) err_ << "\n";
+  done_ = 0;
+}
+
+TransferProgress TerminalProgress::report() {
+  return [this](int done, int total) {
+    if (!shown_ || total <= 0 || done == done_) return;
+    done_ = done;
+    err_ << "\r" << texts::chunkProgress(done, total) << std::flush;
+  };
 }
 
 }  // namespace strikepad::cli

@@ -1,7 +1,6 @@
 #pragma once
-// The adapter from a shell: the one STRIKEPAD_ADAPTER names, its link, and the part of the
-// window the device commands draw on, which here is the slot the command line gives and the
-// transfer's progress on stderr.
+// The adapter from a shell: the one STRIKEPAD_ADAPTER names and its link, what its lookups
+// find, and a transfer's progress on stderr.
 
 #include <memory>
 #include <optional>
@@ -11,7 +10,6 @@
 #include "cli.h"
 #include "device/device_link.h"
 #include "device/hid_transport.h"
-#include "device_commands/device_panel.h"
 
 namespace strikepad::cli {
 
@@ -29,20 +27,26 @@ class AdapterLink {
   std::optional<DeviceLink> link_;  // goes before the transport it holds open
 };
 
-class TerminalPanel final : public DevicePanel {
- public:
-  // Progress goes to stderr only when it is a terminal: in a script it would be noise.
-  TerminalPanel(Context& context, int slot) : err_(context.terminal), showProgress_(context.errIsTerminal), slot_(slot) {}
+// Each lookup a transfer makes that finds no usable adapter, told on stderr.
+LookupReport lookupsOnStderr(Context& context);
 
-  bool isSlotButtonChecked(int slot) const override { return slot == slot_; }
-  void drawBusyIndicator(bool busy, TransferState transfer) override;
-  void invalidateClientArea() override {}
+// A transfer's progress, "chunk 3 of 8" on one line of stderr that returns to its start; only
+// when stderr is a terminal: in a script it would be noise. The line ends with the transfer.
+class TerminalProgress {
+ public:
+  explicit TerminalProgress(Context& context) : err_(context.terminal), shown_(context.errIsTerminal) {}
+  ~TerminalProgress() { end(); }
+  TerminalProgress(const TerminalProgress&) = delete;
+  TerminalProgress& operator=(const TerminalProgress&) = delete;
+
+  TransferProgress report();
+  // Ends the progress line, once the transfer has ended and before anything else is told.
+  void end();
 
  private:
   std::ostream& err_;
-  bool showProgress_;
-  int slot_;
-  int shown_ = 0;  // the last chunk count shown on the current line
+  bool shown_;
+  int done_ = 0;  // the last chunk count shown on the current line
 };
 
 }  // namespace strikepad::cli

@@ -6,6 +6,9 @@
 
 #include <cerrno>
 
+#include <ostream>
+
+#include "cli_texts.h"
 #include "names.h"
 
 namespace strikepad::cli {
@@ -71,6 +74,17 @@ std::streamsize EscapingBuffer::xsputn(const char* text, std::streamsize size) {
   const std::string shown = printableLines(whole);
   const auto length = static_cast<std::streamsize>(shown.size());
   return target_.sputn(shown.data(), length) == length ? size : 0;
+}
+
+int tell(Context& context, const Result& result, std::string_view notFound, std::string_view parentGone) {
+  if (result.done()) return kDone;
+  const std::string line = texts::lineFor(result, context.catalogue.string(), notFound, parentGone);
+  if (!line.empty()) context.err << line << "\n";
+  return kRefused;
+}
+
+int tell(Context& context, const LookupResult& result) {
+  return tell(context, result, texts::noSuch(result.missing, result.name));
 }
 
 bool isSameFile(int fd, const std::filesystem::path& path) {

@@ -7,7 +7,12 @@
 #include <filesystem>
 #include <streambuf>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "cli.h"
+#include "operations/lookup.h"
+#include "operations/outcome.h"
 
 namespace strikepad::cli {
 
@@ -53,6 +58,12 @@ class EscapingBuffer final : public std::streambuf {
   // A last byte that may begin a two-byte control character: the next write decides.
   std::string held_;
 };
+
+// A result told: a result that is not Done says why on stderr (cli_texts.h lineFor), and the
+// exit status follows from its kind (0 Done, 1 anything else).
+int tell(Context& context, const Result& result, std::string_view notFound = {}, std::string_view parentGone = {});
+// A lookup that found no record names what it did not find.
+int tell(Context& context, const LookupResult& result);
 
 // Whether the open descriptor `fd` and the file at `path` are the same file (device and inode).
 bool isSameFile(int fd, const std::filesystem::path& path);

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "cli.h"
+#include "cli_texts.h"
 #include "combo/script_parser.h"
 #include "combo/script_printer.h"
 #include "hex.h"
@@ -13,8 +14,6 @@
 
 namespace strikepad::cli {
 namespace {
-
-constexpr std::string_view kScriptUsage = "usage: strikepad-cli script parse [FILE] | script print [HEX]\n";
 
 // A script of 45 steps, or a block as hex digits, is a few kilobytes; anything larger is not one,
 // and is refused after reading no more than this.
@@ -60,7 +59,7 @@ int print(Context& context) {
   if (!hex) return kRefused;
   const HexBlock parsed = blockFromHex(*hex);
   if (!parsed.block) {
-    context.err << "bad block: " << parsed.problem << "\n";
+    context.err << texts::badBlock(parsed.problem) << "\n";
     return kBadUsage;
   }
   context.out << printScript(*parsed.block);
@@ -81,12 +80,6 @@ std::optional<std::string> readInput(Context& context, std::size_t index) {
   return readAll(file, fileFailure(path, {}), context.err);
 }
 
-int runScript(Context& context) {
-  const std::string_view action = context.args.size() >= 2 ? std::string_view(context.args[1]) : "";
-  if (context.args.size() <= 3 && action == "parse") return parse(context);
-  if (context.args.size() <= 3 && action == "print") return print(context);
-  context.err << kScriptUsage;
-  return kBadUsage;
-}
+int runScript(Context& context) { return context.args[1] == "parse" ? parse(context) : print(context); }
 
 }  // namespace strikepad::cli

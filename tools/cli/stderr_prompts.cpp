@@ -4,10 +4,7 @@ namespace strikepad::cli {
 
 void StderrPrompts::notice(const std::string& text) { err_ << text << "\n"; }
 
-void StderrPrompts::warning(const std::string& text) {
-  if (!source_.empty()) err_ << source_ << ": ";
-  err_ << text << "\n";
-}
+void StderrPrompts::warning(const std::string& text) { err_ << text << "\n"; }
 
 bool StderrPrompts::ask(const std::string& text, const std::string&) {
   err_ << text << answer_.note << "\n";

@@ -1,6 +1,7 @@
 #pragma once
-// The commands' prompts on a shell: messages go to stderr, and as nobody is there to answer,
-// each question gets the standing answer, noted after it.
+// The exchange commands' prompts on a shell (until the exchange has operations of its own):
+// messages go to stderr, and as nobody is there to answer, each question gets the standing
+// answer, noted after it.
 
 #include <ostream>
 #include <string>
@@ -17,9 +18,7 @@ struct StandingAnswer {
 
 class StderrPrompts final : public Prompts {
  public:
-  // `source` (the catalogue file) begins each store error report, so the user knows which file failed.
-  explicit StderrPrompts(std::ostream& err, StandingAnswer answer = {}, std::string source = {})
-      : err_(err), answer_(std::move(answer)), source_(std::move(source)) {}
+  explicit StderrPrompts(std::ostream& err, StandingAnswer answer = {}) : err_(err), answer_(std::move(answer)) {}
 
   void notice(const std::string& text) override;
   void warning(const std::string& text) override;
@@ -33,7 +32,6 @@ class StderrPrompts final : public Prompts {
  private:
   std::ostream& err_;
   StandingAnswer answer_;
-  std::string source_;
 };
 
 }  // namespace strikepad::cli
