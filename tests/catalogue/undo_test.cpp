@@ -3,7 +3,7 @@
 
 #include "catalogue/undo.h"
 #include "catalogue_fixture.h"
-#include "store/history_tables.h"
+#include "store/tables/history_table.h"
 #include "store/sqlite_handles.h"
 #include "store/transaction.h"
 
