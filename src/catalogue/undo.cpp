@@ -125,8 +125,4 @@ UndoResult undoNewest(Store& store, std::optional<ChangeId> expected) {
   return result;
 }
 
-std::string refusalText(const UndoResult& result) {
-  return "Can not undo " + describe(result.change) + ": " + result.reason + ".";
-}
-
 }  // namespace strikepad

@@ -37,7 +37,4 @@ struct UndoResult {
 // (store/tables/history_table.h), and stays so.
 UndoResult undoNewest(Store& store, std::optional<ChangeId> expected = std::nullopt);
 
-// The window's and the command line's text for a refusal: "Can not undo <change>: <reason>."
-std::string refusalText(const UndoResult& result);
-
 }  // namespace strikepad
