@@ -16,7 +16,7 @@
 #include "bench_support.h"
 #include "exchange/exchange_commands.h"
 #include "exchange/spk_format.h"
-#include "store/history_tables.h"
+#include "store/tables/history_table.h"
 
 namespace strikepad::bench {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 // The history of destructive changes: what each delete and each replaced block removed, kept
-// in the catalogue file (store/history_tables.h) and written in the transaction of the change
+// in the catalogue file (store/tables/history_table.h) and written in the transaction of the change
 // itself, so a change and its record stand or fall together. The newest kHistoryLimit
 // changes are kept.
 
@@ -10,18 +10,11 @@
 #include <vector>
 
 #include "catalogue/records.h"
+#include "store/tables/history_table.h"
 
 namespace strikepad {
 
-class Recordset;
 class Store;
-
-inline constexpr int kHistoryLimit = 100;
-
-// The values are stored in the file: never renumber them.
-enum class ChangeKind : std::int64_t { DeleteGame = 1, DeleteCharacter = 2, DeleteCombo = 3, ReplaceBlocks = 4 };
-
-using ChangeId = std::int64_t;
 
 struct Change {
   ChangeId id = 0;
@@ -69,10 +62,13 @@ bool setSummary(Store& store, ChangeId change, const std::string& summary);
 // The kept changes, newest first; an empty list for a file without a history; nullopt after
 // the store error report, or after reporting a change it can not read.
 std::optional<std::vector<Change>> recentChanges(Store& store);
-// The change on the current record of a record set on history (fields id, kind, summary, at).
-// When a field holds what no change of this program holds (a kind it does not know, a time that
-// is not a number of seconds), `damage` says so ("a time that is not a number"), and the change
-// is to be refused, never read on: its kind and time then hold no stored value.
-Change changeAt(Recordset& history, std::string& damage);
+// The change a row of the history holds. When a field holds what no change of this program
+// holds (a kind it does not know, a time that is not a number of seconds), `damage` says so
+// ("a time that is not a number"), and the change is to be refused, never read on: its kind
+// and time then hold no stored value.
+Change changeOf(const ChangeRow& row, std::string& damage);
+
+// The history level of a change's top record: 1 game, 2 character, 3 combo (blocks too).
+int rootLevelOf(ChangeKind kind);
 
 }  // namespace strikepad

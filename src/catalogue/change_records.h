@@ -23,9 +23,6 @@ struct ChangeRecords {
   std::int64_t count = 0;  // all rows of the change
 };
 
-// The history level of a change's top record: 1 game, 2 character, 3 combo (blocks too).
-int rootLevelOf(ChangeKind kind);
-
 // Reads and checks the rows of `change`, inside the undo's transaction.
 ChangeRecords checkedRecords(Store& store, const Change& change);
 

@@ -5,13 +5,14 @@
 #include <utility>
 
 #include "catalogue/catalogue.h"
+#include "catalogue/history_texts.h"
 #include "catalogue/undo.h"
 
 namespace strikepad {
 
 namespace {
 
-constexpr const char* kNothingToUndo = "There is nothing to undo.";
+using history_texts::kNothingToUndo;
 
 // The entry of the list that carries `id`; -1 when none does.
 int indexOfId(const PickList& list, RecordId id) {
@@ -38,12 +39,12 @@ void Catalogue::OnUndo() {
   if (!changes) return;
   if (changes->empty()) return prompts_.notice(kNothingToUndo);
   const Change& newest = changes->front();
-  if (!prompts_.ask("Undo " + describe(newest) + "?")) return;
+  if (!prompts_.ask(history_texts::undoQuestion(newest))) return;
   const UndoResult undone = undoNewest(store_, newest.id);
   switch (undone.kind) {
     case UndoResult::Kind::Failed: return;
     case UndoResult::Kind::NothingToUndo: return prompts_.notice(kNothingToUndo);
-    case UndoResult::Kind::Refused: return prompts_.notice(refusalText(undone));
+    case UndoResult::Kind::Refused: return prompts_.notice(history_texts::refusalText(undone));
     case UndoResult::Kind::Undone: break;
   }
   selectRestored(undone.gameId, undone.characterId, undone.comboId);

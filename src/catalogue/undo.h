@@ -34,10 +34,7 @@ struct UndoResult {
 // parent is gone, when a record now holds one of its ids, when the combo of a replaced block
 // is gone, and when the history's rows of it do not match what it names (change_records.h)
 // or hold a value no change holds. A history in an earlier layout is upgraded first
-// (store/history_tables.h), and stays so.
+// (store/tables/history_table.h), and stays so.
 UndoResult undoNewest(Store& store, std::optional<ChangeId> expected = std::nullopt);
-
-// The window's and the command line's text for a refusal: "Can not undo <change>: <reason>."
-std::string refusalText(const UndoResult& result);
 
 }  // namespace strikepad

@@ -9,22 +9,22 @@
 
 #include "store/sqlite_handles.h"
 #include "store/store.h"
+#include "store/tables/catalogue_tables.h"
 #include "text/file_failure.h"
 
 namespace strikepad {
 
 namespace {
 
-constexpr const char* kSchema =
-    "begin;"
-    "create table game(id integer primary key autoincrement, name text collate nocase);"
-    "create table role(id integer primary key autoincrement, name text collate nocase,"
-    " gameid integer references game(id));"
-    "create table moves(id integer primary key autoincrement, name text collate nocase,"
-    " roleid integer references role(id), data blob);"
-    "create index role_gameid on role(gameid, id, name);"
-    "create index moves_roleid on moves(roleid, id, name);"
-    "commit;";
+// The catalogue's tables as catalogue_tables.h declares them, with the indexes the lists read by.
+std::string schemaStatements() {
+  std::string sql = "begin;";
+  for (const CatalogueTable* table : kCatalogueTables) {
+    sql += createStatement(*table) + ";";
+    if (table->index) sql += std::string(table->index) + ";";
+  }
+  return sql + "commit;";
+}
 
 // Names SQLite would not take as a plain file: an in-memory or temporary database, or a URI.
 bool isPlainFileName(const std::filesystem::path& path) {
@@ -75,13 +75,13 @@ void syncFolder(const std::filesystem::path& folder) {
 
 }  // namespace
 
-bool createCatalogueTables(sqlite3* db) { return sqlite3_exec(db, kSchema, nullptr, nullptr, nullptr) == SQLITE_OK; }
+bool createCatalogueTables(sqlite3* db) {
+  return sqlite3_exec(db, schemaStatements().c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
+}
 
 bool hasCatalogueTables(sqlite3* db) {
-  for (const char* probe : {"select id, name from game", "select id, name, gameid from role",
-                            "select id, name, roleid, data from moves"}) {
-    if (!prepareStatement(db, probe)) return false;
-  }
+  for (const CatalogueTable* table : kCatalogueTables)
+    if (!prepareStatement(db, "select " + columnList(*table) + " from " + table->name)) return false;
   return true;
 }
 

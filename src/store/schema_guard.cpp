@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "store/history_tables.h"
+#include "store/tables/history_table.h"
 #include "store/schema.h"
 #include "store/store.h"
 

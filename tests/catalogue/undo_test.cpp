@@ -1,9 +1,10 @@
 // The history of destructive changes and undo: every delete and replaced block is recorded,
 // and the newest change comes back exactly as it was, or is refused with nothing changed.
 
+#include "catalogue/history_texts.h"
 #include "catalogue/undo.h"
 #include "catalogue_fixture.h"
-#include "store/history_tables.h"
+#include "store/tables/history_table.h"
 #include "store/sqlite_handles.h"
 #include "store/transaction.h"
 
@@ -50,6 +51,26 @@ class Undo : public CatalogueTest {
   }
 };
 
+// Ctrl+Z as the window runs it: nothing to undo, then the question naming the change, then the
+// lists on what came back: its game, its character and the combo itself, not the list's first.
+TEST_F(Undo, CtrlZAsksNamingTheChangeAndSelectsTheComboThatCameBack) {
+  fighters();
+  catalogue_.OnUndo();
+  EXPECT_EQ(prompts_.notices(), std::vector<std::string>{"There is nothing to undo."});
+  catalogue_.RemoveCombo(idOf("moves", "Shoryuken"));
+  addGame("Other", {{"Jin", {"EWGF"}}});
+  catalogue_.FillGameList();
+  games_.select(1);
+  catalogue_.FillCharacterList();
+
+  prompts_.answerAsk(true);
+  catalogue_.OnUndo();
+  EXPECT_EQ(prompts_.questions(), std::vector<std::string>{"Undo the delete of Combo: Shoryuken of Ryu?"});
+  EXPECT_EQ(selected(games_), "Fighters");
+  EXPECT_EQ(selected(characters_), "Ryu");
+  EXPECT_EQ(selected(combos_), "Shoryuken");
+}
+
 // Each undo puts the catalogue back as it was, so the three deletes run one after another.
 TEST_F(Undo, ADeletedGameCharacterOrComboComesBackByteForByte) {
   const RecordId game = fighters();
@@ -92,7 +113,7 @@ TEST_F(Undo, IsRefusedWhileARecordOfTheSameNameStandsWhereItWouldComeBack) {
 
   const UndoResult refused = undoNewest(store_);
   EXPECT_EQ(refused.kind, UndoResult::Kind::Refused);
-  EXPECT_EQ(refusalText(refused),
+  EXPECT_EQ(history_texts::refusalText(refused),
             "Can not undo the delete of Game: Fighters (2 characters, 3 combos): a game named \"FIGHTERS\" stands "
             "there now.");
   EXPECT_EQ(dump(), before);
@@ -229,7 +250,7 @@ TEST_F(Undo, AChangeWhoseTimeIsNotANumberIsRefusedNotRead) {
   EXPECT_EQ(prompts_.warnings(),
             std::vector<std::string>{"Can not read the undo history: change 1 has a time that is not a number."});
   const UndoResult refused = undoNewest(store_);
-  EXPECT_EQ(refusalText(refused),
+  EXPECT_EQ(history_texts::refusalText(refused),
             "Can not undo the delete of Combo: Tatsu of Ken: the history holds it with a time that is not a number.");
   EXPECT_EQ(dump(), before);
 }
