@@ -13,12 +13,14 @@
 #include <QVBoxLayout>
 #include <memory>
 
+#include "app/keyword_palette.h"
 #include "app/message_boxes.h"
 #include "app/qt_text.h"
 #include "app/script_check.h"
 #include "app/script_highlighter.h"
 #include "app/script_text_box.h"
 #include "app/step_timeline.h"
+#include "combo/combo_steps.h"
 #include "combo/script_printer.h"
 
 namespace strikepad {
@@ -38,8 +40,22 @@ QToolButton* barButton(QAction* action, QWidget* parent) {
   return button;
 }
 
+// The timeline's scroll area asks for no more height than its least, the header and a few
+// lanes: the rest scrolls under the header, and the editor fits a small screen.
+class TimelineArea final : public QScrollArea {
+ public:
+  using QScrollArea::QScrollArea;
+  QSize sizeHint() const override { return QScrollArea::sizeHint().boundedTo({QWIDGETSIZE_MAX, minimumHeight()}); }
+};
+
 // The text as the box holds it: line ends are single line feeds there.
 QString printed(const ComboBlock& block) { return toQString(printScript(block)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+
+// Whether the text has a field's end at `position`: a space, a line end, or the text's end.
+bool fieldEndsAt(const QTextDocument& text, int position) {
+  const QChar c = text.characterAt(position);
+  return c.isNull() || c == u' ' || c == QChar::ParagraphSeparator;
+}
 
 // Where line `line` (from 0) of `text` starts, or the text's end.
 int lineStart(const QString& text, int line) {
@@ -57,6 +73,7 @@ ScriptEditor::ScriptEditor(ComboBlock& block, QWidget* parent)
       text_(new ScriptTextBox(this)),
       highlighter_(new ScriptHighlighter(text_->document())),
       status_(new QLabel(this)),
+      palette_(new KeywordPalette(this)),
       timeline_(new StepTimeline(this)),
       stepCount_(new QLabel(this)),
       undo_(new QUndoStack(this)),
@@ -76,12 +93,13 @@ ScriptEditor::ScriptEditor(ComboBlock& block, QWidget* parent)
   connect(ok_, &QPushButton::clicked, this, &ScriptEditor::parseAndClose);
   connect(cancel_, &QPushButton::clicked, this, &ScriptEditor::reject);
   connect(text_, &QPlainTextEdit::textChanged, this, &ScriptEditor::textChanged);
+  connect(palette_, &KeywordPalette::picked, this, &ScriptEditor::insertKeyword);
   connect(timeline_, &StepTimeline::edited, this, &ScriptEditor::recordTimelineEdit);
   connect(timeline_, &StepTimeline::refused, status_, &QLabel::setText);
   for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)})
     connect(new QShortcut(keys, this), &QShortcut::activated, ok_, &QPushButton::click);
 
-  auto* timelineArea = new QScrollArea(this);
+  auto* timelineArea = new TimelineArea(this);
   timelineArea->setWidget(timeline_);
   timelineArea->setWidgetResizable(true);
   timelineArea->setFocusPolicy(Qt::NoFocus);
@@ -97,7 +115,15 @@ ScriptEditor::ScriptEditor(ComboBlock& block, QWidget* parent)
                                              "select,start\nanalog key:lx,ly,rx,ry\nvalue:from -127 to 127"),
                               this));
   layout->addWidget(usageLine(QStringLiteral("example:100 down rx -127 square cross"), this));
-  layout->addWidget(text_, 1);
+  auto* units = usageLine(tr("One line is one step: its hold time, in the adapter's own unit (0 to 65535), then "
+                             "the key words held for that time."),
+                          this);
+  units->setObjectName("scriptUnits");
+  layout->addWidget(units);
+  auto* textRow = new QHBoxLayout;
+  textRow->addWidget(text_, 1);
+  textRow->addWidget(palette_);
+  layout->addLayout(textRow, 1);
   layout->addWidget(status_);
   layout->addLayout(buildTimelineBar());
   layout->addWidget(timelineArea, 2);
@@ -110,8 +136,8 @@ ScriptEditor::ScriptEditor(ComboBlock& block, QWidget* parent)
   setTabOrder(text_, timeline_);
   setTabOrder(timeline_, ok_);
   setTabOrder(ok_, cancel_);
-  // Room for the whole timeline of a short combo, within the screen.
-  resize(sizeHint().expandedTo(QSize(820, 900)).boundedTo(screen()->availableGeometry().size() * 9 / 10));
+  // Wide enough for the timeline of a short combo, within the screen.
+  resize(sizeHint().expandedTo(QSize(820, 0)).boundedTo(screen()->availableGeometry().size()));
   text_->setFocus();
   checkAsTyped();
 }
@@ -163,11 +189,38 @@ QPlainTextEdit* ScriptEditor::textBox() const { return text_; }
 void ScriptEditor::textChanged() {
   const ScriptText now{text_->toPlainText(), text_->textCursor().position()};
   if (!applying_ && now.text != recorded_.text) {
-    undo_->push(ScriptTextChange::typed([this](const ScriptText& text) { applyText(text); }, recorded_, now,
-                                        text_->textCursor().blockNumber()));
+    const auto apply = [this](const ScriptText& text) { applyText(text); };
+    undo_->push(inserting_ ? ScriptTextChange::inserted(apply, recorded_, now, *inserting_)
+                           : ScriptTextChange::typed(apply, recorded_, now, text_->textCursor().blockNumber()));
     recorded_ = now;
   }
   checkAsTyped();
+}
+
+// The word goes in as a field of its own: a space parts it from its neighbours on the line,
+// and an empty line gets a hold time first, so that the line stays a step.
+void ScriptEditor::insertKeyword(const QString& word, bool isAxis) {
+  QTextCursor cursor = text_->textCursor();
+  const QTextDocument& text = *text_->document();
+  const int start = cursor.selectionStart();
+  QString before;
+  if (!cursor.hasSelection() && cursor.block().text().isEmpty()) {
+    before = QString::number(kNewStepTime) + u' ';
+  } else if (start > cursor.block().position() && !fieldEndsAt(text, start - 1)) {
+    before = QStringLiteral(" ");
+  }
+  const QString value = isAxis ? QString::number(KeywordPalette::kAxisValue) : QString();
+  const QString after = fieldEndsAt(text, cursor.selectionEnd()) ? QString() : QStringLiteral(" ");
+  inserting_ = tr("Insert %1").arg(word);
+  cursor.insertText(before + word + (isAxis ? u' ' + value : QString()) + after);
+  inserting_.reset();
+  if (isAxis) {
+    const int valueEnd = cursor.position() - static_cast<int>(after.size());
+    cursor.setPosition(valueEnd - static_cast<int>(value.size()));
+    cursor.setPosition(valueEnd, QTextCursor::KeepAnchor);
+  }
+  text_->setTextCursor(cursor);
+  text_->setFocus();
 }
 
 void ScriptEditor::checkAsTyped() {

@@ -1,6 +1,7 @@
 #pragma once
-// The script editor: usage notes above a multi-line box, and under it a timeline of the same
-// block. As the user types, the box colours the script, numbers its steps and marks the step
+// The script editor: usage notes above a multi-line box, a palette of the key words beside it
+// (a click puts the word in at the cursor, as one edit of its own), and under it a timeline of
+// the same block. As the user types, the box colours the script, numbers its steps and marks the step
 // that would fail, with the parser's message in the status line below, or the values that are
 // stored other than written; the timeline follows as soon as the text parses and is dimmed
 // while it does not. An edit on the timeline reprints the text. Every edit in either view can
@@ -13,6 +14,7 @@
 
 #include <QDialog>
 #include <QKeySequence>
+#include <optional>
 
 #include "app/script_text_change.h"
 #include "combo/combo_block.h"
@@ -25,6 +27,7 @@ class QUndoStack;
 
 namespace strikepad {
 
+class KeywordPalette;
 class ScriptHighlighter;
 class ScriptTextBox;
 class StepTimeline;
@@ -44,6 +47,7 @@ class ScriptEditor final : public QDialog {
   StepTimeline* timeline() const { return timeline_; }
   QLabel* stepCountLine() const { return stepCount_; }
   QUndoStack* undoStack() const { return undo_; }
+  KeywordPalette* keywordPalette() const { return palette_; }
 
   // Escape, Cancel and the close box: asks before throwing away a changed script.
   void reject() override;
@@ -53,6 +57,7 @@ class ScriptEditor final : public QDialog {
   QLayout* buildTimelineBar();
   void offerHistoryInTextMenu(QAction* undo, QAction* redo);
   void textChanged();
+  void insertKeyword(const QString& word, bool isAxis);
   void checkAsTyped();
   void recordTimelineEdit(const ComboBlock& block, const QString& what);
   void applyText(const ScriptText& text);
@@ -63,6 +68,7 @@ class ScriptEditor final : public QDialog {
   ScriptTextBox* text_;
   ScriptHighlighter* highlighter_;
   QLabel* status_;
+  KeywordPalette* palette_;
   StepTimeline* timeline_;
   QLabel* stepCount_;
   QUndoStack* undo_;
@@ -70,6 +76,7 @@ class ScriptEditor final : public QDialog {
   QPushButton* cancel_;
   ScriptText recorded_;   // the text as the undo history last left it
   bool applying_ = false; // the text box is being given a text from the history
+  std::optional<QString> inserting_;  // what the palette is putting in, for the undo history
 };
 
 }  // namespace strikepad

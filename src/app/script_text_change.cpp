@@ -14,6 +14,12 @@ ScriptTextChange* ScriptTextChange::typed(Apply apply, ScriptText before, Script
   return change;
 }
 
+ScriptTextChange* ScriptTextChange::inserted(Apply apply, ScriptText before, ScriptText after, const QString& what) {
+  auto* change = new ScriptTextChange(std::move(apply), std::move(before), std::move(after), true, -1);
+  change->setText(what);
+  return change;
+}
+
 ScriptTextChange* ScriptTextChange::fromTimeline(Apply apply, ScriptText before, ScriptText after,
                                                  const QString& what) {
   auto* change = new ScriptTextChange(std::move(apply), std::move(before), std::move(after), false, -1);

@@ -21,6 +21,8 @@ class ScriptTextChange final : public QUndoCommand {
 
   // A change the user typed, which the box shows already. Typing on one line merges into one step.
   static ScriptTextChange* typed(Apply apply, ScriptText before, ScriptText after, int line);
+  // A key word put in from the palette, which the box shows already: a step of its own.
+  static ScriptTextChange* inserted(Apply apply, ScriptText before, ScriptText after, const QString& what);
   // A change made on the timeline, which the first redo puts into the box.
   static ScriptTextChange* fromTimeline(Apply apply, ScriptText before, ScriptText after, const QString& what);
 
@@ -37,7 +39,7 @@ class ScriptTextChange final : public QUndoCommand {
   ScriptText before_;
   ScriptText after_;
   bool shown_;     // the box shows `after_` already: the first redo has nothing to do
-  int typedLine_;  // the line typed on, or -1 for a timeline edit
+  int typedLine_;  // the line typed on, or -1 for an edit that merges with none
 };
 
 }  // namespace strikepad

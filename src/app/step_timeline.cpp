@@ -68,7 +68,7 @@ void StepTimeline::setCurrent(int step, int laneIndex, bool extendSelection) {
   lane_ = std::clamp(laneIndex, 0, kLaneCount - 1);
   updateActions();
   update();
-  if (stepCount() > 0) emit currentCellMoved(cellRect(current_, lane_));
+  if (stepCount() > 0) emit currentCellMoved(cellRect(current_, lane_).adjusted(0, -headerHeight(), 0, 0));
 }
 
 void StepTimeline::updateActions() {

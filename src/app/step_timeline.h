@@ -20,6 +20,8 @@
 #include "combo/combo_block.h"
 #include "combo/combo_steps.h"
 
+class QPainter;
+
 namespace strikepad {
 
 class StepTimeline final : public QWidget {
@@ -43,7 +45,8 @@ class StepTimeline final : public QWidget {
   StepRange selection() const;
   void setCurrent(int step, int lane, bool extendSelection = false);
 
-  // Where a cell is drawn (lane -1: the step's header), and x of a step's right edge.
+  // Where a cell is drawn (lane -1: the step's header, which stays at the top of the part in
+  // sight while the lanes scroll), and x of a step's right edge.
   QRect cellRect(int step, int lane) const;
   int rightEdge(int step) const;
 
@@ -56,13 +59,15 @@ class StepTimeline final : public QWidget {
  signals:
   // An edit: `block` is the whole block it makes, `what` names it for the undo history.
   void edited(const ComboBlock& block, const QString& what);
-  // The current cell moved (for the scroll area around the timeline).
-  void currentCellMoved(const QRect& cell);
+  // The current cell moved: `area` is the cell and the header's room above it, which the
+  // scroll area around the timeline keeps in sight.
+  void currentCellMoved(const QRect& area);
   // An edit was refused; `why` is for the status line.
   void refused(const QString& why);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
@@ -100,6 +105,7 @@ class StepTimeline final : public QWidget {
 
   // Layout. Text is measured once per font, as a paint asks for hundreds of cells.
   void measureText();
+  void paintHeader(QPainter& painter, const QRect& exposed);
   int lane() const { return buttonLaneHeight_; }  // the height of a button lane
   int laneTop(int lane) const;
   int laneHeight(int lane) const;
@@ -120,6 +126,7 @@ class StepTimeline final : public QWidget {
   int buttonLaneHeight_ = 0;
   int labelWidth_ = 0;
   int minimumColumn_ = 0;
+  int headerTop_ = 0;  // where the header is drawn
 
   QAction* insert_;
   QAction* duplicate_;

@@ -1,6 +1,7 @@
 // The timeline's layout and painting.
 
 #include <QFontMetrics>
+#include <QMoveEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
@@ -72,7 +73,7 @@ QSize StepTimeline::sizeHint() const {
 QRect StepTimeline::cellRect(int step, int laneIndex) const {
   const std::vector<int> edges = columnEdges();
   if (step < 0 || step + 1 >= static_cast<int>(edges.size())) return {};
-  const int top = laneIndex < 0 ? 0 : laneTop(laneIndex);
+  const int top = laneIndex < 0 ? headerTop_ : laneTop(laneIndex);
   const int height = laneIndex < 0 ? headerHeight() : laneHeight(laneIndex);
   return QRect(edges[step], top, edges[step + 1] - edges[step], height);
 }
@@ -87,7 +88,7 @@ int StepTimeline::stepAt(int x) const {
 }
 
 int StepTimeline::laneAt(int y) const {
-  if (y < headerHeight()) return -1;
+  if (y < headerHeight() || (y >= headerTop_ && y < headerTop_ + headerHeight())) return -1;
   for (int k = 0; k < kLaneCount; ++k)
     if (y < laneTop(k + 1)) return k;
   return kLaneCount;
@@ -134,18 +135,6 @@ void StepTimeline::paintEvent(QPaintEvent* event) {
     painter.setPen(QPen(faint, 0, Qt::DotLine));
     painter.drawLine(column.topRight(), column.bottomRight());
 
-    painter.setPen(text);
-    const bool dragged = drag_ && drag_->kind == Drag::Kind::HoldTime && drag_->step == s;
-    painter.drawText(QRect(column.left(), 0, column.width(), lane()), Qt::AlignCenter, QString::number(s + 1));
-    if (dragged) {
-      QFont bold = font();
-      bold.setBold(true);
-      painter.setFont(bold);
-    }
-    painter.drawText(QRect(column.left(), lane(), column.width(), lane()), Qt::AlignCenter,
-                     QString::number(all.holdTime(s)));
-    if (dragged) painter.setFont(font());
-
     const auto cellOf = [&](int laneIndex) { return QRect(column.left(), laneTop(laneIndex), column.width(), laneHeight(laneIndex)); };
     for (int b = 0; b < kButtonLanes; ++b) {
       if (!all.holds(s, b)) continue;
@@ -168,8 +157,6 @@ void StepTimeline::paintEvent(QPaintEvent* event) {
       painter.drawText(free, Qt::AlignCenter, QString::number(value));
     }
   }
-  painter.setPen(faint);
-  painter.drawLine(labelWidth(), headerHeight(), edges.back(), headerHeight());
 
   const QRect current = cellRect(current_, lane_);
   if (hasFocus()) {
@@ -180,6 +167,46 @@ void StepTimeline::paintEvent(QPaintEvent* event) {
     painter.setPen(QPen(text, 0, Qt::DotLine));
     painter.drawRect(current.adjusted(0, 0, -1, -1));
   }
+  if (stale_) painter.setOpacity(0.35);
+  paintHeader(painter, event->rect());
+}
+
+// The step numbers and hold times, drawn last over the lanes that scrolled under them.
+void StepTimeline::paintHeader(QPainter& painter, const QRect& exposed) {
+  const QPalette& colours = palette();
+  painter.fillRect(QRect(0, headerTop_, width(), headerHeight()), colours.color(QPalette::Base));
+  const ComboSteps all = steps();
+  const std::vector<int> edges = columnEdges();
+  const StepRange chosen = selection();
+  for (int s = 0; s < static_cast<int>(all.count()); ++s) {
+    const QRect column(edges[s], headerTop_, edges[s + 1] - edges[s], headerHeight());
+    if (!column.adjusted(0, 0, 1, 0).intersects(exposed)) continue;
+    if (static_cast<std::size_t>(s) >= chosen.first && static_cast<std::size_t>(s) < chosen.end())
+      painter.fillRect(column, colours.color(QPalette::AlternateBase));
+    painter.setPen(QPen(colours.color(QPalette::Mid), 0, Qt::DotLine));
+    painter.drawLine(column.topRight(), column.bottomRight());
+    painter.setPen(colours.color(QPalette::Text));
+    painter.drawText(QRect(column.left(), headerTop_, column.width(), lane()), Qt::AlignCenter, QString::number(s + 1));
+    const bool dragged = drag_ && drag_->kind == Drag::Kind::HoldTime && drag_->step == s;
+    QFont timeFont = font();
+    timeFont.setBold(dragged);
+    painter.setFont(timeFont);
+    painter.drawText(QRect(column.left(), headerTop_ + lane(), column.width(), lane()), Qt::AlignCenter,
+                     QString::number(all.holdTime(s)));
+    painter.setFont(font());
+  }
+  painter.setPen(colours.color(QPalette::Mid));
+  painter.drawLine(labelWidth(), headerTop_ + headerHeight(), edges.back(), headerTop_ + headerHeight());
+}
+
+void StepTimeline::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  // In a scroll area the timeline moves up as its lanes scroll: the header follows the top
+  // of the part in sight.
+  const int top = std::max(0, -y());
+  if (top == headerTop_) return;
+  headerTop_ = top;
+  update();
 }
 
 }  // namespace strikepad

@@ -9,10 +9,12 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QToolButton>
 
 #include <QTextBlock>
 #include <QTextLayout>
 
+#include "app/keyword_palette.h"
 #include "app/script_editor.h"
 #include "app/script_highlighter.h"
 #include "app/script_text_box.h"
@@ -26,7 +28,7 @@ using testing::whenModal;
 
 QStringList labelTexts(const QWidget& dialog) {
   QStringList texts;
-  for (const QLabel* label : dialog.findChildren<QLabel*>())
+  for (const QLabel* label : dialog.findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
     if (label->objectName() != "scriptStatus" && label->objectName() != "stepCount") texts << label->text();
   return texts;
 }
@@ -40,9 +42,48 @@ TEST(ScriptEditor, ShowsItsCaptionAndUsageTextsAndOpensEmptyOnAnEmptyBlock) {
                          "time:the state of these keys will be hold  within this time",
                          "key: up,down,left,right,triangular,circle,cross,square,l1,l2,l3,r1,r2,r3,select,start\n"
                          "analog key:lx,ly,rx,ry\nvalue:from -127 to 127",
-                         "example:100 down rx -127 square cross"}));
+                         "example:100 down rx -127 square cross",
+                         "One line is one step: its hold time, in the adapter's own unit (0 to 65535), then the "
+                         "key words held for that time."}));
   EXPECT_EQ(editor.textBox()->toPlainText(), "");
   EXPECT_TRUE(editor.okButton()->isDefault());
+}
+
+TEST(ScriptEditor, APaletteKeyWordGoesInAtTheCursorAsAnEditOfItsOwn) {
+  ComboBlock block = *parseScript("100 up\r\n").block;
+  ScriptEditor editor(block);
+  editor.show();
+  const auto click = [&](const char* word) {
+    QTest::mouseClick(editor.keywordPalette()->findChild<QToolButton*>(QStringLiteral("keyword-") + word), Qt::LeftButton);
+  };
+  QTextCursor cursor = editor.textBox()->textCursor();
+  cursor.setPosition(3);  // after the time
+  editor.textBox()->setTextCursor(cursor);
+  click("square");
+  EXPECT_EQ(editor.textBox()->toPlainText(), "100 square up\n");
+  editor.textBox()->moveCursor(QTextCursor::EndOfLine);
+  click("lx");  // with a value, selected to be typed over
+  QTest::keyClicks(editor.textBox(), "-50");
+  EXPECT_EQ(editor.textBox()->toPlainText(), "100 square up lx -50\n");
+  editor.textBox()->moveCursor(QTextCursor::End);
+  click("start");  // an empty line gets a hold time first
+  EXPECT_EQ(editor.textBox()->toPlainText(), "100 square up lx -50\n100 start");
+
+  for (int k = 0; k < 3; ++k) editor.undoStack()->undo();
+  EXPECT_EQ(editor.textBox()->toPlainText(), "100 square up\n");
+}
+
+TEST(ScriptEditor, FitsASmallScreenWholeEvenOnAFullCombo) {
+  QStringList steps;
+  for (int k = 0; k < 45; ++k) steps << "100 up lx 50";
+  ComboBlock block = *parseScript(steps.join('\n').toStdString()).block;
+  ScriptEditor editor(block);
+  QFont desktop = editor.font();
+  desktop.setPixelSize(17);  // a desktop's usual font, larger than the offscreen platform's
+  editor.setFont(desktop);
+  // A 1366x768 screen less a panel and the window's title bar.
+  const QSize room(1366, 768 - 80);
+  EXPECT_EQ(editor.sizeHint().boundedTo(room), editor.sizeHint());
 }
 
 TEST(ScriptEditor, OpensOnThePrintedFormOfAGivenBlock) {

@@ -6,6 +6,8 @@
 #include <QAction>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QUndoStack>
 
@@ -93,6 +95,24 @@ TEST_F(TimelineTest, TextAndTimelineShowOneBlock) {
   QTest::mouseRelease(&timeline(), Qt::LeftButton, {}, stick - QPoint(0, 200));
   EXPECT_EQ(text(), std::to_string(dragged - StepTimeline::kTimeStep) + " up\n200 lx 127\n");
   EXPECT_EQ(editor_->undoStack()->count(), 5);  // the typing on each line, the two drags, the key
+}
+
+TEST_F(TimelineTest, TheHeaderStaysInSightAndAtHandWhileTheLanesScroll) {
+  open("100 up\n200 down\n");
+  auto* area = qobject_cast<QScrollArea*>(timeline().parentWidget()->parentWidget());
+  ASSERT_NE(area, nullptr);
+  const int header = timeline().cellRect(0, -1).height();
+  const auto top = [&] { return area->viewport()->grab(QRect(0, 0, area->viewport()->width(), header)).toImage(); };
+  const QImage unscrolled = top();
+  area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
+  const int scrolled = area->verticalScrollBar()->value();
+  ASSERT_GT(scrolled, header) << "the lanes must scroll for this test";
+  EXPECT_EQ(top(), unscrolled);
+
+  // A click on it picks a step, as on the header, and toggles no button of the lane under it.
+  QTest::mouseClick(&timeline(), Qt::LeftButton, {}, QPoint(timeline().cellRect(1, 0).center().x(), scrolled + header / 2));
+  EXPECT_EQ(timeline().currentStep(), 1);
+  EXPECT_EQ(text(), "100 up\n200 down\n");
 }
 
 TEST_F(TimelineTest, AToggleThatWouldMakeTheEndMarkerIsRefusedWithAReason) {
