@@ -43,8 +43,8 @@ QString NextStepHint::nextStep() const {
                 "start strikepad again, or start it in the folder that holds your sp.dat.")
           .arg(file_);
     case Catalogue::Unopened:
-      return tr("The catalogue %1 did not open (the message said why). Start strikepad again once that is "
-                "mended, or start it in the folder that holds your sp.dat.")
+      return tr("The catalogue %1 did not open; the message said why. Start strikepad again once that is "
+                "fixed, or start it in the folder that holds your sp.dat.")
           .arg(file_);
     case Catalogue::Open: break;
   }
