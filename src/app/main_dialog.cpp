@@ -23,7 +23,9 @@
 #include "app/combo_preview.h"
 #include "app/commands.h"
 #include "app/drop_hint.h"
+#include "app/focus_ring.h"
 #include "app/menu_lists.h"
+#include "app/next_step_hint.h"
 #include "app/qt_pick_list.h"
 #include "app/qt_prompts.h"
 #include "app/system_menu_win.h"
@@ -47,6 +49,28 @@ QString comboListHint() {
   return QObject::tr("Right-click for the combo commands; %1 types a new combo as a script, %2 edits the selected one.")
       .arg(QKeySequence(kNewComboShortcut).toString(QKeySequence::NativeText),
            QKeySequence(kEditComboShortcut).toString(QKeySequence::NativeText));
+}
+
+QString gameListHint() {
+  return QObject::tr("Right-click for the game commands; Import and Export read and write .SPK files, and an .SPK "
+                     "file dropped on the window is imported.");
+}
+
+QString characterListHint() {
+  return QObject::tr("Right-click for the character commands; %1 renames the selected character, %2 deletes it.")
+      .arg(QKeySequence(Qt::Key_F2).toString(QKeySequence::NativeText),
+           QKeySequence(Qt::Key_Delete).toString(QKeySequence::NativeText));
+}
+
+QString indicatorHint() {
+  return QObject::tr("The adapter: a red badge while a transfer runs, with how far it has got; other commands "
+                     "are refused until it ends.");
+}
+
+QString slotButtonHint(int slot) {
+  return QObject::tr("Slot %1 of the adapter: DownLoad writes the selected combo to it; the combo list's Add and "
+                     "Reload read it.")
+      .arg(slot);
 }
 
 // The keys that end the window, which a list passes on to it.
@@ -106,8 +130,10 @@ void MainDialog::buildControls() {
   gameList_->setObjectName("gameList");
   gameList_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   gameList_->setMinimumContentsLength(20);
+  gameList_->setToolTip(gameListHint());
   characterList_ = new MenuListBox(this);
   characterList_->setObjectName("characterList");
+  characterList_->setToolTip(characterListHint());
   comboList_ = new MenuListBox(this);
   comboList_->setObjectName("comboList");
   comboList_->setToolTip(comboListHint());
@@ -118,12 +144,16 @@ void MainDialog::buildControls() {
   for (int slot = 0; slot < kSlotCount; ++slot) {
     auto* button = new QRadioButton(QString::number(slot + 1), slotBox);
     slots_->addButton(button, slot);
+    button->setToolTip(slotButtonHint(slot + 1));
+    FocusRing::attachTo(*button);
     slotColumn->addWidget(button);
   }
   slotButton(0)->setChecked(true);
   download_ = new QPushButton(QStringLiteral("DownLoad"), this);
   download_->setObjectName("download");
+  FocusRing::attachTo(*download_);
   indicator_ = new BusyIndicator(this);
+  indicator_->setToolTip(indicatorHint());
   dropHint_ = new DropHint(this);
   setAcceptDrops(true);
 
@@ -161,6 +191,9 @@ void MainDialog::buildControls() {
   games_ = std::make_unique<QtPickList>(*gameList_);
   characters_ = std::make_unique<QtPickList>(*characterList_);
   combos_ = std::make_unique<QtPickList>(*comboList_);
+  nextStep_ = new NextStepHint(*gameList_->model(), *characterList_->model(), *comboList_->model(),
+                               QKeySequence(kNewComboShortcut), this);
+  grid->addWidget(nextStep_, 3, 0, 1, 3);
 }
 
 void MainDialog::buildMenus() {
@@ -204,6 +237,7 @@ void MainDialog::invalidateClientArea() { update(); }
 void MainDialog::initialise() {
   lookUpAdapter(link_, prompts_);
   if (store_->ConnectStore()) runShowingEntries([this] { catalogue_->FillGameList(); });
+  nextStep_->setCatalogue(store_->path(), store_->isOpen());
 }
 
 void MainDialog::runCommand(int command) {

@@ -28,6 +28,7 @@ class DeviceCommands;
 class HidTransport;
 class MenuComboBox;
 class MenuListBox;
+class NextStepHint;
 class QtPickList;
 class QtPrompts;
 class Store;
@@ -61,6 +62,7 @@ class MainDialog final : public QDialog, public DevicePanel {
   QMenu* backgroundMenu() const { return backgroundMenu_; }
   ComboHoverPreview* comboPreview() const { return comboPreview_; }
   DropHint* dropHint() const { return dropHint_; }
+  NextStepHint* nextStepHint() const { return nextStep_; }
   Catalogue& catalogue() const { return *catalogue_; }
   DeviceCommands& deviceCommands() const { return *device_; }
   void showAbout();
@@ -111,6 +113,7 @@ class MainDialog final : public QDialog, public DevicePanel {
   QMenu* backgroundMenu_ = nullptr;
   DropHint* dropHint_ = nullptr;
   ComboHoverPreview* comboPreview_ = nullptr;
+  NextStepHint* nextStep_ = nullptr;
 
   std::unique_ptr<QtPickList> games_;
   std::unique_ptr<QtPickList> characters_;

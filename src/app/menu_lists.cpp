@@ -4,7 +4,8 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPainter>
+
+#include "app/focus_ring.h"
 
 namespace strikepad {
 
@@ -50,15 +51,6 @@ bool isCommandKey(const QObject& control, const QEvent& event) {
 }
 
 namespace {
-
-// The sign of the keyboard focus on both controls: a ring in the highlight colour along the
-// inside of `edge`, which the platform styles do not all draw on lists.
-void paintFocusRing(QWidget& surface, const QRect& edge, const QColor& colour) {
-  QPainter painter(&surface);
-  const int w = kFocusRingWidth;
-  painter.setClipRegion(QRegion(edge).subtracted(edge.adjusted(w, w, -w, -w)));
-  painter.fillRect(edge, colour);
-}
 
 // Both controls: the menu's own context-menu event would otherwise reach the window, which
 // has a menu of its own (the About entry) on its background.

@@ -13,9 +13,6 @@
 
 namespace strikepad {
 
-// The width of the ring inside a control's border that shows it has the keyboard focus.
-inline constexpr int kFocusRingWidth = 2;
-
 // The Menu key, or Shift+F10.
 bool opensMenu(const QKeyEvent& event);
 
