@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/records.h"
+#include "store/tables/catalogue_tables.h"
 
 namespace strikepad {
 

@@ -2,7 +2,7 @@
 // its parent inside its own transaction, and a command that finds the catalogue changed
 // shows it as it is now.
 
-#include "catalogue/messages.h"
+#include "flows/window_texts.h"
 #include "catalogue_fixture.h"
 #include "store/sqlite_handles.h"
 

@@ -3,7 +3,7 @@
 #include <chrono>
 #include <string_view>
 
-#include "catalogue/messages.h"
+#include "flows/window_texts.h"
 #include "catalogue/undo.h"
 #include "exchange/exchange_commands.h"
 #include "exchange_fixture.h"

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "catalogue/catalogue.h"
+#include "flows/catalogue_flows.h"
 #include "catalogue_files.h"
 #include "catalogue_harness.h"
 #include "device_commands/device_commands.h"

@@ -20,7 +20,7 @@
 #include <functional>
 #include <optional>
 
-#include "catalogue/catalogue.h"
+#include "flows/catalogue_flows.h"
 #include "catalogue/undo.h"
 #include "catalogue_files.h"
 #include "catalogue_harness.h"

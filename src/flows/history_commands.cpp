@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 
-#include "catalogue/catalogue.h"
+#include "flows/catalogue_flows.h"
 #include "catalogue/undo.h"
 
 namespace strikepad {
@@ -34,12 +34,12 @@ bool ReplacementBatch::finish() {
 }
 
 void Catalogue::OnUndo() {
-  const auto changes = recentChanges(store_);
+  const auto changes = recentChanges(store());
   if (!changes) return;
   if (changes->empty()) return prompts_.notice(kNothingToUndo);
   const Change& newest = changes->front();
   if (!prompts_.ask("Undo " + describe(newest) + "?")) return;
-  const UndoResult undone = undoNewest(store_, newest.id);
+  const UndoResult undone = undoNewest(store(), newest.id);
   switch (undone.kind) {
     case UndoResult::Kind::Failed: return;
     case UndoResult::Kind::NothingToUndo: return prompts_.notice(kNothingToUndo);
