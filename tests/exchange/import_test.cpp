@@ -59,7 +59,7 @@ TEST_F(ImportTest, ExportDeleteImportGivesBackTheSameGame) {
   const auto before = dump();
 
   ASSERT_EQ(exportGame(game, dir_ / "second.SPK"), ExportOutcome::Exported);
-  catalogue_.RemoveGame(game);
+  deleteGame(file_, game);
   catalogue_.FillGameList();
   ASSERT_EQ(importChosen(dir_ / "second.SPK"), ImportOutcome::Imported);
 
