@@ -14,7 +14,8 @@ namespace {
 // Fills the emptied `list` with the rows a read gave: each entry shows the record's name and
 // carries its id. A read that failed leaves the list empty rather than short.
 template <typename Rows, typename Row>
-void fillFrom(PickList& list, const Rows& rows, const std::vector<Row>& records) {
+void fillFrom(PickList& list, Prompts& prompts, const Rows& rows, const std::vector<Row>& records) {
+  presentRefusal(prompts, rows, nullptr);
   if (rows.done())
     for (const Row& record : records) list.append(record.name, record.id);
   if (list.count() > 0) list.select(0);
@@ -37,7 +38,7 @@ bool Catalogue::told(const Result& result, const char* parentGone) {
 void Catalogue::FillGameList() {
   lists_.games.clear();
   const GameRows rows = listGames(file_);
-  fillFrom(lists_.games, rows, rows.games);
+  fillFrom(lists_.games, prompts_, rows, rows.games);
   FillCharacterList();
 }
 
@@ -46,7 +47,7 @@ void Catalogue::FillCharacterList() {
   lists_.combos.clear();
   if (!lists_.games.hasSelection()) return;
   const CharacterRows rows = listCharacters(file_, lists_.games.selectedId());
-  fillFrom(lists_.characters, rows, rows.characters);
+  fillFrom(lists_.characters, prompts_, rows, rows.characters);
   FillComboList();
 }
 
@@ -54,7 +55,7 @@ void Catalogue::FillComboList() {
   lists_.combos.clear();
   if (!lists_.characters.hasSelection()) return;
   const ComboNameRows rows = listComboNames(file_, lists_.characters.selectedId());
-  fillFrom(lists_.combos, rows, rows.combos);
+  fillFrom(lists_.combos, prompts_, rows, rows.combos);
 }
 
 StoreResult Catalogue::StoreNewGame(const std::string& name) {
@@ -65,7 +66,7 @@ StoreResult Catalogue::StoreNewGame(const std::string& name) {
 
 StoreResult Catalogue::StoreNewCombo(const std::string& name, RecordId characterId, const std::uint8_t* block,
                                      std::size_t length) {
-  const AddResult added = addCombo(file_, characterId, name, blockFromBytes(block, length));
+  const AddResult added = addCombo(file_, characterId, name, std::span(block, length));
   if (added.outcome == Outcome::Failed) prompts_.warning(added.reason);
   return storeResultOf(added);
 }

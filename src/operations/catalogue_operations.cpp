@@ -72,7 +72,8 @@ AddResult addCharacter(CatalogueFile& file, RecordId gameId, const std::string& 
   return add(file, kCharacterLevel, gameId, name);
 }
 
-AddResult addCombo(CatalogueFile& file, RecordId characterId, const std::string& name, const ComboBlock& block) {
+AddResult addCombo(CatalogueFile& file, RecordId characterId, const std::string& name,
+                   std::span<const std::uint8_t> block) {
   return add(file, kComboLevel, characterId, name, block);
 }
 

@@ -23,7 +23,9 @@ struct AddResult : Result {
 };
 AddResult addGame(CatalogueFile& file, const std::string& name);
 AddResult addCharacter(CatalogueFile& file, RecordId gameId, const std::string& name);
-AddResult addCombo(CatalogueFile& file, RecordId characterId, const std::string& name, const ComboBlock& block);
+// A combo's block as the editor or the adapter gave it (a ComboBlock), or bytes of any length kept as they are.
+AddResult addCombo(CatalogueFile& file, RecordId characterId, const std::string& name,
+                   std::span<const std::uint8_t> block);
 
 // NameTaken (another record of the parent has the name, or it is exactly the present one);
 // ParentGone; NotFound when the record is gone. A change of letter case alone goes through.
