@@ -60,20 +60,20 @@ void Catalogue::FillComboList() {
 
 StoreResult Catalogue::StoreNewGame(const std::string& name) {
   const AddResult added = addGame(file_, name);
-  if (added.outcome == Outcome::Failed) prompts_.warning(added.reason);
+  presentRefusal(prompts_, added.outcome == Outcome::Failed ? Result(added) : Result{}, nullptr);
   return storeResultOf(added);
 }
 
 StoreResult Catalogue::StoreNewCombo(const std::string& name, RecordId characterId, const std::uint8_t* block,
                                      std::size_t length) {
   const AddResult added = addCombo(file_, characterId, name, std::span(block, length));
-  if (added.outcome == Outcome::Failed) prompts_.warning(added.reason);
+  presentRefusal(prompts_, added.outcome == Outcome::Failed ? Result(added) : Result{}, nullptr);
   return storeResultOf(added);
 }
 
 std::optional<std::vector<std::uint8_t>> Catalogue::readComboData(RecordId comboId) {
   BlockResult read = strikepad::readComboData(file_, comboId);
-  if (read.outcome == Outcome::Failed) prompts_.warning(read.reason);
+  presentRefusal(prompts_, read.outcome == Outcome::Failed ? Result(read) : Result{}, nullptr);
   if (!read.done()) return std::nullopt;
   return std::move(read.bytes);
 }
