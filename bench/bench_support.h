@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "catalogue/catalogue.h"
+#include "flows/catalogue_flows.h"
 #include "exchange/spk_format.h"
 #include "store/store.h"
 

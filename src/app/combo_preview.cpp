@@ -12,7 +12,7 @@
 
 #include "app/combo_timeline.h"
 #include "app/qt_text.h"
-#include "catalogue/catalogue.h"
+#include "flows/catalogue_flows.h"
 #include "combo/script_printer.h"
 
 namespace strikepad {

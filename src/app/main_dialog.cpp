@@ -30,13 +30,13 @@
 #include "app/qt_prompts.h"
 #include "app/system_menu_win.h"
 #include "app/worker_transfer_runner.h"
-#include "catalogue/catalogue.h"
+#include "flows/catalogue_flows.h"
 #include "device_commands/device_commands.h"
 #include "device_commands/device_messages.h"
 #include "device_commands/lookup_notices.h"
 #include "device/slot_protocol.h"
 #include "exchange/exchange_commands.h"
-#include "store/store.h"
+#include "operations/catalogue_file.h"
 
 namespace strikepad {
 
@@ -109,8 +109,8 @@ MainDialog::MainDialog(Prompts* prompts, std::unique_ptr<HidTransport> ownAdapte
   buildControls();
   buildMenus();
   connectControls();
-  store_ = std::make_unique<Store>("sp.dat", [this](const std::string& report) { prompts_.warning(report); });
-  catalogue_ = std::make_unique<Catalogue>(*store_, prompts_, CatalogueLists{*games_, *characters_, *combos_});
+  file_ = std::make_unique<CatalogueFile>("sp.dat");
+  catalogue_ = std::make_unique<Catalogue>(*file_, prompts_, CatalogueLists{*games_, *characters_, *combos_});
   transfers_ = std::make_unique<WorkerTransferRunner>();
   connect(transfers_.get(), &WorkerTransferRunner::finished, this, &MainDialog::endAfterTransfer);
   device_ = std::make_unique<DeviceCommands>(link_, *catalogue_, *this, *transfers_);
@@ -236,8 +236,10 @@ void MainDialog::invalidateClientArea() { update(); }
 
 void MainDialog::initialise() {
   lookUpAdapter(link_, prompts_);
-  if (store_->ConnectStore()) runShowingEntries([this] { catalogue_->FillGameList(); });
-  nextStep_->setCatalogue(store_->path(), store_->isOpen());
+  const Result opened = file_->open();
+  nextStep_->setCatalogue(file_->path(), file_->isOpen());
+  if (!opened.done()) return prompts_.warning(opened.reason);
+  runShowingEntries([this] { catalogue_->FillGameList(); });
 }
 
 void MainDialog::runCommand(int command) {
@@ -247,6 +249,7 @@ void MainDialog::runCommand(int command) {
 
 void MainDialog::runShowingEntries(const std::function<void()>& work) {
   work();
+  catalogue_->warnOfStoreReport();
   for (QtPickList* list : {games_.get(), characters_.get(), combos_.get()}) list->showEntries();
 }
 

@@ -8,7 +8,7 @@
 #include <memory>
 #include <optional>
 
-#include "catalogue/prompts.h"
+#include "flows/prompts.h"
 #include "device/device_link.h"
 #include "device_commands/device_panel.h"
 
@@ -31,7 +31,7 @@ class MenuListBox;
 class NextStepHint;
 class QtPickList;
 class QtPrompts;
-class Store;
+class CatalogueFile;
 class WorkerTransferRunner;
 
 inline constexpr const char* kWindowTitle = "Norvik Strikepad 2.0 Velocade";
@@ -118,7 +118,7 @@ class MainDialog final : public QDialog, public DevicePanel {
   std::unique_ptr<QtPickList> games_;
   std::unique_ptr<QtPickList> characters_;
   std::unique_ptr<QtPickList> combos_;
-  std::unique_ptr<Store> store_;
+  std::unique_ptr<CatalogueFile> file_;
   std::unique_ptr<Catalogue> catalogue_;
   std::unique_ptr<DeviceCommands> device_;
   // Last, so that it is destroyed first: it waits for a running transfer, which uses the link.

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/pick_list.h"
+#include "flows/pick_list.h"
 
 namespace strikepad {
 

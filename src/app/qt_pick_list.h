@@ -11,7 +11,7 @@
 #include <variant>
 
 #include "app/pick_list_model.h"
-#include "catalogue/pick_list.h"
+#include "flows/pick_list.h"
 
 namespace strikepad {
 

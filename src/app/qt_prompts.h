@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "catalogue/prompts.h"
+#include "flows/prompts.h"
 
 namespace strikepad {
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/records.h"
 #include "store/tables/history_table.h"
+#include "store/tables/records.h"
 
 namespace strikepad {
 

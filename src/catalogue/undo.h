@@ -6,7 +6,7 @@
 #include <string>
 
 #include "catalogue/change_history.h"
-#include "catalogue/pick_list.h"
+#include "store/tables/record_id.h"
 
 namespace strikepad {
 

@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "catalogue/list_steps.h"
-#include "catalogue/messages.h"
+#include "flows/list_steps.h"
+#include "flows/window_texts.h"
 #include "device_commands/device_messages.h"
 #include "device/slot_protocol.h"
 #include "device_commands/lookup_notices.h"

@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "catalogue/catalogue.h"
+#include "flows/catalogue_flows.h"
 #include "device/device_link.h"
 #include "device_commands/device_panel.h"
 #include "device_commands/transfer_runner.h"

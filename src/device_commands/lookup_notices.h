@@ -1,7 +1,7 @@
 #pragma once
 // How a lookup of the adapter shows: the window's title, and a notice when none could be opened.
 
-#include "catalogue/prompts.h"
+#include "flows/prompts.h"
 #include "device/device_link.h"
 
 namespace strikepad {

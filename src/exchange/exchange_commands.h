@@ -13,8 +13,8 @@
 #include <variant>
 #include <vector>
 
-#include "catalogue/pick_list.h"
-#include "catalogue/prompts.h"
+#include "flows/pick_list.h"
+#include "flows/prompts.h"
 
 namespace strikepad {
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <system_error>
 
-#include "catalogue/prompts.h"
+#include "flows/prompts.h"
 #include "text/file_failure.h"
 
 namespace strikepad::messages {

@@ -7,8 +7,8 @@
 #include <variant>
 #include <vector>
 
-#include "catalogue/catalogue.h"
-#include "catalogue/catalogue_reads.h"
+#include "flows/catalogue_flows.h"
+#include "store/tables/catalogue_reads.h"
 #include "combo/combo_block.h"
 #include "exchange/exchange_commands.h"
 #include "exchange/exchange_messages.h"

@@ -9,10 +9,10 @@
 #include <utility>
 #include <vector>
 
-#include "catalogue/catalogue.h"
-#include "catalogue/catalogue_reads.h"
-#include "catalogue/messages.h"
-#include "catalogue/records.h"
+#include "flows/catalogue_flows.h"
+#include "store/tables/catalogue_reads.h"
+#include "flows/window_texts.h"
+#include "store/tables/records.h"
 #include "exchange/exchange_commands.h"
 #include "exchange/exchange_messages.h"
 #include "exchange/file_bytes.h"

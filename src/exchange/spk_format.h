@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/catalogue_reads.h"
+#include "store/tables/catalogue_reads.h"
 #include "combo/combo_block.h"
 #include "exchange/name_field.h"
 

@@ -4,8 +4,8 @@
 #include <span>
 #include <utility>
 
-#include "catalogue/block_replacement.h"
-#include "catalogue/records.h"
+#include "catalogue/change_history.h"
+#include "store/tables/records.h"
 
 namespace strikepad {
 
@@ -41,8 +41,10 @@ Result rename(CatalogueFile& file, const Level& level, RecordId id, const std::s
   return failed(std::move(report));
 }
 
-Result deleted(CatalogueFile& file, DeleteOutcome outcome) {
-  switch (outcome) {
+Result remove(CatalogueFile& file, const Level& level, RecordId id, History history) {
+  Store& store = file.store();
+  const auto record = [&] { return history == History::NotRecorded || recordDelete(store, level, id); };
+  switch (deleteWithChildren(store, level, id, record)) {
     case DeleteOutcome::Deleted: return {};
     case DeleteOutcome::NothingThere: return {Outcome::NotFound, {}};
     case DeleteOutcome::Failed: break;
@@ -70,7 +72,8 @@ AddResult addCharacter(CatalogueFile& file, RecordId gameId, const std::string& 
   return add(file, kCharacterLevel, gameId, name);
 }
 
-AddResult addCombo(CatalogueFile& file, RecordId characterId, const std::string& name, const ComboBlock& block) {
+AddResult addCombo(CatalogueFile& file, RecordId characterId, const std::string& name,
+                   std::span<const std::uint8_t> block) {
   return add(file, kComboLevel, characterId, name, block);
 }
 
@@ -86,13 +89,17 @@ Result renameCombo(CatalogueFile& file, RecordId comboId, const std::string& new
   return rename(file, kComboLevel, comboId, newName);
 }
 
-Result deleteGame(CatalogueFile& file, RecordId gameId) { return deleted(file, deleteGame(file.store(), gameId)); }
-
-Result deleteCharacter(CatalogueFile& file, RecordId characterId) {
-  return deleted(file, deleteCharacter(file.store(), characterId));
+Result deleteGame(CatalogueFile& file, RecordId gameId, History history) {
+  return remove(file, kGameLevel, gameId, history);
 }
 
-Result deleteCombo(CatalogueFile& file, RecordId comboId) { return deleted(file, deleteCombo(file.store(), comboId)); }
+Result deleteCharacter(CatalogueFile& file, RecordId characterId, History history) {
+  return remove(file, kCharacterLevel, characterId, history);
+}
+
+Result deleteCombo(CatalogueFile& file, RecordId comboId, History history) {
+  return remove(file, kComboLevel, comboId, history);
+}
 
 BlockResult readComboData(CatalogueFile& file, RecordId comboId) {
   StoredBytes stored = readStoredBlock(file.store(), comboId);
@@ -106,8 +113,9 @@ BlockResult readComboData(CatalogueFile& file, RecordId comboId) {
   return result;
 }
 
-Result replaceComboData(CatalogueFile& file, RecordId comboId, const ComboBlock& block) {
-  switch (replaceBlock(file.store(), comboId, block)) {
+Result replaceComboData(CatalogueFile& file, RecordId comboId, std::span<const std::uint8_t> block,
+                        History history) {
+  switch (replaceBlock(file.store(), comboId, block, history)) {
     case ReplaceOutcome::Replaced: return {};
     case ReplaceOutcome::NothingThere: return {Outcome::NotFound, {}};
     case ReplaceOutcome::Failed: break;
@@ -123,6 +131,10 @@ CharacterRows listCharacters(CatalogueFile& file, RecordId gameId) {
 
 ComboRows listCombos(CatalogueFile& file, RecordId characterId) {
   return rowsOf(file, comboSizesOf(file.store(), characterId), &ComboRows::combos);
+}
+
+ComboNameRows listComboNames(CatalogueFile& file, RecordId characterId) {
+  return rowsOf(file, comboNamesOf(file.store(), characterId), &ComboNameRows::combos);
 }
 
 }  // namespace strikepad

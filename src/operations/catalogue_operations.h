@@ -5,13 +5,15 @@
 // error report as its reason.
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
-#include "catalogue/catalogue_reads.h"
 #include "combo/combo_block.h"
+#include "operations/block_replacement.h"
 #include "operations/catalogue_file.h"
 #include "operations/outcome.h"
+#include "store/tables/catalogue_reads.h"
 
 namespace strikepad {
 
@@ -21,7 +23,9 @@ struct AddResult : Result {
 };
 AddResult addGame(CatalogueFile& file, const std::string& name);
 AddResult addCharacter(CatalogueFile& file, RecordId gameId, const std::string& name);
-AddResult addCombo(CatalogueFile& file, RecordId characterId, const std::string& name, const ComboBlock& block);
+// A combo's block as the editor or the adapter gave it (a ComboBlock), or bytes of any length kept as they are.
+AddResult addCombo(CatalogueFile& file, RecordId characterId, const std::string& name,
+                   std::span<const std::uint8_t> block);
 
 // NameTaken (another record of the parent has the name, or it is exactly the present one);
 // ParentGone; NotFound when the record is gone. A change of letter case alone goes through.
@@ -30,17 +34,19 @@ Result renameCharacter(CatalogueFile& file, RecordId characterId, const std::str
 Result renameCombo(CatalogueFile& file, RecordId comboId, const std::string& newName);
 
 // The record with everything under it, recorded in the history; NotFound when it was gone.
-Result deleteGame(CatalogueFile& file, RecordId gameId);
-Result deleteCharacter(CatalogueFile& file, RecordId characterId);
-Result deleteCombo(CatalogueFile& file, RecordId comboId);
+Result deleteGame(CatalogueFile& file, RecordId gameId, History history = History::Recorded);
+Result deleteCharacter(CatalogueFile& file, RecordId characterId, History history = History::Recorded);
+Result deleteCombo(CatalogueFile& file, RecordId comboId, History history = History::Recorded);
 
 // The combo's stored bytes (empty when its field is); NotFound when there is no such combo.
 struct BlockResult : Result {
   std::vector<std::uint8_t> bytes;
 };
 BlockResult readComboData(CatalogueFile& file, RecordId comboId);
-// Gives the combo `block`; the block it held goes into the history. NotFound when it is gone.
-Result replaceComboData(CatalogueFile& file, RecordId comboId, const ComboBlock& block);
+// Gives the combo `block` (bytes as the editor keeps them, of any length); the block it held
+// goes into the history. NotFound when it is gone.
+Result replaceComboData(CatalogueFile& file, RecordId comboId, std::span<const std::uint8_t> block,
+                        History history = History::Recorded);
 
 // The catalogue level by level, for showing it: names and ids, and the combos' sizes without
 // their bytes.
@@ -53,8 +59,13 @@ struct CharacterRows : Result {
 struct ComboRows : Result {
   std::vector<ComboSize> combos;
 };
+struct ComboNameRows : Result {
+  std::vector<NamedRecord> combos;
+};
 GameRows listGames(CatalogueFile& file);
 CharacterRows listCharacters(CatalogueFile& file, RecordId gameId);
 ComboRows listCombos(CatalogueFile& file, RecordId characterId);
+// The combos' names alone, as the window's list shows them.
+ComboNameRows listComboNames(CatalogueFile& file, RecordId characterId);
 
 }  // namespace strikepad

@@ -1,7 +1,7 @@
 #include "operations/lookup.h"
 
-#include "catalogue/catalogue_reads.h"
-#include "catalogue/records.h"
+#include "store/tables/catalogue_reads.h"
+#include "store/tables/records.h"
 
 namespace strikepad {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "catalogue/pick_list.h"
+#include "store/tables/record_id.h"
 #include "operations/catalogue_file.h"
 #include "operations/outcome.h"
 

@@ -3,7 +3,7 @@
 // written to it. Capture (read, then addCombo) and reload (read, then replaceComboData) are
 // composed by the front ends, which also keep any busy state of their own. `slot` is 0..4.
 
-#include "catalogue/pick_list.h"
+#include "store/tables/record_id.h"
 #include "combo/combo_block.h"
 #include "device/device_link.h"
 #include "operations/catalogue_file.h"

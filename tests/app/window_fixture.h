@@ -15,7 +15,7 @@
 
 #include "app/main_dialog.h"
 #include "app/menu_lists.h"
-#include "catalogue/catalogue.h"
+#include "flows/catalogue_flows.h"
 #include "catalogue_harness.h"
 #include "scripted_prompts.h"
 #include "simulated_adapter.h"
@@ -134,7 +134,7 @@ class WindowTest : public ::testing::Test {
     ASSERT_TRUE(filling.store.ConnectStore());
     Transaction oneWrite(filling.store);  // a thousand combos are written in a moment, not one by one
     std::uint8_t buttons = 1;
-    for (const GameSample& game : games) storeSample(filling.catalogue, game, [&] { return sampleBlock(buttons++); });
+    for (const GameSample& game : games) storeSample(filling.file, game, [&] { return sampleBlock(buttons++); });
     ASSERT_TRUE(oneWrite.commit());
     EXPECT_TRUE(quiet.messages().empty());
   }

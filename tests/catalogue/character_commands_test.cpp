@@ -44,8 +44,8 @@ TEST_F(CharacterCommands, DuplicateInTheSameGameIsRefusedButAnotherGameMayUseThe
   EXPECT_EQ(texts(combos_), (std::vector<std::string>{"EWGF"}));
   EXPECT_EQ(stored("role", "gameid", tekken), (std::vector<std::string>{"Jin", "Kazuya"}));
 
-  EXPECT_GT(catalogue_.StoreNewCharacter("Jin", other).id, 0);
-  EXPECT_EQ(catalogue_.StoreNewCharacter("JIN", other).kind, StoreResult::Kind::NameTaken);
+  EXPECT_GT(addCharacter(file_, other, "Jin").id, 0);
+  EXPECT_EQ(addCharacter(file_, other, "JIN").outcome, Outcome::NameTaken);
   EXPECT_EQ(prompts_.notices().size(), 1u) << "the operation leaves telling to its caller";
 }
 
@@ -99,8 +99,8 @@ TEST_F(CharacterCommands, RenameKeepsTheUniquenessRuleWithinTheGame) {
 
 TEST_F(CharacterCommands, UnknownIdDeletesNothingAndRenamesNothingSilently) {
   addGame("Game", {{"Ryu", {"Hadoken"}}});
-  catalogue_.RemoveCharacter(4242);
-  EXPECT_EQ(catalogue_.RenameCharacter(4242, "Ryu").kind, StoreResult::Kind::NotStored);
+  deleteCharacter(file_, 4242);
+  EXPECT_EQ(renameCharacter(file_, 4242, "Ryu").outcome, Outcome::NotFound);
   EXPECT_EQ(stored("role"), (std::vector<std::string>{"Ryu"}));
   EXPECT_TRUE(prompts_.events().empty());
 }

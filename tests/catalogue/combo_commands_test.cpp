@@ -80,8 +80,8 @@ TEST_F(ComboCommands, RenameRefusesItsOwnNameAndSelectsTheRenamedCombo) {
 
 TEST_F(ComboCommands, UnknownIdDeletesNothingAndRenamesNothingSilently) {
   addGame("Game", {{"Ryu", {"Hadoken"}}});
-  catalogue_.RemoveCombo(777);
-  EXPECT_EQ(catalogue_.RenameCombo(777, "x").kind, StoreResult::Kind::NotStored);
+  deleteCombo(file_, 777);
+  EXPECT_EQ(renameCombo(file_, 777, "x").outcome, Outcome::NotFound);
   EXPECT_EQ(stored("moves"), (std::vector<std::string>{"Hadoken"}));
   EXPECT_TRUE(prompts_.events().empty());
 }
@@ -91,9 +91,9 @@ TEST_F(ComboCommands, NameWithAQuoteIsAnOrdinaryName) {
   const RecordId id = addCombo("Ryu's Combo", 1);
   ASSERT_GT(id, 0);
   EXPECT_EQ(addCombo("RYU'S COMBO", 1), -1);
-  EXPECT_TRUE(catalogue_.RenameCombo(id, "Ryu's Other' Combo").stored());
+  EXPECT_TRUE(renameCombo(file_, id, "Ryu's Other' Combo").done());
   EXPECT_EQ(stored("moves"), (std::vector<std::string>{"Ryu's Other' Combo"}));
-  catalogue_.RemoveCombo(id);
+  deleteCombo(file_, id);
   EXPECT_TRUE(stored("moves").empty());
   EXPECT_TRUE(prompts_.warnings().empty());
 }

@@ -138,12 +138,12 @@ TEST_F(GameCommands, RenameRefillsAndSelectsTheRenamedGame) {
 TEST_F(GameCommands, RenameToItsExactNameOrAnotherGamesNameIsRefusedButNewLetterCaseGoesThrough) {
   const RecordId first = addGame("First");
   addGame("Second");
-  EXPECT_EQ(told(catalogue_.RenameGame(first, "First")).kind, StoreResult::Kind::NameTaken);
-  EXPECT_EQ(told(catalogue_.RenameGame(first, "second")).kind, StoreResult::Kind::NameTaken);
+  EXPECT_EQ(told(renameGame(file_, first, "First")).outcome, Outcome::NameTaken);
+  EXPECT_EQ(told(renameGame(file_, first, "second")).outcome, Outcome::NameTaken);
   EXPECT_EQ(prompts_.notices(), (std::vector<std::string>(2, "This key name is always exist.")));
   EXPECT_EQ(stored("game"), (std::vector<std::string>{"First", "Second"}));
 
-  EXPECT_TRUE(told(catalogue_.RenameGame(first, "FIRST")).stored());
+  EXPECT_TRUE(told(renameGame(file_, first, "FIRST")).done());
   EXPECT_EQ(stored("game"), (std::vector<std::string>{"FIRST", "Second"}));
   EXPECT_EQ(prompts_.notices().size(), 2u);
 }
@@ -162,8 +162,8 @@ TEST_F(GameCommands, RenameSelectsByPrefixWhichMayFindAnotherGame) {
 
 TEST_F(GameCommands, UnknownIdDeletesNothingAndRenamesNothing) {
   addGame("Only");
-  catalogue_.RemoveGame(9999);
-  EXPECT_EQ(catalogue_.RenameGame(9999, "Other").kind, StoreResult::Kind::NotStored);
+  deleteGame(file_, 9999);
+  EXPECT_EQ(renameGame(file_, 9999, "Other").outcome, Outcome::NotFound);
   EXPECT_EQ(stored("game"), (std::vector<std::string>{"Only"}));
   EXPECT_TRUE(prompts_.events().empty());
 }

@@ -39,16 +39,16 @@ class EarlierLayout : public CatalogueTest {
 TEST_F(EarlierLayout, OpensAndWorksWithNamesComparedByCaseFolding) {
   const RecordId game = addGame("Tekken", {{"Évolution", {"Straße"}}});
   EXPECT_EQ(told(catalogue_.StoreNewGame("TEKKEN")).kind, StoreResult::Kind::NameTaken);
-  EXPECT_EQ(told(catalogue_.StoreNewCharacter("évolution", game)).kind, StoreResult::Kind::NameTaken);
+  EXPECT_EQ(told(addCharacter(file_, game, "évolution")).outcome, Outcome::NameTaken);
   EXPECT_EQ(addCombo("STRASSE", 1), -1);
   EXPECT_EQ(prompts_.notices(), (std::vector<std::string>(3, "This key name is always exist.")));
 
-  EXPECT_TRUE(catalogue_.RenameCharacter(1, "ÉVOLUTION").stored());
-  EXPECT_GT(catalogue_.StoreNewCharacter("Ärger", game).id, 0);
-  EXPECT_EQ(catalogue_.RenameCharacter(2, "évolution").kind, StoreResult::Kind::NameTaken);
+  EXPECT_TRUE(renameCharacter(file_, 1, "ÉVOLUTION").done());
+  EXPECT_GT(addCharacter(file_, game, "Ärger").id, 0);
+  EXPECT_EQ(renameCharacter(file_, 2, "évolution").outcome, Outcome::NameTaken);
   EXPECT_EQ(stored("role"), (std::vector<std::string>{"ÉVOLUTION", "Ärger"}));
 
-  EXPECT_EQ(catalogue_.RemoveGame(game), DeleteOutcome::Deleted);
+  EXPECT_EQ(deleteGame(file_, game).outcome, Outcome::Done);
   EXPECT_TRUE(stored("game").empty());
   EXPECT_TRUE(stored("role").empty());
   EXPECT_TRUE(stored("moves").empty());

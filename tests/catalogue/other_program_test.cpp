@@ -2,7 +2,7 @@
 // its parent inside its own transaction, and a command that finds the catalogue changed
 // shows it as it is now.
 
-#include "catalogue/messages.h"
+#include "flows/window_texts.h"
 #include "catalogue_fixture.h"
 #include "store/sqlite_handles.h"
 
@@ -68,7 +68,7 @@ TEST_F(OtherProgram, EditingAComboItDeletesIsToldAndStoresNothing) {
 TEST_F(OtherProgram, RenamingACharacterWhoseGameItDeletedIsRefusedAndTold) {
   const RecordId game = addGame("Tekken", {{"Jin", {}}});
   change("delete from game");
-  EXPECT_EQ(told(catalogue_.RenameCharacter(1, "Jin Kazama"), messages::kGameGone).kind, StoreResult::Kind::ParentGone);
+  EXPECT_EQ(told(renameCharacter(file_, 1, "Jin Kazama"), messages::kGameGone).outcome, Outcome::ParentGone);
   EXPECT_EQ(prompts_.notices(), (std::vector<std::string>{"The game was deleted by another program."}));
   EXPECT_EQ(stored("role", "gameid", game), (std::vector<std::string>{"Jin"}));
 }
@@ -84,9 +84,9 @@ TEST_F(OtherProgram, DeletingWhatItDeletedFirstDeletesNothingElseAndRefillsTheLi
   EXPECT_EQ(texts(games_), (std::vector<std::string>{"Arcana"}));
   EXPECT_EQ(texts(characters_), (std::vector<std::string>{"Heart"}));
   EXPECT_EQ(stored("game"), (std::vector<std::string>{"Arcana"}));
-  EXPECT_EQ(catalogue_.RemoveGame(1), DeleteOutcome::NothingThere);
-  EXPECT_EQ(catalogue_.RemoveCharacter(1), DeleteOutcome::NothingThere);
-  EXPECT_EQ(catalogue_.RemoveGame(2), DeleteOutcome::Deleted);
+  EXPECT_EQ(deleteGame(file_, 1).outcome, Outcome::NotFound);
+  EXPECT_EQ(deleteCharacter(file_, 1).outcome, Outcome::NotFound);
+  EXPECT_EQ(deleteGame(file_, 2).outcome, Outcome::Done);
   EXPECT_TRUE(prompts_.notices().empty());
 }
 

@@ -1,7 +1,7 @@
 // The history of destructive changes and undo: every delete and replaced block is recorded,
 // and the newest change comes back exactly as it was, or is refused with nothing changed.
 
-#include "catalogue/history_texts.h"
+#include "flows/history_texts.h"
 #include "catalogue/undo.h"
 #include "catalogue_fixture.h"
 #include "store/tables/history_table.h"
@@ -76,15 +76,15 @@ TEST_F(Undo, ADeletedGameCharacterOrComboComesBackByteForByte) {
   const RecordId game = fighters();
   addGame("Other", {{"Jin", {"EWGF"}}});
   const auto before = dump();
-  ASSERT_EQ(catalogue_.RemoveGame(game), DeleteOutcome::Deleted);
+  ASSERT_EQ(deleteGame(file_, game).outcome, Outcome::Done);
   EXPECT_EQ(history(), std::vector<std::string>{"the delete of Game: Fighters (2 characters, 3 combos)"});
   expectUndoneTo(before);
 
-  ASSERT_EQ(catalogue_.RemoveCharacter(idOf("role", "Ryu")), DeleteOutcome::Deleted);
+  ASSERT_EQ(deleteCharacter(file_, idOf("role", "Ryu")).outcome, Outcome::Done);
   EXPECT_EQ(history(), std::vector<std::string>{"the delete of Character: Ryu of Fighters (2 combos)"});
   expectUndoneTo(before);
 
-  ASSERT_EQ(catalogue_.RemoveCombo(idOf("moves", "Shoryuken")), DeleteOutcome::Deleted);
+  ASSERT_EQ(deleteCombo(file_, idOf("moves", "Shoryuken")).outcome, Outcome::Done);
   EXPECT_EQ(history(), std::vector<std::string>{"the delete of Combo: Shoryuken of Ryu"});
   expectUndoneTo(before);
 }
@@ -107,7 +107,7 @@ TEST_F(Undo, ABlockReplacedByTheSameBytesRecordsNothing) {
 
 TEST_F(Undo, IsRefusedWhileARecordOfTheSameNameStandsWhereItWouldComeBack) {
   const RecordId game = fighters();
-  catalogue_.RemoveGame(game);
+  deleteGame(file_, game);
   catalogue_.StoreNewGame("FIGHTERS");
   const auto before = dump();
 
@@ -122,7 +122,7 @@ TEST_F(Undo, IsRefusedWhileARecordOfTheSameNameStandsWhereItWouldComeBack) {
 
 TEST_F(Undo, IsRefusedWhenTheParentIsGone) {
   fighters();
-  catalogue_.RemoveCombo(idOf("moves", "Tatsu"));
+  deleteCombo(file_, idOf("moves", "Tatsu"));
   ASSERT_TRUE(store_.execute("delete from role where name='Ken'"));  // as a program without a history would
   const auto before = dump();
 
@@ -135,9 +135,9 @@ TEST_F(Undo, IsRefusedWhenTheParentIsGone) {
 TEST_F(Undo, TakesBackTheNewestChangeFirst) {
   fighters();
   const auto withBoth = dump();
-  catalogue_.RemoveCombo(idOf("moves", "Hadoken"));
+  deleteCombo(file_, idOf("moves", "Hadoken"));
   const auto withoutHadoken = dump();
-  catalogue_.RemoveCombo(idOf("moves", "Tatsu"));
+  deleteCombo(file_, idOf("moves", "Tatsu"));
 
   EXPECT_EQ(undoNewest(store_).kind, UndoResult::Kind::Undone);
   EXPECT_EQ(dump(), withoutHadoken);
@@ -150,7 +150,7 @@ TEST_F(Undo, KeepsTheNewestHundredChanges) {
   ASSERT_TRUE(store_.execute("pragma synchronous=off"));  // 101 commits, none of which the test needs on disk
   addGame("Fighters", {{"Ryu", {}}});
   const RecordId ryu = idOf("role", "Ryu");
-  for (int i = 0; i <= kHistoryLimit; ++i) catalogue_.RemoveCombo(addCombo("Combo " + std::to_string(i), ryu));
+  for (int i = 0; i <= kHistoryLimit; ++i) deleteCombo(file_, addCombo("Combo " + std::to_string(i), ryu));
 
   const auto kept = history();
   ASSERT_EQ(kept.size(), static_cast<std::size_t>(kHistoryLimit));
@@ -169,11 +169,11 @@ TEST_F(Undo, ACatalogueWithoutAHistoryWorksAndGainsItOnItsFirstDestructiveChange
   };
   const auto tablesBefore = layout();
   fighters();
-  catalogue_.RenameGame(idOf("game", "Fighters"), "Fighters II");
+  renameGame(file_, idOf("game", "Fighters"), "Fighters II");
   EXPECT_FALSE(hasHistoryTables(store_));
   EXPECT_EQ(undoNewest(store_).kind, UndoResult::Kind::NothingToUndo);
 
-  catalogue_.RemoveCombo(idOf("moves", "Tatsu"));
+  deleteCombo(file_, idOf("moves", "Tatsu"));
   EXPECT_TRUE(hasHistoryTables(store_));
   EXPECT_EQ(history().size(), 1u);
   EXPECT_EQ(layout(), tablesBefore);
@@ -184,8 +184,8 @@ TEST_F(Undo, ACatalogueWithoutAHistoryWorksAndGainsItOnItsFirstDestructiveChange
 TEST_F(Undo, TakesBackAllOfAChangeAfterTheFileIsCompacted) {
   execute("pragma synchronous=off");  // over a hundred commits, none of which the test needs on disk
   fighters();
-  const RecordId jin = catalogue_.StoreNewCharacter("Jin", catalogue_.StoreNewGame("Other").id).id;
-  for (int i = 0; i <= kHistoryLimit; ++i) catalogue_.RemoveCombo(addCombo("Combo " + std::to_string(i), jin));
+  const RecordId jin = addCharacter(file_, catalogue_.StoreNewGame("Other").id, "Jin").id;
+  for (int i = 0; i <= kHistoryLimit; ++i) deleteCombo(file_, addCombo("Combo " + std::to_string(i), jin));
   const auto beforeBlocks = dump();
   {
     Transaction import(store_);
@@ -242,7 +242,7 @@ TEST_F(Undo, AHistoryInNoKnownLayoutIsDroppedWithANoticeAndNothingElseTouched) {
 
 TEST_F(Undo, AChangeWhoseTimeIsNotANumberIsRefusedNotRead) {
   fighters();
-  catalogue_.RemoveCombo(idOf("moves", "Tatsu"));
+  deleteCombo(file_, idOf("moves", "Tatsu"));
   execute("update history set at='soon'");
   const auto before = dump();
 
@@ -262,7 +262,7 @@ TEST_F(Undo, RowsThatDoNotMatchTheirChangeAreRefusedWithNothingChanged) {
   addGame("Other", {{"Jin", {"EWGF"}}});
   const std::string jin = std::to_string(idOf("role", "Jin"));
   const std::string ewgf = std::to_string(idOf("moves", "EWGF"));
-  catalogue_.RemoveCombo(idOf("moves", "Hadoken"));
+  deleteCombo(file_, idOf("moves", "Hadoken"));
   const ComboBlock other = blockWith(9);
   ASSERT_EQ(catalogue_.ReplaceComboData(idOf("moves", "Tatsu"), other.data(), other.size()), 1);
   const auto before = dump();

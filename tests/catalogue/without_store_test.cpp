@@ -22,7 +22,7 @@ TEST(WithoutStore, MissingFileGivesOneReportEmptyListsAndSilentCommands) {
   catalogue.OnRenameCombo();
   const ComboBlock block = emptyComboBlock();
   EXPECT_EQ(catalogue.StoreNewCombo("x", 1, block.data(), block.size()).kind, StoreResult::Kind::NotStored);
-  EXPECT_EQ(catalogue.RenameGame(1, "y").kind, StoreResult::Kind::NotStored);
+  EXPECT_EQ(renameGame(catalogue.file(), 1, "y").outcome, Outcome::NotFound);
 
   EXPECT_EQ(prompts.messages(), (std::vector<std::string>{"error Information:unable to open database file(e)",
                                                           "Game list is empty."}));

@@ -73,7 +73,7 @@ TEST_F(HistoryCommand, HistoryAndUndoShowControlCharactersInNamesEscaped) {
     CatalogueHarness window(dir_ / "sp.dat", prompts);
     ASSERT_TRUE(window.store.ConnectStore());
     const RecordId game = window.catalogue.StoreNewGame("Evil\x1b]0;owned\x07").id;
-    ASSERT_EQ(window.catalogue.RemoveGame(game), DeleteOutcome::Deleted);
+    ASSERT_EQ(deleteGame(window.file, game).outcome, Outcome::Done);
   }
   const std::string escaped = "the delete of Game: Evil\\x1b]0;owned\\x07 (0 characters, 0 combos)";
   EXPECT_EQ(history().front(), escaped);

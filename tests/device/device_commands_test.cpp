@@ -63,7 +63,7 @@ class DeviceCommandsTest : public LinkTest {
     ASSERT_TRUE(createCatalogue(folder / "sp.dat", problem)) << problem;
     ASSERT_TRUE(store.ConnectStore());
     const RecordId game = catalogue.StoreNewGame("Street").id;
-    ryu = catalogue.StoreNewCharacter("Ryu", game).id;
+    ryu = addCharacter(catalogue.file(), game, "Ryu").id;
     hadou = catalogue.StoreNewCombo("Hadou", ryu, hadouBlock.data(), hadouBlock.size()).id;
     shoryu = catalogue.StoreNewCombo("Shoryu", ryu, shoryuBlock.data(), shoryuBlock.size()).id;
     catalogue.FillGameList();
@@ -225,7 +225,7 @@ TEST_F(DeviceCommandsTest, EmptyOrVanishedDataSendsNothingButPassesThroughBusy) 
   EXPECT_TRUE(window.notices().empty());
   expectBusySpan(0);
 
-  catalogue.RemoveCombo(hadou);
+  deleteCombo(catalogue.file(), hadou);
   EXPECT_EQ(commands.DownloadCombo(hadou, 0), 0);
   EXPECT_TRUE(adapter.accepted().empty());
   EXPECT_TRUE(window.notices().empty());
@@ -289,7 +289,7 @@ TEST_F(DeviceCommandsTest, AFailedReloadKeepsTheCombosData) {
 
 TEST_F(DeviceCommandsTest, ReloadOfAVanishedComboReadsTheSlotAndStoresNothing) {
   adapter.slot(0) = blockOf(0x44);
-  catalogue.RemoveCombo(hadou);
+  deleteCombo(catalogue.file(), hadou);
   window.answerAsk(true);
   commands.OnReload();
   EXPECT_EQ(adapter.accepted().size(), 1u) << "the read request";

@@ -174,7 +174,7 @@ TEST_F(ExportTest, AGameTheStoreNoLongerHoldsLeavesAnExistingFileAsItWas) {
   const auto old = writeFile("g.SPK", SpkBytes().name("Old").count(0).bytes());
   const RecordId game = addGame("G");
   selectGame("G");
-  catalogue_.RemoveGame(game);  // the list still shows it
+  deleteGame(file_, game);  // the list still shows it
   EXPECT_EQ(exportSelected(old), ExportOutcome::NoGameData);
   EXPECT_EQ(prompts_.notices(), std::vector<std::string>{"Can not find game data"});
   EXPECT_EQ(fileBytes(old), SpkBytes().name("Old").count(0).bytes());

@@ -114,7 +114,7 @@ class ImportMutationTest : public ExchangeTest {
     EXPECT_EQ(dumpGame(game), expectedDump(*model, told));
     EXPECT_EQ(prompts_.messages().size(), told ? 1u : 0u) << "what was merged or left out, in one notice";
     EXPECT_EQ(prompts_.notices().size(), prompts_.messages().size());
-    catalogue_.RemoveGame(game);
+    deleteGame(file_, game);
     EXPECT_EQ(dump(), before) << "nothing else was touched";
   }
 };

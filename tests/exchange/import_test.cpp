@@ -3,7 +3,7 @@
 #include <chrono>
 #include <string_view>
 
-#include "catalogue/messages.h"
+#include "flows/window_texts.h"
 #include "catalogue/undo.h"
 #include "exchange/exchange_commands.h"
 #include "exchange_fixture.h"
@@ -59,7 +59,7 @@ TEST_F(ImportTest, ExportDeleteImportGivesBackTheSameGame) {
   const auto before = dump();
 
   ASSERT_EQ(exportGame(game, dir_ / "second.SPK"), ExportOutcome::Exported);
-  catalogue_.RemoveGame(game);
+  deleteGame(file_, game);
   catalogue_.FillGameList();
   ASSERT_EQ(importChosen(dir_ / "second.SPK"), ImportOutcome::Imported);
 

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "catalogue/catalogue.h"
+#include "flows/catalogue_flows.h"
 #include "catalogue_files.h"
 #include "catalogue_harness.h"
 #include "device_commands/device_commands.h"
@@ -125,7 +125,7 @@ class AdapterFaults : public ::testing::Test {
     ASSERT_TRUE(createCatalogue(dir_ / "sp.dat", problem)) << problem;
     ASSERT_TRUE(store_.ConnectStore());
     const RecordId game = catalogue_.StoreNewGame("Street").id;
-    const RecordId ryu = catalogue_.StoreNewCharacter("Ryu", game).id;
+    const RecordId ryu = addCharacter(file_, game, "Ryu").id;
     const ComboBlock hadou = blockOf(0x11), shoryu = blockOf(0x22);
     catalogue_.StoreNewCombo("Hadou", ryu, hadou.data(), hadou.size());
     catalogue_.StoreNewCombo("Shoryu", ryu, shoryu.data(), shoryu.size());
@@ -161,6 +161,7 @@ class AdapterFaults : public ::testing::Test {
   TempDir dir_;
   ScriptedPrompts prompts_;
   CatalogueHarness harness_{dir_ / "sp.dat", prompts_};
+  CatalogueFile& file_ = harness_.file;
   Store& store_ = harness_.store;
   VectorPickList& combos_ = harness_.combos;
   Catalogue& catalogue_ = harness_.catalogue;

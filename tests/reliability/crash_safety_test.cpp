@@ -20,7 +20,7 @@
 #include <functional>
 #include <optional>
 
-#include "catalogue/catalogue.h"
+#include "flows/catalogue_flows.h"
 #include "catalogue/undo.h"
 #include "catalogue_files.h"
 #include "catalogue_harness.h"
@@ -232,19 +232,19 @@ TEST_F(CrashSafety, DeletingALargeGameKilledAnywhereLeavesAllOfItWithItsHistoryR
   writeGames(base(), {makeGame("Big", kCharacters, kCombosEach)});
   const auto before = dumpWithHistory(base());
   const fs::path expected = trialCopy("expected.dat");
-  killDuring(expected, [](Catalogue& c) { return c.RemoveGame(2) == DeleteOutcome::Deleted; }, {0, false});
+  killDuring(expected, [](Catalogue& c) { return deleteGame(c.file(), 2).done(); }, {0, false});
   const auto after = dumpWithHistory(expected);
   ASSERT_EQ(after.size(), before.size() - kRows);
   ASSERT_EQ(after.back(), "history 1 " + std::to_string(kRows));
 
-  expectAllOrNothing([](Catalogue& c) { return c.RemoveGame(2) == DeleteOutcome::Deleted; }, before, after,
+  expectAllOrNothing([](Catalogue& c) { return deleteGame(c.file(), 2).done(); }, before, after,
                      dumpWithHistory);
 }
 
 TEST_F(CrashSafety, AnUndoKilledAnywhereLeavesTheGameBackAndItsChangeGoneOrNeither) {
   writeGames(base(), {makeGame("Big", kCharacters, kCombosEach)});
   const auto after = dumpWithHistory(base());
-  killDuring(base(), [](Catalogue& c) { return c.RemoveGame(2) == DeleteOutcome::Deleted; }, {0, false});
+  killDuring(base(), [](Catalogue& c) { return deleteGame(c.file(), 2).done(); }, {0, false});
   const auto before = dumpWithHistory(base());
   ASSERT_EQ(before.back(), "history 1 " + std::to_string(kRows));
 

@@ -14,7 +14,7 @@
 #include <random>
 
 #include "../exchange/file_size_limit.h"
-#include "catalogue/catalogue.h"
+#include "flows/catalogue_flows.h"
 #include "catalogue_files.h"
 #include "catalogue_harness.h"
 #include "exchange/exchange_commands.h"

@@ -1,8 +1,7 @@
 #pragma once
-// The catalogue as the window holds it, on a file the test made: the store, with its error
-// report shown as a warning through the prompts (wired once, as the window wires it), the three
-// lists in memory and the catalogue over them; and sample games stored through the catalogue's
-// own operations. Header only, so that the support library itself needs no store; the test
+// The catalogue as the window holds it, on a file the test made: the open file, the three
+// lists in memory and the catalogue's flows over them; and sample games stored through the
+// catalogue operations. Header only, so that the support library itself needs no store; the test
 // programs that include it link one.
 
 #include <filesystem>
@@ -10,20 +9,21 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/catalogue.h"
-#include "catalogue/pick_list.h"
-#include "catalogue/prompts.h"
+#include "flows/catalogue_flows.h"
+#include "flows/pick_list.h"
+#include "flows/prompts.h"
+#include "operations/catalogue_operations.h"
 #include "store/store.h"
 
 namespace strikepad::testing {
 
 struct CatalogueHarness {
-  CatalogueHarness(const std::filesystem::path& file, Prompts& prompts)
-      : store(file, [&prompts](const std::string& report) { prompts.warning(report); }),
-        catalogue(store, prompts, {games, characters, combos}) {}
+  CatalogueHarness(const std::filesystem::path& path, Prompts& prompts)
+      : file(path), catalogue(file, prompts, {games, characters, combos}) {}
 
   VectorPickList games, characters, combos;
-  Store store;
+  CatalogueFile file;
+  Store& store = file.store();
   Catalogue catalogue;
 };
 
@@ -46,17 +46,15 @@ struct StoredSample {
 };
 
 // Stores `game` through the catalogue's adds; each combo holds the block `nextBlock` gives.
-inline StoredSample storeSample(Catalogue& catalogue, const GameSample& game,
+inline StoredSample storeSample(CatalogueFile& file, const GameSample& game,
                                 const std::function<ComboBlock()>& nextBlock) {
+  const auto idOf = [](const AddResult& added) { return added.done() ? added.id : kNotStored; };
   StoredSample stored;
-  stored.game = catalogue.StoreNewGame(game.name).id;
+  stored.game = idOf(addGame(file, game.name));
   for (const CharacterSample& character : game.characters) {
-    const RecordId characterId = catalogue.StoreNewCharacter(character.name, stored.game).id;
+    const RecordId characterId = idOf(addCharacter(file, stored.game, character.name));
     stored.characters.push_back(characterId);
-    for (const std::string& combo : character.combos) {
-      const ComboBlock block = nextBlock();
-      stored.combos.push_back(catalogue.StoreNewCombo(combo, characterId, block.data(), block.size()).id);
-    }
+    for (const std::string& combo : character.combos) stored.combos.push_back(idOf(addCombo(file, characterId, combo, nextBlock())));
   }
   return stored;
 }

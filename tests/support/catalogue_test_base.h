@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/catalogue.h"
+#include "flows/catalogue_flows.h"
 #include "catalogue_harness.h"
 #include "scripted_prompts.h"
 #include "store/schema.h"
@@ -24,7 +24,7 @@ class CatalogueTestBase : public ::testing::Test {
   void SetUp() override {
     std::string message;
     ASSERT_TRUE(createCatalogue(store_.path(), message)) << message;
-    ASSERT_TRUE(store_.ConnectStore());
+    ASSERT_TRUE(file_.open().done());
   }
 
   static std::vector<std::string> texts(const VectorPickList& list) {
@@ -35,8 +35,9 @@ class CatalogueTestBase : public ::testing::Test {
   static std::string selected(const VectorPickList& list) { return list.hasSelection() ? list.selectedText() : "<none>"; }
   static std::vector<std::uint8_t> bytesOf(const ComboBlock& block) { return {block.begin(), block.end()}; }
 
-  // An add's or rename's outcome, with a refusal told as the catalogue's commands tell it.
-  StoreResult told(StoreResult result, const char* parentGone = nullptr) {
+  // An operation's outcome, with a refusal told as the catalogue's commands tell it.
+  template <typename Told>
+  Told told(Told result, const char* parentGone = nullptr) {
     presentRefusal(prompts_, result, parentGone);
     return result;
   }
@@ -44,7 +45,7 @@ class CatalogueTestBase : public ::testing::Test {
   // A game with characters, each with its combos, e.g. {{"Ryu", {"Hadoken", "Shoryuken"}}};
   // each combo holds the block nextComboBlock() gives.
   RecordId addGame(const std::string& name, const std::vector<CharacterSample>& characters = {}) {
-    const StoredSample stored = storeSample(catalogue_, {name, characters}, [this] { return nextComboBlock(); });
+    const StoredSample stored = storeSample(file_, {name, characters}, [this] { return nextComboBlock(); });
     EXPECT_GT(stored.game, 0);
     for (const RecordId id : stored.characters) EXPECT_GT(id, 0);
     for (const RecordId id : stored.combos) EXPECT_GT(id, 0);
@@ -58,6 +59,7 @@ class CatalogueTestBase : public ::testing::Test {
   VectorPickList& games_ = harness_.games;
   VectorPickList& characters_ = harness_.characters;
   VectorPickList& combos_ = harness_.combos;
+  CatalogueFile& file_ = harness_.file;
   Store& store_ = harness_.store;
   Catalogue& catalogue_ = harness_.catalogue;
 };

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/prompts.h"
+#include "flows/prompts.h"
 
 namespace strikepad::testing {
 

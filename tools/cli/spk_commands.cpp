@@ -8,7 +8,7 @@
 #include <variant>
 #include <vector>
 
-#include "catalogue/catalogue.h"
+#include "flows/catalogue_flows.h"
 #include "catalogue_access.h"
 #include "cli.h"
 #include "cli_texts.h"
@@ -25,7 +25,7 @@ namespace {
 struct ExchangeCatalogue {
   ExchangeCatalogue(CatalogueFile& file, Context& context, StandingAnswer answer = {})
       : file(file), context(context), prompts(context.err, std::move(answer)),
-        catalogue(file.store(), prompts, {games, characters, combos}) {}
+        catalogue(file, prompts, {games, characters, combos}) {}
 
   // The exit status of an exchange command, after the store's report (when it failed) and the
   // result's notices.

@@ -7,7 +7,7 @@
 #include <string>
 #include <utility>
 
-#include "catalogue/prompts.h"
+#include "flows/prompts.h"
 
 namespace strikepad::cli {
 

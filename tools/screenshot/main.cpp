@@ -21,7 +21,7 @@
 #include "app/menu_lists.h"
 #include "app/script_editor.h"
 #include "app/step_timeline.h"
-#include "catalogue/prompts.h"
+#include "flows/prompts.h"
 #include "combo/script_parser.h"
 #include "device/hid_transport.h"
 

@@ -1,6 +1,6 @@
 #pragma once
-// The catalogue as the main window works on it: the three lists, the game, character and
-// combo operations with their uniqueness rules, and the commands of the lists' menus.
+// The catalogue's commands as the main window runs them: the three lists, the questions and
+// notices of the game, character and combo commands, run on the catalogue operations.
 
 #include <cstddef>
 #include <cstdint>
@@ -8,13 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/block_replacement.h"
-#include "catalogue/change_history.h"
-#include "catalogue/pick_list.h"
-#include "catalogue/prompts.h"
-#include "catalogue/records.h"
-#include "catalogue/store_result.h"
 #include "combo/combo_block.h"
+#include "flows/pick_list.h"
+#include "flows/prompts.h"
+#include "flows/store_result.h"
+#include "operations/block_replacement.h"
+#include "operations/catalogue_file.h"
 
 namespace strikepad {
 
@@ -28,43 +27,30 @@ struct CatalogueLists {
 
 class Catalogue {
  public:
-  // The store's error report goes where the store's owner sent it when making the store; the
-  // catalogue leaves that alone.
-  Catalogue(Store& store, Prompts& prompts, CatalogueLists lists);
+  Catalogue(CatalogueFile& file, Prompts& prompts, CatalogueLists lists);
 
-  Store& store() { return store_; }
+  CatalogueFile& file() { return file_; }
+  Store& store() { return file_.store(); }
   Prompts& prompts() { return prompts_; }
   CatalogueLists& lists() { return lists_; }
+
+  // Shows the store error report a command left behind without telling it (a read that
+  // failed), as a warning; nothing when there is none.
+  void warnOfStoreReport();
 
   // Refill a list from the store, select its first entry and cascade downwards.
   void FillGameList();
   void FillCharacterList();
   void FillComboList();
 
-  // The adds and renames show nothing but the store error report: their callers present the
-  // outcome (presentRefusal).
-
-  // Games.
-  StoreResult StoreNewGame(const std::string& name);
-  DeleteOutcome RemoveGame(RecordId gameId);
-  StoreResult RenameGame(RecordId gameId, const std::string& newName);
   void OnAddGame();
   void OnDeleteGame();
   void OnRenameGame();
 
-  // Characters: ParentGone when the game was deleted meanwhile.
-  StoreResult StoreNewCharacter(const std::string& name, RecordId gameId);
-  DeleteOutcome RemoveCharacter(RecordId characterId);
-  StoreResult RenameCharacter(RecordId characterId, const std::string& newName);
   void OnAddCharacter();
   void OnDeleteCharacter();
   void OnRenameCharacter();
 
-  // Combos: ParentGone when the character was deleted meanwhile.
-  StoreResult StoreNewCombo(const std::string& name, RecordId characterId, const std::uint8_t* block,
-                            std::size_t length);
-  DeleteOutcome RemoveCombo(RecordId comboId);
-  StoreResult RenameCombo(RecordId comboId, const std::string& newName);
   void OnDeleteCombo();
   void OnRenameCombo();
 
@@ -72,19 +58,24 @@ class Catalogue {
   // stored (no name given, or the name refused) is kept for the next run of the command.
   void OnNewComboFromScript();
   // The selected combo's script in the editor (command 114); OK stores the new block in the
-  // same record through ReplaceComboData.
+  // same record.
   void OnEditCombo();
-
-  // The stored bytes of a combo's data field: nullopt when no such record or no result set,
-  // an empty vector when the field is empty.
-  std::optional<std::vector<std::uint8_t>> readComboData(RecordId comboId);
-  // 1 = updated, 0 = no such record, -1 = no result set. The block it replaces goes into the
-  // history, as a change of its own or into the open ReplacementBatch.
-  int ReplaceComboData(RecordId comboId, const std::uint8_t* block, std::size_t length);
 
   // Ctrl+Z: asks whether to undo the newest change of the history, naming it, then undoes it
   // and selects what came back (or tells why it cannot, or that there is nothing to undo).
   void OnUndo();
+
+  // The window's import and capture add through these, and show the store error report of a
+  // failure as a warning: ParentGone when the game (character) was deleted meanwhile.
+  StoreResult StoreNewGame(const std::string& name);
+  StoreResult StoreNewCombo(const std::string& name, RecordId characterId, const std::uint8_t* block,
+                            std::size_t length);
+  // The stored bytes of a combo's data field: nullopt when no such record or the store failed,
+  // an empty vector when the field is empty.
+  std::optional<std::vector<std::uint8_t>> readComboData(RecordId comboId);
+  // 1 = updated, 0 = no such record, -1 = the store failed (warned of). The block it replaces
+  // goes into the history, as a change of its own or into the open ReplacementBatch.
+  int ReplaceComboData(RecordId comboId, const std::uint8_t* block, std::size_t length);
 
   // Whether deletes and replaced blocks go into the history (NotRecorded only to measure it).
   void setHistory(History history) { history_ = history; }
@@ -93,8 +84,10 @@ class Catalogue {
   friend class ReplacementBatch;
   // Selects the records an undo brought back, refilling the lists below each.
   void selectRestored(RecordId gameId, RecordId characterId, RecordId comboId);
+  // Tells what the operation came to when it did nothing; true when it was done.
+  bool told(const Result& result, const char* parentGone);
 
-  Store& store_;
+  CatalogueFile& file_;
   Prompts& prompts_;
   CatalogueLists lists_;
   // The script of a new combo that was accepted but not stored; kept for this run only.

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "catalogue/undo.h"
+#include "operations/shared_texts.h"
 
 namespace strikepad::history_texts {
 
@@ -12,10 +13,9 @@ inline constexpr const char* kNothingToUndo = "There is nothing to undo.";
 // "Undo the delete of Character: Ryu of Street Fighter IV (2 combos)?"
 inline std::string undoQuestion(const Change& change) { return "Undo " + describe(change) + "?"; }
 
-// "Can not undo <change>: <reason>." The command line's words are the same
-// (operations/shared_texts.h undoRefusal): the two become one when this flow runs on the operations.
+// "Can not undo <change>: <reason>.", in the command line's words.
 inline std::string refusalText(const UndoResult& result) {
-  return "Can not undo " + describe(result.change) + ": " + result.reason + ".";
+  return shared_texts::undoRefusal(describe(result.change), result.reason);
 }
 
 }  // namespace strikepad::history_texts

@@ -9,8 +9,8 @@
 #include <variant>
 #include <vector>
 
-#include "catalogue/pick_list.h"
-#include "catalogue/records.h"
+#include "store/tables/record_id.h"
+#include "store/tables/records.h"
 
 namespace strikepad {
 
@@ -66,5 +66,6 @@ struct ComboSize {
 std::optional<std::vector<NamedRecord>> allGames(Store& store);
 std::optional<std::vector<NamedRecord>> charactersOf(Store& store, RecordId gameId);
 std::optional<std::vector<ComboSize>> comboSizesOf(Store& store, RecordId characterId);
+std::optional<std::vector<NamedRecord>> comboNamesOf(Store& store, RecordId characterId);
 
 }  // namespace strikepad

@@ -1,11 +1,12 @@
-#include "catalogue/records.h"
+#include "store/tables/records.h"
 
+#include <algorithm>
 #include <optional>
+#include <variant>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "catalogue/change_history.h"
 #include "store/store.h"
 #include "store/transaction.h"
 #include "text/name_fold.h"
@@ -46,38 +47,17 @@ std::optional<Recordset> openById(Store& store, std::string_view table, RecordId
   return store.OpenRecordset(table, "id=?", {std::int64_t{id}}, fields);
 }
 
-// Deletes every record the walk holds, children of each first when `children` is given.
-bool deleteAll(Recordset& records, bool (*children)(Store&, RecordId), Store& store) {
-  if (records.failed()) return false;
-  for (; !records.atEnd(); records.moveNext()) {
-    if (children && !children(store, records.integer("id"))) return false;
-    if (!records.deleteCurrent()) return false;
+// Deletes the children of record `parentId` (of `level`'s parent), theirs first.
+bool deleteChildren(Store& store, const Level& level, RecordId parentId) {
+  auto records = store.OpenRecordset(level.table, std::string(level.parentField) + "=?", {std::int64_t{parentId}},
+                                     kIdOnly);
+  if (!records || records->failed()) return false;
+  for (; !records->atEnd(); records->moveNext()) {
+    if (level.children && !deleteChildren(store, *level.children, static_cast<RecordId>(records->integer("id"))))
+      return false;
+    if (!records->deleteCurrent()) return false;
   }
   return true;
-}
-
-bool deleteCombosOf(Store& store, RecordId characterId) {
-  auto combos = store.OpenRecordset("moves", "roleid=?", {std::int64_t{characterId}}, kIdOnly);
-  return combos && deleteAll(*combos, nullptr, store);
-}
-
-bool deleteCharactersOf(Store& store, RecordId gameId) {
-  auto characters = store.OpenRecordset("role", "gameid=?", {std::int64_t{gameId}}, kIdOnly);
-  return characters && deleteAll(*characters, deleteCombosOf, store);
-}
-
-// Deletes the record `id` with its children, in one transaction; the record is looked for
-// inside it, so a record another program deleted first is told apart from one deleted here.
-DeleteOutcome deleteWithChildren(Store& store, const Level& level, bool (*children)(Store&, RecordId),
-                                 RecordId id, History history) {
-  Transaction transaction(store);
-  if (!transaction.active()) return DeleteOutcome::Failed;
-  auto record = openById(store, level.table, id, kIdOnly);
-  if (!record || record->failed()) return DeleteOutcome::Failed;
-  if (record->recordCount() == 0) return DeleteOutcome::NothingThere;
-  if (history == History::Recorded && !recordDelete(store, level, id)) return DeleteOutcome::Failed;
-  const bool deleted = (!children || children(store, id)) && record->deleteCurrent() && transaction.commit();
-  return deleted ? DeleteOutcome::Deleted : DeleteOutcome::Failed;
 }
 
 RenameOutcome renameOutcomeOf(NameCheck check) {
@@ -175,16 +155,44 @@ RenameOutcome renameUnlessTaken(Store& store, const Level& level, RecordId id, c
   return record->update() && transaction.commit() ? RenameOutcome::Renamed : RenameOutcome::NotDone;
 }
 
-DeleteOutcome deleteCombo(Store& store, RecordId comboId, History history) {
-  return deleteWithChildren(store, kComboLevel, nullptr, comboId, history);
+DeleteOutcome deleteWithChildren(Store& store, const Level& level, RecordId id,
+                                 const std::function<bool()>& beforeDelete) {
+  // The record is looked for inside the transaction, so a record another program deleted
+  // first is told apart from one deleted here.
+  Transaction transaction(store);
+  if (!transaction.active()) return DeleteOutcome::Failed;
+  auto record = openById(store, level.table, id, kIdOnly);
+  if (!record || record->failed()) return DeleteOutcome::Failed;
+  if (record->recordCount() == 0) return DeleteOutcome::NothingThere;
+  if (!beforeDelete()) return DeleteOutcome::Failed;
+  const bool deleted = (!level.children || deleteChildren(store, *level.children, id)) && record->deleteCurrent() &&
+                       transaction.commit();
+  return deleted ? DeleteOutcome::Deleted : DeleteOutcome::Failed;
 }
 
-DeleteOutcome deleteCharacter(Store& store, RecordId characterId, History history) {
-  return deleteWithChildren(store, kCharacterLevel, deleteCombosOf, characterId, history);
+StoredBytes readStoredBlock(Store& store, RecordId comboId) {
+  auto combo = store.OpenRecordset(kComboLevel.table, "id=?", {std::int64_t{comboId}});
+  if (!combo || combo->failed()) return {true, std::nullopt};
+  if (combo->recordCount() == 0) return {};
+  return {false, combo->getChunk("data", combo->actualSize("data"))};
 }
 
-DeleteOutcome deleteGame(Store& store, RecordId gameId, History history) {
-  return deleteWithChildren(store, kGameLevel, deleteCharactersOf, gameId, history);
+ReplaceOutcome writeBlock(Store& store, RecordId comboId, std::span<const std::uint8_t> block, BlockWrite write,
+                          const std::function<bool()>& beforeReplace) {
+  // The old block goes into the history with the new one in place, or neither does. A write
+  // inside the caller's transaction needs no savepoint of its own: the caller's undoes all.
+  Transaction transaction(
+      store, write == BlockWrite::InCallers ? Transaction::Writes::OneStatement : Transaction::Writes::Several);
+  if (!transaction.active()) return ReplaceOutcome::Failed;
+  auto combo = store.OpenRecordset(kComboLevel.table, "id=?", {std::int64_t{comboId}});
+  if (!combo || combo->failed()) return ReplaceOutcome::Failed;
+  if (combo->recordCount() == 0) return ReplaceOutcome::NothingThere;
+  // A block replaced by the same bytes loses nothing: there is nothing to record.
+  const auto* stored = std::get_if<Bytes>(&combo->collect("data"));
+  const bool same = stored && std::ranges::equal(*stored, block);
+  if (!same && !beforeReplace()) return ReplaceOutcome::Failed;
+  combo->appendChunk("data", block);
+  return combo->update() && transaction.commit() ? ReplaceOutcome::Replaced : ReplaceOutcome::Failed;
 }
 
 }  // namespace strikepad

@@ -1,4 +1,4 @@
-#include "catalogue/catalogue_reads.h"
+#include "store/tables/catalogue_reads.h"
 
 #include <utility>
 
@@ -79,6 +79,10 @@ std::optional<std::vector<NamedRecord>> allGames(Store& store) {
 
 std::optional<std::vector<NamedRecord>> charactersOf(Store& store, RecordId gameId) {
   return namedRecords(store, kCharacterLevel.table, "gameid=?", {std::int64_t{gameId}});
+}
+
+std::optional<std::vector<NamedRecord>> comboNamesOf(Store& store, RecordId characterId) {
+  return namedRecords(store, kComboLevel.table, "roleid=?", {std::int64_t{characterId}});
 }
 
 std::optional<std::vector<ComboSize>> comboSizesOf(Store& store, RecordId characterId) {

@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-namespace strikepad {
+#include "store/tables/record_id.h"
 
-using RecordId = std::int32_t;
+namespace strikepad {
 
 class PickList {
  public:

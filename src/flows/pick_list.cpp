@@ -1,4 +1,4 @@
-#include "catalogue/pick_list.h"
+#include "flows/pick_list.h"
 
 #include "text/name_fold.h"
 

@@ -1,18 +1,18 @@
 #pragma once
 // The list steps the add and delete commands of all three levels share.
 
+#include <optional>
 #include <string>
 
-#include "catalogue/pick_list.h"
-#include "catalogue/store_result.h"
+#include "flows/pick_list.h"
 
 namespace strikepad {
 
-// After an add: a stored record becomes the new last entry, selected; a refused name
-// selects what the find-string rule yields for it (the existing record, as a rule).
-inline void appendOrFind(PickList& list, const std::string& name, const StoreResult& added) {
-  if (added.stored()) {
-    list.select(list.append(name, added.id));
+// After an add: a stored record (`addedId`) becomes the new last entry, selected; a refused
+// name (nullopt) selects what the find-string rule yields for it (the existing record, as a rule).
+inline void appendOrFind(PickList& list, const std::string& name, std::optional<RecordId> addedId) {
+  if (addedId) {
+    list.select(list.append(name, *addedId));
   } else {
     selectByName(list, name);
   }

@@ -1,5 +1,10 @@
 #pragma once
-// The texts the catalogue commands show, exactly as the user sees them.
+// The window's texts for the catalogue's commands, exactly as the user sees them, and how the
+// window tells what an operation came to.
+
+#include "flows/prompts.h"
+#include "operations/outcome.h"
+#include "operations/shared_texts.h"
 
 namespace strikepad::messages {
 
@@ -23,10 +28,31 @@ inline constexpr const char* kSelectGameFirst = "Select a game at first";
 inline constexpr const char* kCharacterListEmpty = "Character list is empty";
 inline constexpr const char* kSelectRoleFirst = "Select a role at first";
 
+inline constexpr const char* kDuplicateName = shared_texts::kDuplicateName;
 // An add or rename found the parent it works under deleted by another program meanwhile.
-inline constexpr const char* kGameGone = "The game was deleted by another program.";
-inline constexpr const char* kCharacterGone = "The character was deleted by another program.";
+inline constexpr const char* kGameGone = shared_texts::kGameGone;
+inline constexpr const char* kCharacterGone = shared_texts::kCharacterGone;
 // An edited combo was deleted by another program while its script was open.
 inline constexpr const char* kComboGone = "The combo was deleted by another program.";
 
 }  // namespace strikepad::messages
+
+namespace strikepad {
+
+// Tells the user why an operation did nothing: a taken name, the vanished parent (`parentGone`:
+// nullptr for games, which have none), or the store error report of a failure. Done, and
+// NotFound (the caller shows the catalogue as it is now), say nothing.
+inline void presentRefusal(Prompts& prompts, const Result& result, const char* parentGone) {
+  switch (result.outcome) {
+    case Outcome::NameTaken: return prompts.notice(messages::kDuplicateName);
+    case Outcome::ParentGone:
+      if (parentGone) prompts.notice(parentGone);
+      return;
+    case Outcome::Failed:
+      if (!result.reason.empty()) prompts.warning(result.reason);
+      return;
+    default: return;
+  }
+}
+
+}  // namespace strikepad

@@ -4,8 +4,8 @@
 #include <string>
 #include <utility>
 
-#include "catalogue/catalogue.h"
-#include "catalogue/history_texts.h"
+#include "flows/catalogue_flows.h"
+#include "flows/history_texts.h"
 #include "catalogue/undo.h"
 
 namespace strikepad {
@@ -35,12 +35,12 @@ bool ReplacementBatch::finish() {
 }
 
 void Catalogue::OnUndo() {
-  const auto changes = recentChanges(store_);
+  const auto changes = recentChanges(store());
   if (!changes) return;
   if (changes->empty()) return prompts_.notice(kNothingToUndo);
   const Change& newest = changes->front();
   if (!prompts_.ask(history_texts::undoQuestion(newest))) return;
-  const UndoResult undone = undoNewest(store_, newest.id);
+  const UndoResult undone = undoNewest(store(), newest.id);
   switch (undone.kind) {
     case UndoResult::Kind::Failed: return;
     case UndoResult::Kind::NothingToUndo: return prompts_.notice(kNothingToUndo);

@@ -1,16 +1,18 @@
 #pragma once
-// The record work shared by the three levels of the catalogue (games, characters, combos):
-// adding under a unique name, renaming under it, and the delete cascades. Each runs in one
-// transaction and shows nothing but the store error report; the callers say the rest.
+// The catalogue's tables (game, role, moves): the three levels of games, characters and combos,
+// with every SQL text that adds, renames, deletes and reads their records. Each runs in one
+// transaction (or one statement of the caller's) and keeps the store error report on a failure;
+// the callers say the rest.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 
-#include "catalogue/pick_list.h"
+#include "store/tables/record_id.h"
 
 namespace strikepad {
 
@@ -22,12 +24,15 @@ struct Level {
   const char* parentTable;
   bool hasData;             // combos carry their combo data block
   const char* insert;       // adds a record: its name, then its parent's id, then its data
+  const Level* children = nullptr;  // deleted with the record
 };
 
-inline constexpr Level kGameLevel{"game", nullptr, nullptr, false, "insert into game(name) values(?)"};
-inline constexpr Level kCharacterLevel{"role", "gameid", "game", false, "insert into role(name, gameid) values(?, ?)"};
 inline constexpr Level kComboLevel{"moves", "roleid", "role", true,
                                    "insert into moves(name, roleid, data) values(?, ?, ?)"};
+inline constexpr Level kCharacterLevel{"role", "gameid", "game", false, "insert into role(name, gameid) values(?, ?)",
+                                       &kComboLevel};
+inline constexpr Level kGameLevel{"game", nullptr, nullptr, false, "insert into game(name) values(?)",
+                                  &kCharacterLevel};
 
 // insertUnlessTaken: the new id, kNameTaken, kParentGone or kNotStored.
 inline constexpr RecordId kNotStored = -1;
@@ -74,16 +79,29 @@ enum class RenameOutcome { Renamed, Taken, ParentGone, NotDone };
 // through.
 RenameOutcome renameUnlessTaken(Store& store, const Level& level, RecordId id, const std::string& newName);
 
-// Whether an operation records what it removes in the history (catalogue/change_history.h).
-// NotRecorded serves only to measure what recording costs.
-enum class History { Recorded, NotRecorded };
+// Deletes the record `id` of `level` with everything under it, all or nothing, in one
+// transaction: `beforeDelete` runs inside it first (the history records what goes), and the
+// delete goes on only when it returns true. NothingThere when the record was gone already
+// (another program deleted it first); Failed after the store error report.
+DeleteOutcome deleteWithChildren(Store& store, const Level& level, RecordId id,
+                                 const std::function<bool()>& beforeDelete);
 
-// Deletes a combo, a character with its combos, a game with its characters and their combos,
-// and records what it removed in the history. All or nothing: NothingThere when the record
-// was gone already, Failed (after the store error report) when nothing was deleted because
-// of a store failure.
-DeleteOutcome deleteCombo(Store& store, RecordId comboId, History history = History::Recorded);
-DeleteOutcome deleteCharacter(Store& store, RecordId characterId, History history = History::Recorded);
-DeleteOutcome deleteGame(Store& store, RecordId gameId, History history = History::Recorded);
+// The stored bytes of a combo's data field (empty when the field is empty); no bytes when
+// there is no such combo; `failed` after the store error report.
+struct StoredBytes {
+  bool failed = false;
+  std::optional<std::vector<std::uint8_t>> bytes;
+};
+StoredBytes readStoredBlock(Store& store, RecordId comboId);
+
+enum class ReplaceOutcome { Replaced, NothingThere, Failed };
+// How a block write nests: in a transaction of its own, or as one statement of the caller's
+// (a batch of many blocks, which the caller's transaction undoes whole on a failure).
+enum class BlockWrite { OwnTransaction, InCallers };
+// Gives combo `comboId` the block `block`: `beforeReplace` runs first, in the same transaction,
+// when the stored bytes differ (the history records them), and the write goes on only when it
+// returns true.
+ReplaceOutcome writeBlock(Store& store, RecordId comboId, std::span<const std::uint8_t> block, BlockWrite write,
+                          const std::function<bool()>& beforeReplace);
 
 }  // namespace strikepad
