@@ -107,6 +107,7 @@ class BenchPrompts final : public Prompts {
   std::string chooseSaveFile(const FileFilter&, const std::string&) override { return {}; }
   bool editScript(ComboBlock&) override { return false; }
   void setTitle(const std::string&) override {}
+  void report(const std::string&) override {}
 
   bool answer = false;
 

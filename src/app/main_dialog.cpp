@@ -26,6 +26,7 @@
 #include "app/focus_ring.h"
 #include "app/menu_lists.h"
 #include "app/next_step_hint.h"
+#include "app/status_line.h"
 #include "app/qt_pick_list.h"
 #include "app/qt_prompts.h"
 #include "app/system_menu_win.h"
@@ -109,6 +110,7 @@ MainDialog::MainDialog(Prompts* prompts, std::unique_ptr<HidTransport> ownAdapte
   buildControls();
   buildMenus();
   connectControls();
+  if (ownPrompts_) ownPrompts_->setReportLine([this](const QString& text) { statusLine_->show(text); });
   file_ = std::make_unique<CatalogueFile>("sp.dat");
   catalogue_ = std::make_unique<Catalogue>(*file_, prompts_, CatalogueLists{*games_, *characters_, *combos_});
   transfers_ = std::make_unique<WorkerTransferRunner>();
@@ -194,6 +196,8 @@ void MainDialog::buildControls() {
   nextStep_ = new NextStepHint(*gameList_->model(), *characterList_->model(), *comboList_->model(),
                                QKeySequence(kNewComboShortcut), this);
   grid->addWidget(nextStep_, 3, 0, 1, 3);
+  statusLine_ = new StatusLine(this);
+  grid->addWidget(statusLine_, 4, 0, 1, 3);
 }
 
 void MainDialog::buildMenus() {

@@ -31,6 +31,7 @@ class MenuListBox;
 class NextStepHint;
 class QtPickList;
 class QtPrompts;
+class StatusLine;
 class CatalogueFile;
 class WorkerTransferRunner;
 
@@ -63,6 +64,7 @@ class MainDialog final : public QDialog, public DevicePanel {
   ComboHoverPreview* comboPreview() const { return comboPreview_; }
   DropHint* dropHint() const { return dropHint_; }
   NextStepHint* nextStepHint() const { return nextStep_; }
+  StatusLine* statusLine() const { return statusLine_; }
   Catalogue& catalogue() const { return *catalogue_; }
   DeviceCommands& deviceCommands() const { return *device_; }
   void showAbout();
@@ -114,6 +116,7 @@ class MainDialog final : public QDialog, public DevicePanel {
   DropHint* dropHint_ = nullptr;
   ComboHoverPreview* comboPreview_ = nullptr;
   NextStepHint* nextStep_ = nullptr;
+  StatusLine* statusLine_ = nullptr;
 
   std::unique_ptr<QtPickList> games_;
   std::unique_ptr<QtPickList> characters_;

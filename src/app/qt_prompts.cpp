@@ -91,4 +91,8 @@ void QtPrompts::setTitle(const std::string& title) {
   if (window_) window_->setWindowTitle(toQString(title));
 }
 
+void QtPrompts::report(const std::string& text) {
+  if (reportLine_) reportLine_(toQString(text));
+}
+
 }  // namespace strikepad

@@ -4,6 +4,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 #include "flows/prompts.h"
 
@@ -32,9 +33,14 @@ class QtPrompts final : public Prompts {
   std::string chooseSaveFile(const FileFilter& filter, const std::string& subject) override;
   bool editScript(ComboBlock& block) override;
   void setTitle(const std::string& title) override;
+  void report(const std::string& text) override;
+
+  // Where report() goes: the window's status line, once the window has built it.
+  void setReportLine(std::function<void(const QString&)> reportLine) { reportLine_ = std::move(reportLine); }
 
  private:
   QPointer<QWidget> window_;
+  std::function<void(const QString&)> reportLine_;
   FileDialogFolder folder_;
 };
 

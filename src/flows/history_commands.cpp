@@ -6,7 +6,7 @@
 
 #include "flows/catalogue_flows.h"
 #include "flows/history_texts.h"
-#include "catalogue/undo.h"
+#include "operations/history_operations.h"
 
 namespace strikepad {
 
@@ -35,19 +35,22 @@ bool ReplacementBatch::finish() {
 }
 
 void Catalogue::OnUndo() {
-  const auto changes = recentChanges(store());
-  if (!changes) return;
-  if (changes->empty()) return prompts_.notice(kNothingToUndo);
-  const Change& newest = changes->front();
+  const ChangeList changes = recentChanges(file_);
+  if (!changes.done()) return prompts_.warning(changes.reason);
+  // Reading the history may have upgraded it, or dropped one it could not read: say so first.
+  warnOfStoreReport();
+  if (changes.changes.empty()) return prompts_.notice(kNothingToUndo);
+  const Change& newest = changes.changes.front();
   if (!prompts_.ask(history_texts::undoQuestion(newest))) return;
-  const UndoResult undone = undoNewest(store(), newest.id);
-  switch (undone.kind) {
-    case UndoResult::Kind::Failed: return;
-    case UndoResult::Kind::NothingToUndo: return prompts_.notice(kNothingToUndo);
-    case UndoResult::Kind::Refused: return prompts_.notice(history_texts::refusalText(undone));
-    case UndoResult::Kind::Undone: break;
+  const UndoneChange undone = undoNewest(file_, newest.id);
+  switch (undone.outcome) {
+    case Outcome::Done: break;
+    case Outcome::NotFound: return prompts_.notice(kNothingToUndo);
+    case Outcome::Refused: return prompts_.notice(history_texts::refusalText(undone.change, undone.reason));
+    default: return prompts_.warning(undone.reason);
   }
-  selectRestored(undone.gameId, undone.characterId, undone.comboId);
+  warnOfStoreReport();
+  selectRestored(undone.restored.game, undone.restored.character, undone.restored.combo);
 }
 
 void Catalogue::selectRestored(RecordId gameId, RecordId characterId, RecordId comboId) {

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "catalogue/undo.h"
+#include "catalogue/change_history.h"
 #include "operations/shared_texts.h"
 
 namespace strikepad::history_texts {
@@ -14,8 +14,8 @@ inline constexpr const char* kNothingToUndo = "There is nothing to undo.";
 inline std::string undoQuestion(const Change& change) { return "Undo " + describe(change) + "?"; }
 
 // "Can not undo <change>: <reason>.", in the command line's words.
-inline std::string refusalText(const UndoResult& result) {
-  return shared_texts::undoRefusal(describe(result.change), result.reason);
+inline std::string refusalText(const Change& change, const std::string& reason) {
+  return shared_texts::undoRefusal(describe(change), reason);
 }
 
 }  // namespace strikepad::history_texts

@@ -35,6 +35,8 @@ class Prompts {
   virtual bool editScript(ComboBlock& block) = 0;
   // The main window's title.
   virtual void setTitle(const std::string& title) = 0;
+  // What a command did, told without interrupting: the window's status line.
+  virtual void report(const std::string& text) = 0;
 };
 
 }  // namespace strikepad

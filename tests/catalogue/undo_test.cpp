@@ -57,7 +57,7 @@ TEST_F(Undo, CtrlZAsksNamingTheChangeAndSelectsTheComboThatCameBack) {
   fighters();
   catalogue_.OnUndo();
   EXPECT_EQ(prompts_.notices(), std::vector<std::string>{"There is nothing to undo."});
-  catalogue_.RemoveCombo(idOf("moves", "Shoryuken"));
+  ASSERT_EQ(deleteCombo(file_, idOf("moves", "Shoryuken")).outcome, Outcome::Done);
   addGame("Other", {{"Jin", {"EWGF"}}});
   catalogue_.FillGameList();
   games_.select(1);
@@ -113,7 +113,7 @@ TEST_F(Undo, IsRefusedWhileARecordOfTheSameNameStandsWhereItWouldComeBack) {
 
   const UndoResult refused = undoNewest(store_);
   EXPECT_EQ(refused.kind, UndoResult::Kind::Refused);
-  EXPECT_EQ(history_texts::refusalText(refused),
+  EXPECT_EQ(history_texts::refusalText(refused.change, refused.reason),
             "Can not undo the delete of Game: Fighters (2 characters, 3 combos): a game named \"FIGHTERS\" stands "
             "there now.");
   EXPECT_EQ(dump(), before);
@@ -250,7 +250,7 @@ TEST_F(Undo, AChangeWhoseTimeIsNotANumberIsRefusedNotRead) {
   EXPECT_EQ(prompts_.warnings(),
             std::vector<std::string>{"Can not read the undo history: change 1 has a time that is not a number."});
   const UndoResult refused = undoNewest(store_);
-  EXPECT_EQ(history_texts::refusalText(refused),
+  EXPECT_EQ(history_texts::refusalText(refused.change, refused.reason),
             "Can not undo the delete of Combo: Tatsu of Ken: the history holds it with a time that is not a number.");
   EXPECT_EQ(dump(), before);
 }

@@ -50,6 +50,9 @@ class ScriptedPrompts final : public Prompts {
   std::string chooseSaveFile(const FileFilter& filter, const std::string& subject) override;
   bool editScript(ComboBlock& block) override;
   void setTitle(const std::string& title) override;
+  // Kept apart from events(): a report interrupts nothing, so it has no place among them.
+  void report(const std::string& text) override { reports_.push_back(text); }
+  const std::vector<std::string>& reports() const { return reports_; }
 
   const std::vector<Event>& events() const { return events_; }
   std::vector<std::string> texts(Kind kind) const;
@@ -68,6 +71,7 @@ class ScriptedPrompts final : public Prompts {
 
  private:
   std::vector<Event> events_;
+  std::vector<std::string> reports_;
   std::deque<std::function<bool()>> asks_;
   std::deque<std::string> names_;
   std::deque<std::string> openFiles_;

@@ -28,6 +28,7 @@ class StderrPrompts final : public Prompts {
   std::string chooseSaveFile(const FileFilter&, const std::string&) override { return {}; }
   bool editScript(ComboBlock&) override { return false; }
   void setTitle(const std::string&) override {}
+  void report(const std::string&) override {}
 
  private:
   std::ostream& err_;
