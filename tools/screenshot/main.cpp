@@ -41,6 +41,7 @@ class SilentPrompts final : public strikepad::Prompts {
   void setTitle(const std::string& title) override {
     if (window_) window_->setWindowTitle(QString::fromStdString(title));
   }
+  void report(const std::string&) override {}
 
  private:
   QWidget*& window_;
