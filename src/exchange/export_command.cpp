@@ -13,7 +13,7 @@
 #include "exchange/exchange_commands.h"
 #include "exchange/exchange_messages.h"
 #include "exchange/export_names.h"
-#include "exchange/file_bytes.h"
+#include "files/file_bytes.h"
 #include "exchange/spk_format.h"
 #include "store/store.h"
 

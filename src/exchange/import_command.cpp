@@ -15,7 +15,7 @@
 #include "catalogue/records.h"
 #include "exchange/exchange_commands.h"
 #include "exchange/exchange_messages.h"
-#include "exchange/file_bytes.h"
+#include "files/file_bytes.h"
 #include "exchange/import_report.h"
 #include "exchange/spk_format.h"
 #include "store/store.h"

@@ -11,7 +11,7 @@
 
 #include "catalogue_test_base.h"
 #include "exchange/exchange_commands.h"
-#include "exchange/file_bytes.h"
+#include "files/file_bytes.h"
 
 namespace strikepad {
 

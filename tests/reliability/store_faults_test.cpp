@@ -13,7 +13,7 @@
 #include <functional>
 #include <random>
 
-#include "../exchange/file_size_limit.h"
+#include "file_size_limit.h"
 #include "catalogue/catalogue.h"
 #include "catalogue_files.h"
 #include "catalogue_harness.h"
