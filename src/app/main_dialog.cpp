@@ -33,7 +33,8 @@
 #include "device_commands/device_messages.h"
 #include "device_commands/lookup_notices.h"
 #include "device/slot_protocol.h"
-#include "exchange/exchange_commands.h"
+#include "flows/exchange_flows.h"
+#include "operations/catalogue_file.h"
 #include "store/store.h"
 
 namespace strikepad {
@@ -85,8 +86,8 @@ MainDialog::MainDialog(Prompts* prompts, std::unique_ptr<HidTransport> ownAdapte
   buildControls();
   buildMenus();
   connectControls();
-  store_ = std::make_unique<Store>("sp.dat", [this](const std::string& report) { prompts_.warning(report); });
-  catalogue_ = std::make_unique<Catalogue>(*store_, prompts_, CatalogueLists{*games_, *characters_, *combos_});
+  file_ = std::make_unique<CatalogueFile>("sp.dat");
+  catalogue_ = std::make_unique<Catalogue>(file_->store(), prompts_, CatalogueLists{*games_, *characters_, *combos_});
   transfers_ = std::make_unique<WorkerTransferRunner>();
   connect(transfers_.get(), &WorkerTransferRunner::finished, this, &MainDialog::endAfterTransfer);
   device_ = std::make_unique<DeviceCommands>(link_, *catalogue_, *this, *transfers_);
@@ -203,7 +204,9 @@ void MainDialog::invalidateClientArea() { update(); }
 
 void MainDialog::initialise() {
   lookUpAdapter(link_, prompts_);
-  if (store_->ConnectStore()) runShowingEntries([this] { catalogue_->FillGameList(); });
+  const CatalogueFile::Opened opened = file_->open();
+  if (!opened.done()) return prompts_.warning(opened.reason);
+  runShowingEntries([this] { catalogue_->FillGameList(); });
 }
 
 void MainDialog::runCommand(int command) {
@@ -213,6 +216,7 @@ void MainDialog::runCommand(int command) {
 
 void MainDialog::runShowingEntries(const std::function<void()>& work) {
   work();
+  showHeldReport();
   for (QtPickList* list : {games_.get(), characters_.get(), combos_.get()}) list->showEntries();
 }
 
@@ -229,8 +233,8 @@ void MainDialog::dispatch(int command) {
     case kRenameGame: return catalogue.OnRenameGame();
     case kCaptureCombo: return device_->OnCapture();
     case kReloadCombo: return device_->OnReload();
-    case kImportGame: return presentNotices(prompts_, OnImportGame(catalogue));
-    case kExportGame: return presentNotices(prompts_, OnExportGame(catalogue));
+    case kImportGame: return OnImportGame(catalogue, *file_);
+    case kExportGame: return OnExportGame(catalogue, *file_);
     case kNewComboFromScript: return catalogue.OnNewComboFromScript();
     case kEditCombo: return catalogue.OnEditCombo();
     case kUndo: return catalogue.OnUndo();
@@ -267,7 +271,13 @@ void MainDialog::done(int result) {
   QDialog::done(result);
 }
 
+void MainDialog::showHeldReport() {
+  // A store failure no command has told yet, or a notice from a successful one.
+  if (const std::string report = file_->takeReport(); !report.empty()) prompts_.warning(report);
+}
+
 void MainDialog::endAfterTransfer() {
+  showHeldReport();
   if (!pendingEnd_) return;
   const int result = *pendingEnd_;
   pendingEnd_.reset();
@@ -293,7 +303,7 @@ void MainDialog::dropEvent(QDropEvent* event) {
   // The import asks and tells through modal boxes: run it once the drop has returned to the
   // program the file came from, not inside the drag.
   QTimer::singleShot(0, this, [this, path = QFile::encodeName(*file).toStdString()] {
-    runShowingEntries([&] { presentNotices(prompts_, importGameFile(*catalogue_, path)); });
+    runShowingEntries([&] { importGameFlow(*catalogue_, *file_, path); });
   });
 }
 

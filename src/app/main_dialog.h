@@ -30,7 +30,7 @@ class MenuComboBox;
 class MenuListBox;
 class QtPickList;
 class QtPrompts;
-class Store;
+class CatalogueFile;
 class WorkerTransferRunner;
 
 inline constexpr const char* kWindowTitle = "Norvik Strikepad 2.0 Velocade";
@@ -94,6 +94,7 @@ class MainDialog final : public QDialog, public DevicePanel {
   void connectControls();
   void dispatch(int command);
   void endAfterTransfer();
+  void showHeldReport();
   // Runs `work`, then has the lists show every entry it appended.
   void runShowingEntries(const std::function<void()>& work);
 
@@ -115,7 +116,7 @@ class MainDialog final : public QDialog, public DevicePanel {
   std::unique_ptr<QtPickList> games_;
   std::unique_ptr<QtPickList> characters_;
   std::unique_ptr<QtPickList> combos_;
-  std::unique_ptr<Store> store_;
+  std::unique_ptr<CatalogueFile> file_;
   std::unique_ptr<Catalogue> catalogue_;
   std::unique_ptr<DeviceCommands> device_;
   // Last, so that it is destroyed first: it waits for a running transfer, which uses the link.
