@@ -233,8 +233,8 @@ void MainDialog::dispatch(int command) {
     case kRenameGame: return catalogue.OnRenameGame();
     case kCaptureCombo: return device_->OnCapture();
     case kReloadCombo: return device_->OnReload();
-    case kImportGame: return OnImportGame(catalogue, *file_);
-    case kExportGame: return OnExportGame(catalogue, *file_);
+    case kImportGame: OnImportGame(catalogue, *file_); return;
+    case kExportGame: OnExportGame(catalogue, *file_); return;
     case kNewComboFromScript: return catalogue.OnNewComboFromScript();
     case kEditCombo: return catalogue.OnEditCombo();
     case kUndo: return catalogue.OnUndo();

@@ -16,6 +16,11 @@ void showAll(Prompts& prompts, const std::vector<std::string>& notices) {
   for (const std::string& text : notices) prompts.notice(text);
 }
 
+// A store failure's report; none when the catalogue was never opened (its opening told why).
+void showStoreReport(Prompts& prompts, bool storeFailed, const std::string& report) {
+  if (storeFailed && !report.empty()) prompts.warning(report);
+}
+
 // The import's new records in the lists: the new game appended and the imported game
 // selected; the lists below still show what they showed, and the names are appended to them.
 void showImported(CatalogueLists& lists, const ImportResult& result) {
@@ -30,38 +35,44 @@ void showImported(CatalogueLists& lists, const ImportResult& result) {
 
 }  // namespace
 
-void OnExportGame(Catalogue& catalogue, CatalogueFile& file) {
+void showExportResult(Prompts& prompts, const ExportResult& result, const std::filesystem::path& path) {
+  showStoreReport(prompts, result.problem == ExportProblem::StoreFailed, result.reason);
+  showAll(prompts, exportNotices(result, path));
+}
+
+std::optional<ExportResult> OnExportGame(Catalogue& catalogue, CatalogueFile& file) {
   const PickList& games = catalogue.lists().games;
   const std::string gameName = games.hasSelection() ? games.selectedText() : std::string();
   const std::string path = catalogue.prompts().chooseSaveFile(kSpkFileFilter, gameName);
-  if (path.empty() || !games.hasSelection()) return;
-  const ExportResult result = exportGameFile(file, games.selectedId(), path);
-  if (result.problem == ExportProblem::StoreFailed) catalogue.prompts().warning(result.reason);
-  showAll(catalogue.prompts(), exportNotices(result, path));
+  if (path.empty() || !games.hasSelection()) return std::nullopt;
+  ExportResult result = exportGameFile(file, games.selectedId(), path);
+  showExportResult(catalogue.prompts(), result, path);
+  return result;
 }
 
-void OnImportGame(Catalogue& catalogue, CatalogueFile& file) {
+std::optional<ImportResult> OnImportGame(Catalogue& catalogue, CatalogueFile& file) {
   const std::string path = catalogue.prompts().chooseOpenFile(kSpkFileFilter);
-  if (path.empty()) return;
-  importGameFlow(catalogue, file, path);
+  if (path.empty()) return std::nullopt;
+  return importGameFlow(catalogue, file, path);
 }
 
-void importGameFlow(Catalogue& catalogue, CatalogueFile& file, const std::filesystem::path& path) {
+ImportResult importGameFlow(Catalogue& catalogue, CatalogueFile& file, const std::filesystem::path& path) {
   Prompts& prompts = catalogue.prompts();
   ImportResult result = importGameFile(file, path, Confirmation::NotGiven);
   if (result.outcome == Outcome::NeedsConfirmation) {
     // Asked with no lock held, so other programs can write while the user decides. After a Yes
     // every state of the store can be acted on (a game that vanished meanwhile is created).
-    if (!prompts.ask(shared_texts::kReuseGameQuestion)) return;
+    if (!prompts.ask(shared_texts::kReuseGameQuestion)) return result;
     result = importGameFile(file, path, Confirmation::Given);
   }
-  if (result.problem == ImportProblem::StoreFailed) prompts.warning(result.reason);
+  showStoreReport(prompts, result.problem == ImportProblem::StoreFailed, result.reason);
   if (result.done()) {
     showImported(catalogue.lists(), result);
     // A file whose content ends at an empty name leaves the lists as the import made them.
     if (!result.endsAtEmptyName) catalogue.FillCharacterList();
   }
   showAll(prompts, importNotices(result, path));
+  return result;
 }
 
 }  // namespace strikepad
