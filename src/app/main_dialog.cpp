@@ -29,11 +29,11 @@
 #include "app/system_menu_win.h"
 #include "app/worker_transfer_runner.h"
 #include "catalogue/catalogue.h"
-#include "device_commands/device_commands.h"
-#include "device_commands/device_messages.h"
-#include "device_commands/lookup_notices.h"
 #include "device/slot_protocol.h"
+#include "flows/device_flows.h"
+#include "flows/device_messages.h"
 #include "flows/exchange_flows.h"
+#include "flows/lookup_notices.h"
 #include "operations/catalogue_file.h"
 #include "store/store.h"
 
@@ -90,7 +90,7 @@ MainDialog::MainDialog(Prompts* prompts, std::unique_ptr<HidTransport> ownAdapte
   catalogue_ = std::make_unique<Catalogue>(file_->store(), prompts_, CatalogueLists{*games_, *characters_, *combos_});
   transfers_ = std::make_unique<WorkerTransferRunner>();
   connect(transfers_.get(), &WorkerTransferRunner::finished, this, &MainDialog::endAfterTransfer);
-  device_ = std::make_unique<DeviceCommands>(link_, *catalogue_, *this, *transfers_);
+  device_ = std::make_unique<DeviceCommands>(link_, *catalogue_, *file_, *this, *transfers_);
   comboPreview_ = new ComboHoverPreview(*comboList_, *catalogue_, comboListHint());
 }
 

@@ -10,7 +10,7 @@
 
 #include "catalogue/prompts.h"
 #include "device/device_link.h"
-#include "device_commands/device_panel.h"
+#include "flows/device_panel.h"
 
 class QButtonGroup;
 class QLabel;

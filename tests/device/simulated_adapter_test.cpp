@@ -9,7 +9,7 @@
 
 #include "device/adapter_choice.h"
 #include "device/device_link.h"
-#include "device_commands/lookup_notices.h"
+#include "flows/lookup_notices.h"
 #include "file_size_limit.h"
 #include "scripted_prompts.h"
 #include "temp_dir.h"

@@ -14,12 +14,11 @@ set(allowed_catalogue catalogue store combo text)
 set(allowed_exchange exchange catalogue store combo files text)
 # The link to the adapter tells what happened and shows nothing, so it needs no catalogue.
 set(allowed_device device combo files text)
-# Download, Reload and Capture store what they read and show what the link tells: they sit
-# above both the catalogue and the device.
-set(allowed_device_commands device_commands device catalogue store combo text)
+# The window's command flows ask and show around the operations; they never reach the store.
+set(allowed_flows flows operations catalogue exchange device combo files text)
 
 set(failures "")
-foreach(folder text files combo store catalogue exchange device device_commands)
+foreach(folder text files combo store catalogue exchange device flows)
   file(GLOB_RECURSE sources "${SOURCE_DIR}/src/${folder}/*.h" "${SOURCE_DIR}/src/${folder}/*.cpp")
   foreach(source IN LISTS sources)
     file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include")
