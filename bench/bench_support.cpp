@@ -216,10 +216,8 @@ void BenchPrompts::notice(const std::string& text) {
 void BenchPrompts::warning(const std::string& text) { std::fprintf(stderr, "%s\n", text.c_str()); }
 
 OpenCatalogue::OpenCatalogue(const std::filesystem::path& path, Notices notices)
-    : prompts(notices),
-      store(path, [this](const std::string& report) { prompts.warning(report); }),
-      catalogue(store, prompts, {games, characters, combos}) {
-  if (!store.ConnectStore()) std::abort();
+    : prompts(notices), file(path), store(file.store()), catalogue(file, prompts, {games, characters, combos}) {
+  if (!file.open().done()) std::abort();
 }
 
 }  // namespace strikepad::bench

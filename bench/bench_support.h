@@ -15,6 +15,7 @@
 
 #include "flows/catalogue_flows.h"
 #include "exchange/spk_format.h"
+#include "operations/catalogue_file.h"
 #include "store/store.h"
 
 namespace strikepad::bench {
@@ -94,14 +95,14 @@ class CatalogueFolder {
   TempFolder folder_;
 };
 
-// Messages go to stderr, notices too unless dropped; every question is answered `answer`.
+// Messages go to stderr, notices too unless dropped; every question is answered No.
 enum class Notices { Printed, Dropped };
 class BenchPrompts final : public Prompts {
  public:
   explicit BenchPrompts(Notices notices) : notices_(notices) {}
   void notice(const std::string& text) override;
   void warning(const std::string& text) override;
-  bool ask(const std::string&, const std::string&) override { return answer; }
+  bool ask(const std::string&, const std::string&) override { return false; }
   std::string askName(const std::string&, const std::string&) override { return {}; }
   std::string chooseOpenFile(const FileFilter&) override { return {}; }
   std::string chooseSaveFile(const FileFilter&, const std::string&) override { return {}; }
@@ -109,18 +110,17 @@ class BenchPrompts final : public Prompts {
   void setTitle(const std::string&) override {}
   void report(const std::string&) override {}
 
-  bool answer = false;
-
  private:
   Notices notices_;
 };
 
-// The store, lists and catalogue the window would hold, on one file.
+// The catalogue file, lists and catalogue the window would hold, on one file.
 struct OpenCatalogue {
   explicit OpenCatalogue(const std::filesystem::path& path, Notices notices = Notices::Printed);
   BenchPrompts prompts;
   VectorPickList games, characters, combos;
-  Store store;
+  CatalogueFile file;
+  Store& store;
   Catalogue catalogue;
 };
 

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "bench_support.h"
-#include "exchange/exchange_commands.h"
 #include "exchange/spk_format.h"
+#include "operations/exchange_operations.h"
 
 namespace strikepad::bench {
 namespace {
@@ -29,7 +29,7 @@ void BM_ImportOurs(benchmark::State& state) {
     newCatalogue(folder / "sp.dat");
     std::optional<OpenCatalogue> open(std::in_place, folder / "sp.dat");
     state.ResumeTiming();
-    if (importGameFile(open->catalogue, spk).outcome != ImportOutcome::Imported) std::abort();
+    if (!importGameFile(open->file, spk, Confirmation::Given).done()) std::abort();
     state.PauseTiming();
     open.reset();
     state.ResumeTiming();
@@ -66,7 +66,7 @@ void BM_ExportOurs(benchmark::State& state) {
   FilledCatalogue filled;
   OpenCatalogue open(filled.catalogue());
   for (auto _ : state)
-    if (exportGameFile(open.catalogue, 1, filled.output()).outcome != ExportOutcome::Exported) std::abort();
+    if (!exportGameFile(open.file, 1, filled.output()).done()) std::abort();
 }
 
 void BM_ExportFloor(benchmark::State& state) {

@@ -14,8 +14,9 @@
 #include <vector>
 
 #include "bench_support.h"
-#include "exchange/exchange_commands.h"
 #include "exchange/spk_format.h"
+#include "operations/catalogue_operations.h"
+#include "operations/exchange_operations.h"
 #include "store/tables/history_table.h"
 
 namespace strikepad::bench {
@@ -147,7 +148,7 @@ void BM_ImportOurs(benchmark::State& state) {
   writeBytes(spk, encodeSpk(exchangeGame(kImportedName)));
   OpenCatalogue open(large.path());
   for (auto _ : state) {
-    if (importGameFile(open.catalogue, spk).outcome != ImportOutcome::Imported) std::abort();
+    if (!importGameFile(open.file, spk, Confirmation::Given).done()) std::abort();
     state.PauseTiming();
     removeGame(open.store.handle(), kImportedName);
     state.ResumeTiming();
@@ -173,8 +174,7 @@ void BM_ExportOurs(benchmark::State& state) {
   const LargeCatalogue& large = LargeCatalogue::get();
   OpenCatalogue open(large.path());
   for (auto _ : state)
-    if (exportGameFile(open.catalogue, static_cast<RecordId>(large.exchangeGameId()), large.file("out.SPK")).outcome !=
-        ExportOutcome::Exported)
+    if (!exportGameFile(open.file, static_cast<RecordId>(large.exchangeGameId()), large.file("out.SPK")).done())
       std::abort();
 }
 
@@ -218,7 +218,7 @@ void deleteGames(benchmark::State& state, History history) {
     state.PauseTiming();
     const auto gameId = static_cast<RecordId>(insertGame(open.store.handle(), game));
     state.ResumeTiming();
-    if (open.catalogue.RemoveGame(gameId) != DeleteOutcome::Deleted) std::abort();
+    if (!deleteGame(open.file, gameId, history).done()) std::abort();
   }
   clearHistory(open.store);
 }
@@ -232,7 +232,7 @@ void deleteCombos(benchmark::State& state, History history) {
     state.PauseTiming();
     const RecordId combo = open.catalogue.StoreNewCombo("Deleted", character, block.data(), block.size()).id;
     state.ResumeTiming();
-    if (open.catalogue.RemoveCombo(combo) != DeleteOutcome::Deleted) std::abort();
+    if (!deleteCombo(open.file, combo, history).done()) std::abort();
   }
   clearHistory(open.store);
 }
@@ -248,13 +248,12 @@ void importOverGame(benchmark::State& state, History history) {
   writeBytes(files[0], encodeSpk(changed));
   writeBytes(files[1], encodeSpk(exchangeGame("Exported Game")));
   OpenCatalogue open(large.path());
-  open.prompts.answer = true;
   runAs(open, history);
   std::size_t imports = 0;
   for (auto _ : state)
-    if (importGameFile(open.catalogue, files[imports++ % 2]).outcome != ImportOutcome::Imported) std::abort();
+    if (!importGameFile(open.file, files[imports++ % 2], Confirmation::Given, history).done()) std::abort();
   // The game as it was for the benchmarks that follow.
-  if (imports % 2 == 1 && importGameFile(open.catalogue, files[1]).outcome != ImportOutcome::Imported) std::abort();
+  if (imports % 2 == 1 && !importGameFile(open.file, files[1], Confirmation::Given, history).done()) std::abort();
   clearHistory(open.store);
 }
 

@@ -31,12 +31,12 @@
 #include "app/qt_prompts.h"
 #include "app/system_menu_win.h"
 #include "app/worker_transfer_runner.h"
-#include "flows/catalogue_flows.h"
-#include "device_commands/device_commands.h"
-#include "device_commands/device_messages.h"
-#include "device_commands/lookup_notices.h"
 #include "device/slot_protocol.h"
-#include "exchange/exchange_commands.h"
+#include "flows/catalogue_flows.h"
+#include "flows/device_flows.h"
+#include "flows/device_messages.h"
+#include "flows/exchange_flows.h"
+#include "flows/lookup_notices.h"
 #include "operations/catalogue_file.h"
 
 namespace strikepad {
@@ -115,7 +115,7 @@ MainDialog::MainDialog(Prompts* prompts, std::unique_ptr<HidTransport> ownAdapte
   catalogue_ = std::make_unique<Catalogue>(*file_, prompts_, CatalogueLists{*games_, *characters_, *combos_});
   transfers_ = std::make_unique<WorkerTransferRunner>();
   connect(transfers_.get(), &WorkerTransferRunner::finished, this, &MainDialog::endAfterTransfer);
-  device_ = std::make_unique<DeviceCommands>(link_, *catalogue_, *this, *transfers_);
+  device_ = std::make_unique<DeviceCommands>(link_, *catalogue_, *file_, *this, *transfers_);
   comboPreview_ = new ComboHoverPreview(*comboList_, *catalogue_, comboListHint());
 }
 
@@ -253,7 +253,7 @@ void MainDialog::runCommand(int command) {
 
 void MainDialog::runShowingEntries(const std::function<void()>& work) {
   work();
-  catalogue_->warnOfStoreReport();
+  showHeldReport();
   for (QtPickList* list : {games_.get(), characters_.get(), combos_.get()}) list->showEntries();
 }
 
@@ -270,8 +270,8 @@ void MainDialog::dispatch(int command) {
     case kRenameGame: return catalogue.OnRenameGame();
     case kCaptureCombo: return device_->OnCapture();
     case kReloadCombo: return device_->OnReload();
-    case kImportGame: return presentNotices(prompts_, OnImportGame(catalogue));
-    case kExportGame: return presentNotices(prompts_, OnExportGame(catalogue));
+    case kImportGame: OnImportGame(catalogue, *file_); return;
+    case kExportGame: OnExportGame(catalogue, *file_); return;
     case kNewComboFromScript: return catalogue.OnNewComboFromScript();
     case kEditCombo: return catalogue.OnEditCombo();
     case kUndo: return catalogue.OnUndo();
@@ -308,7 +308,13 @@ void MainDialog::done(int result) {
   QDialog::done(result);
 }
 
+void MainDialog::showHeldReport() {
+  // A store failure no command has told yet, or a notice from a successful one.
+  catalogue_->warnOfStoreReport();
+}
+
 void MainDialog::endAfterTransfer() {
+  showHeldReport();
   if (!pendingEnd_) return;
   const int result = *pendingEnd_;
   pendingEnd_.reset();
@@ -334,7 +340,7 @@ void MainDialog::dropEvent(QDropEvent* event) {
   // The import asks and tells through modal boxes: run it once the drop has returned to the
   // program the file came from, not inside the drag.
   QTimer::singleShot(0, this, [this, path = QFile::encodeName(*file).toStdString()] {
-    runShowingEntries([&] { presentNotices(prompts_, importGameFile(*catalogue_, path)); });
+    runShowingEntries([&] { importGameFlow(*catalogue_, *file_, path); });
   });
 }
 

@@ -10,7 +10,7 @@
 
 #include "flows/prompts.h"
 #include "device/device_link.h"
-#include "device_commands/device_panel.h"
+#include "flows/device_panel.h"
 
 class QButtonGroup;
 class QLabel;
@@ -98,6 +98,7 @@ class MainDialog final : public QDialog, public DevicePanel {
   void connectControls();
   void dispatch(int command);
   void endAfterTransfer();
+  void showHeldReport();
   // Runs `work`, then has the lists show every entry it appended.
   void runShowingEntries(const std::function<void()>& work);
 

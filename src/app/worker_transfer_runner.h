@@ -9,7 +9,7 @@
 #include <condition_variable>
 #include <mutex>
 
-#include "device_commands/transfer_runner.h"
+#include "flows/transfer_runner.h"
 
 namespace strikepad {
 

@@ -1,14 +1,12 @@
 #include "device/slot_file.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <fstream>
 #include <iterator>
 #include <vector>
 
+#include "files/file_bytes.h"
 #include "text/file_failure.h"
 
 namespace strikepad {
@@ -16,42 +14,6 @@ namespace strikepad {
 namespace {
 
 constexpr std::size_t kFileSize = kSlotCount * kBlockSize;
-
-// A temporary file beside the slot file, removed unless it was renamed into place.
-class TemporaryFile {
- public:
-  explicit TemporaryFile(const std::filesystem::path& target)
-      : name_(target.string() + ".XXXXXX"), fd_(mkstemp(name_.data())) {}
-  ~TemporaryFile() {
-    if (fd_ >= 0) ::close(fd_);
-    if (!renamed_) ::unlink(name_.c_str());
-  }
-  TemporaryFile(const TemporaryFile&) = delete;
-  TemporaryFile& operator=(const TemporaryFile&) = delete;
-
-  bool created() const { return fd_ >= 0; }
-
-  // Writes every byte, flushes them to the disk and renames the file over `target`.
-  bool replace(const std::filesystem::path& target, const std::uint8_t* bytes, std::size_t size) {
-    for (std::size_t written = 0; written < size;) {
-      const ssize_t step = ::write(fd_, bytes + written, size - written);
-      if (step < 0 && errno == EINTR) continue;
-      // A write of nothing means there is no room for more.
-      if (step == 0) errno = ENOSPC;
-      if (step <= 0) return false;
-      written += static_cast<std::size_t>(step);
-    }
-    if (::fsync(fd_) != 0 || ::close(fd_) != 0) return false;
-    fd_ = -1;
-    renamed_ = ::rename(name_.c_str(), target.c_str()) == 0;
-    return renamed_;
-  }
-
- private:
-  std::string name_;
-  int fd_;
-  bool renamed_ = false;
-};
 
 }  // namespace
 
@@ -88,12 +50,8 @@ bool SlotFile::save(const SlotBlocks& held, std::string& problem) {
   std::vector<std::uint8_t> bytes;
   bytes.reserve(kFileSize);
   for (const ComboBlock& block : held) bytes.insert(bytes.end(), block.begin(), block.end());
-  TemporaryFile file(path_);
-  if (!file.created() || !file.replace(path_, bytes.data(), bytes.size())) {
-    problem = fileFailure(path_, systemReason(errno));
-    return false;
-  }
-  return true;
+  problem = writeFileAtomically(path_, bytes);
+  return problem.empty();
 }
 
 }  // namespace strikepad

@@ -1,8 +1,8 @@
 #pragma once
 // The slots of the simulated adapter in a file: the five 360-byte blocks one after another,
-// 1800 bytes. A missing file is made with five empty slots. Each save writes a new file and
-// renames it over the old one, so a process killed while saving leaves the old slots or the
-// new ones, never a mix.
+// 1800 bytes. A missing file is made with five empty slots. Each save goes through the one
+// atomic file writer, so a process killed while saving leaves the old slots or the new ones,
+// never a mix; a save that fails says why (the file's path and the system's reason).
 
 #include <filesystem>
 

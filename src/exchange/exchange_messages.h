@@ -1,17 +1,15 @@
 #pragma once
-// The texts the export and import show, exactly as the user sees them.
+// The texts of the file exchange, exactly as the user sees them: the window and the command line
+// show them alike, and the export's name checks word their findings with them.
 
 #include <filesystem>
 #include <string>
 #include <string_view>
 #include <system_error>
 
-#include "flows/prompts.h"
 #include "text/file_failure.h"
 
 namespace strikepad::messages {
-
-inline const FileFilter kSpkFileFilter{"Strikepad 2.0 files(*.SPK)|*.SPK|All files (*.*)|*.*||", "*.SPK"};
 
 inline constexpr std::string_view kCanNotOpen = "can not open %s";
 inline constexpr std::string_view kCanNotWrite = "can not write %s";

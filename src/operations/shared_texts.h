@@ -32,6 +32,12 @@ inline std::string emptySlotQuestion(int port) {
   return "slot " + std::to_string(port) + " is empty: store an empty combo?";
 }
 
+// An import onto a game of the file's name: the question the window asks, and the command line
+// shows with its standing answer.
+inline constexpr const char* kReuseGameQuestion =
+    "This game name is always exist,so if your records of Ultra/Super Combos with same name will be "
+    "replaced,\ncontinue?";
+
 // An undo refused: "Can not undo the delete of Combo: Hadouken of Ryu: <reason>."
 inline std::string undoRefusal(const std::string& describedChange, const std::string& reason) {
   return "Can not undo " + describedChange + ": " + reason + ".";

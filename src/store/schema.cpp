@@ -1,12 +1,12 @@
 #include "store/schema.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdlib>
+#include <cstdint>
+#include <memory>
 #include <system_error>
+#include <variant>
+#include <vector>
 
+#include "files/file_bytes.h"
 #include "store/sqlite_handles.h"
 #include "store/store.h"
 #include "store/tables/catalogue_tables.h"
@@ -32,45 +32,28 @@ bool isPlainFileName(const std::filesystem::path& path) {
   return !name.empty() && name != ":memory:" && !name.starts_with("file:");
 }
 
-// A file made beside the catalogue's place and removed again unless it was moved into place.
-class TemporaryFile {
- public:
-  explicit TemporaryFile(const std::filesystem::path& beside) {
-    std::string pattern = (beside.parent_path() / ".sp-new-XXXXXX").string();
-    const int fd = ::mkstemp(pattern.data());
-    if (fd < 0) return;
-    ::close(fd);
-    path_ = pattern;
-  }
-  ~TemporaryFile() {
-    if (!path_.empty()) ::unlink(path_.c_str());
-  }
-  TemporaryFile(const TemporaryFile&) = delete;
-  TemporaryFile& operator=(const TemporaryFile&) = delete;
-
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
-
-// The schema written into `path`; an empty text when it was, the store error report otherwise.
-std::string writeSchema(const std::filesystem::path& path) {
+// The bytes of a new, empty catalogue, made in memory; empty with the store error report in
+// `message` when SQLite could not make them.
+std::vector<std::uint8_t> emptyCatalogueBytes(std::string& message) {
   sqlite3* raw = nullptr;
-  const int rc = sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READWRITE, nullptr);
-  ConnectionHandle db(raw);
-  if (rc != SQLITE_OK) return db ? connectionError(db.get()) : formatStoreError(sqlite3_errstr(rc), rc);
-  // The whole file on disk before it gets its name: a crash leaves no half-made catalogue.
-  sqlite3_exec(db.get(), "pragma synchronous=full", nullptr, nullptr, nullptr);
-  if (!createCatalogueTables(db.get())) return connectionError(db.get());
-  return {};
-}
-
-void syncFolder(const std::filesystem::path& folder) {
-  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
+  const int rc = sqlite3_open_v2(":memory:", &raw, SQLITE_OPEN_READWRITE, nullptr);
+  const ConnectionHandle db(raw);
+  if (rc != SQLITE_OK) {
+    message = db ? connectionError(db.get()) : formatStoreError(sqlite3_errstr(rc), rc);
+    return {};
+  }
+  if (!createCatalogueTables(db.get())) {
+    message = connectionError(db.get());
+    return {};
+  }
+  sqlite3_int64 size = 0;
+  const std::unique_ptr<unsigned char, decltype(&sqlite3_free)> image(sqlite3_serialize(db.get(), "main", &size, 0),
+                                                                      &sqlite3_free);
+  if (!image) {
+    message = formatStoreError(sqlite3_errstr(SQLITE_NOMEM), SQLITE_NOMEM);
+    return {};
+  }
+  return {image.get(), image.get() + size};
 }
 
 }  // namespace
@@ -109,22 +92,18 @@ bool createCatalogue(const std::filesystem::path& path, std::string& message) {
     message = path.string() + " already exists";
     return false;
   }
-  // Made whole under a temporary name, then given its name: a killed init leaves no file
-  // that looks like a catalogue but is not one.
-  const TemporaryFile made(path);
-  if (made.path().empty()) {
-    message = "can not create " + fileFailure(path, systemReason(errno));
+  const std::vector<std::uint8_t> bytes = emptyCatalogueBytes(message);
+  if (bytes.empty()) return false;
+  // Written whole and flushed before it gets its name, which never replaces a file that
+  // appeared meanwhile: a killed init leaves no file that looks like a catalogue but is not one.
+  std::error_code reason;
+  auto created = ReplacementFile::create(path, reason, ReplacementFile::Placement::NewOnly);
+  if (std::holds_alternative<ReplacementFile::Problem>(created) ||
+      !std::get<ReplacementFile>(created).commit(bytes, reason)) {
+    message = reason == std::errc::file_exists || !reason ? path.string() + " already exists"
+                                                          : "can not create " + fileFailure(path, reason);
     return false;
   }
-  message = writeSchema(made.path());
-  if (!message.empty()) return false;
-  // link() never replaces a file that appeared meanwhile, unlike rename().
-  if (::link(made.path().c_str(), path.c_str()) != 0) {
-    message = errno == EEXIST ? path.string() + " already exists"
-                              : "can not create " + fileFailure(path, systemReason(errno));
-    return false;
-  }
-  syncFolder(path.parent_path());
   return true;
 }
 

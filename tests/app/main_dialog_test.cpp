@@ -15,9 +15,10 @@
 #include "app/about_box.h"
 #include "app/busy_indicator.h"
 #include "app/commands.h"
-#include "device_commands/device_commands.h"
 #include "device/device_link.h"
-#include "device_commands/lookup_notices.h"
+#include "flows/device_flows.h"
+#include "flows/lookup_notices.h"
+#include "operations/shared_texts.h"
 #include "ui_driver.h"
 #include "window_fixture.h"
 
@@ -67,7 +68,7 @@ TEST_F(MainWindowTest, WithoutAnAdapterItSaysSoAndStillOpensTheCatalogue) {
   openWindowOn(kTwoGames);
   ASSERT_GE(prompts_.events().size(), 2u);
   EXPECT_EQ(prompts_.events()[0].kind, Kind::Notice);
-  EXPECT_EQ(prompts_.events()[0].text, kDeviceNotFound);
+  EXPECT_EQ(prompts_.events()[0].text, shared_texts::kDeviceNotFound);
   EXPECT_EQ(prompts_.title(), kDisconnectedTitle);
   EXPECT_EQ(window().gameList()->count(), 2);
 }

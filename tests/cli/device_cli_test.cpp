@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "../exchange/file_size_limit.h"
+#include "file_size_limit.h"
 #include "cli_runner.h"
 #include "temp_dir.h"
 

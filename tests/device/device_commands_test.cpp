@@ -1,4 +1,4 @@
-#include "device_commands/device_commands.h"
+#include "flows/device_flows.h"
 
 #include <gtest/gtest.h>
 
@@ -62,6 +62,7 @@ class DeviceCommandsTest : public LinkTest {
     std::string problem;
     ASSERT_TRUE(createCatalogue(folder / "sp.dat", problem)) << problem;
     ASSERT_TRUE(store.ConnectStore());
+    ASSERT_TRUE(file.open().done());
     const RecordId game = catalogue.StoreNewGame("Street").id;
     ryu = addCharacter(catalogue.file(), game, "Ryu").id;
     hadou = catalogue.StoreNewCombo("Hadou", ryu, hadouBlock.data(), hadouBlock.size()).id;
@@ -105,7 +106,8 @@ class DeviceCommandsTest : public LinkTest {
   VectorPickList& combos = harness.combos;
   Catalogue& catalogue = harness.catalogue;
   FakePanel panel{window};
-  DeviceCommands commands{link, catalogue, panel};
+  CatalogueFile file{folder / "sp.dat"};
+  DeviceCommands commands{link, catalogue, file, panel};
   RecordId ryu = -1, hadou = -1, shoryu = -1;
 };
 
@@ -274,7 +276,7 @@ TEST_F(DeviceCommandsTest, AFailedReloadKeepsTheCombosData) {
     faulty.slot(0) = blockOf(0x99);
     c.arrange(faulty);
     DeviceLink faultyLink(faulty, LinkTiming{.pause = [](std::chrono::milliseconds) {}});
-    DeviceCommands faultyCommands(faultyLink, catalogue, panel);
+    DeviceCommands faultyCommands(faultyLink, catalogue, file, panel);
     window.clearEvents();
     panel.drawings.clear();
     window.answerAsk(true);
@@ -357,6 +359,20 @@ TEST_F(DeviceCommandsTest, ATakenNameSelectsByTheFindStringRule) {
   EXPECT_EQ(window.notices(), std::vector<std::string>{"This key name is always exist."});
   EXPECT_EQ(combos.selectedIndex(), 1) << "the search starts after the first entry";
   EXPECT_EQ(stored(shoryu), bytes(shoryuBlock));
+}
+
+TEST_F(DeviceCommandsTest, ACaptureTheStoreRefusesShowsTheStoresReportOnceBusyHasEnded) {
+  adapter.slot(0) = blockOf(0x44);
+  // Another program's index fails on the combo Captured (its value overflows).
+  ASSERT_TRUE(store.execute("create index refuse on moves(abs(-9223372036854775808 + 0 * roleid)) where name='Captured'"));
+  window.answerName("Captured");
+  commands.OnCapture();
+  ASSERT_EQ(window.warnings().size(), 1u);
+  EXPECT_EQ(window.warnings().front().rfind("error Information:", 0), 0u) << "the store's own report";
+  EXPECT_FALSE(shownWhileBusy(window.warnings().front()));
+  EXPECT_EQ(combos.count(), 2);
+  catalogue.FillComboList();
+  EXPECT_EQ(combos.count(), 2) << "nothing stored";
 }
 
 TEST_F(DeviceCommandsTest, AFailedCaptureStoresNothingAndAsksNoName) {

@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "device/device_link.h"
-#include "device_commands/lookup_notices.h"
+#include "flows/lookup_notices.h"
 #include "scripted_prompts.h"
 #include "simulated_adapter.h"
 

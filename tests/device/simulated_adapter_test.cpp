@@ -9,7 +9,8 @@
 
 #include "device/adapter_choice.h"
 #include "device/device_link.h"
-#include "device_commands/lookup_notices.h"
+#include "flows/lookup_notices.h"
+#include "file_size_limit.h"
 #include "scripted_prompts.h"
 #include "temp_dir.h"
 
@@ -17,6 +18,7 @@ namespace strikepad::testing {
 namespace {
 
 using std::chrono::milliseconds;
+using testing::FileSizeLimit;
 
 ComboBlock countingBlock() {
   ComboBlock block{};
@@ -61,6 +63,24 @@ TEST(SimulatedAdapter, AFileThatIsNoSlotFileIsFoundButNotOpenedAndKeepsItsBytes)
   EXPECT_EQ(lookup.outcome, LookupOutcome::NotOpened);
   EXPECT_EQ(lookup.systemText, (dir / "notes.txt").string() + " is not the slot file of a simulated adapter (1800 bytes)");
   EXPECT_EQ(std::filesystem::file_size(dir / "notes.txt"), 8u);
+}
+
+TEST(SimulatedAdapter, ASlotFileThatCannotBeSavedFailsTheWriteAndSaysWhy) {
+  const TempDir dir;
+  const auto file = dir / "slots";
+  AdapterChoice choice = chooseAdapter(("simulated:" + file.string()).c_str(), "0");
+  DeviceLink link(*choice.transport, choice.timing);
+  ASSERT_TRUE(link.OpenDevice().connected());
+  TransferOutcome outcome = TransferOutcome::Done;
+  {
+    FileSizeLimit full(1000);  // less than the slot file's 1800 bytes
+    outcome = link.WriteSlot({}, 2, countingBlock());
+  }
+  EXPECT_EQ(outcome, TransferOutcome::Failed);
+  EXPECT_EQ(link.lastFailure(), file.string() + ": " + std::make_error_code(std::errc::file_too_large).message());
+  ComboBlock kept{};
+  ASSERT_EQ(link.ReadSlot({}, 2, kept), TransferOutcome::Done);
+  EXPECT_EQ(kept, emptyComboBlock()) << "the slot file is as it was";
 }
 
 TEST(AdapterChoice, TheRealAdapterUnlessSetAndAMalformedSettingIsExplained) {

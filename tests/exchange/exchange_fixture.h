@@ -1,6 +1,7 @@
 #pragma once
 // A catalogue on a fresh sp.dat in a temporary folder, with in-memory lists, scripted
-// prompts, and a readable dump of everything stored.
+// prompts, the catalogue file the exchange works on (as the window opens it), and a readable
+// dump of everything stored.
 
 #include <gtest/gtest.h>
 
@@ -10,8 +11,10 @@
 #include <vector>
 
 #include "catalogue_test_base.h"
-#include "exchange/exchange_commands.h"
-#include "exchange/file_bytes.h"
+#include "files/file_bytes.h"
+#include "flows/exchange_flows.h"
+#include "operations/catalogue_file.h"
+#include "operations/exchange_operations.h"
 
 namespace strikepad {
 
@@ -21,18 +24,18 @@ class ExchangeTest : public testing::CatalogueTestBase {
     ASSERT_NO_FATAL_FAILURE(CatalogueTestBase::SetUp());
     // Durability on power loss is not under test; skipping the flushes keeps the tests quick.
     ASSERT_TRUE(store_.execute("pragma synchronous=off"));
+    ASSERT_TRUE(file_.open().done());
+    ASSERT_TRUE(file_.store().execute("pragma synchronous=off"));
   }
 
-  // The result as the window presents it: its notices shown; its outcome returned.
-  template <typename Outcome>
-  Outcome presented(const ExchangeResult<Outcome>& result) {
-    presentNotices(prompts_, result);
-    return result.outcome;
+  // The export of `gameId` as the window tells it; its problem returned.
+  ExportProblem exportGame(RecordId gameId, const std::filesystem::path& file) {
+    const ExportResult result = exportGameFile(file_, gameId, file);
+    showExportResult(prompts_, result, file);
+    return result.problem;
   }
-  ExportOutcome exportGame(RecordId gameId, const std::filesystem::path& file) {
-    return presented(exportGameFile(catalogue_, gameId, file));
-  }
-  ImportOutcome importFile(const std::filesystem::path& file) { return presented(importGameFile(catalogue_, file)); }
+  // The import of a dropped file, with the window's questions and notices.
+  ImportResult importFile(const std::filesystem::path& file) { return importGameFlow(catalogue_, file_, file); }
 
   static std::string hex(const std::vector<std::uint8_t>& bytes) {
     std::string text;
@@ -98,6 +101,9 @@ class ExchangeTest : public testing::CatalogueTestBase {
   }
 
   int blockSeed_ = 0;
+
+ protected:
+  CatalogueFile file_{store_.path()};
 };
 
 }  // namespace strikepad

@@ -3,13 +3,12 @@
 
 #include <chrono>
 #include <memory>
-#include <variant>
+#include <optional>
 
-#include "exchange/exchange_commands.h"
-#include "exchange/exchange_messages.h"
 #include "exchange/spk_format.h"
 #include "exchange_fixture.h"
 #include "file_size_limit.h"
+#include "operations/exchange_texts.h"
 #include "spk_bytes.h"
 
 namespace strikepad {
@@ -19,10 +18,12 @@ using testing::SpkBytes;
 
 class ExportTest : public ExchangeTest {
  protected:
-  // Chooses `file` in the save dialog and exports the game selected in the list.
-  ExportOutcome exportSelected(const std::filesystem::path& file) {
+  // Chooses `file` in the save dialog and exports the game selected in the list; no problem
+  // when the command exported nothing.
+  std::optional<ExportProblem> exportSelected(const std::filesystem::path& file) {
     prompts_.answerSaveFile(file.string());
-    return presented(OnExportGame(catalogue_));
+    const std::optional<ExportResult> result = OnExportGame(catalogue_, file_);
+    return result ? std::optional(result->problem) : std::nullopt;
   }
   void selectGame(const std::string& name) {
     catalogue_.FillGameList();
@@ -35,7 +36,7 @@ TEST_F(ExportTest, AGameWithoutCharactersIsItsNameAndACountOfZero) {
   addGame("Other");
   addGame("Ab");
   selectGame("Ab");
-  EXPECT_EQ(exportSelected(dir_ / "ab.SPK"), ExportOutcome::Exported);
+  EXPECT_EQ(exportSelected(dir_ / "ab.SPK"), ExportProblem::None);
   EXPECT_EQ(prompts_.lastFilter.filter, "Strikepad 2.0 files(*.SPK)|*.SPK|All files (*.*)|*.*||");
   EXPECT_EQ(prompts_.lastFilter.defaultExtension, "*.SPK");
   ASSERT_EQ(prompts_.events().back().kind, testing::ScriptedPrompts::Kind::SaveFile);
@@ -56,7 +57,7 @@ TEST_F(ExportTest, ScriptMadeCombosAreWrittenWhole) {
   }
   ASSERT_EQ(texts(combos_), (std::vector<std::string>{"Hurricane", "Uppercut"}));
 
-  ASSERT_EQ(exportSelected(dir_ / "sb.SPK"), ExportOutcome::Exported);
+  ASSERT_EQ(exportSelected(dir_ / "sb.SPK"), ExportProblem::None);
   const auto bytes = fileBytes(dir_ / "sb.SPK");
   EXPECT_EQ(bytes.size(), 50u + 4 + 50 + 4 + 2 * (50 + 4 + 360) + 50 + 4);
   EXPECT_EQ(bytes, SpkBytes()
@@ -74,7 +75,7 @@ TEST_F(ExportTest, ScriptMadeCombosAreWrittenWhole) {
 TEST_F(ExportTest, OneCharacterWithTwoCombosIs936Bytes) {
   addGame("G", {{"C", {"One", "Two"}}});
   selectGame("G");
-  ASSERT_EQ(exportSelected(dir_ / "g.SPK"), ExportOutcome::Exported);
+  ASSERT_EQ(exportSelected(dir_ / "g.SPK"), ExportProblem::None);
   EXPECT_EQ(fileBytes(dir_ / "g.SPK").size(), 936u);
 }
 
@@ -85,7 +86,7 @@ TEST_F(ExportTest, NamesTooLongForTheFieldAreCutAndEmptyDataIsSizeZero) {
   ASSERT_TRUE(store_.execute("insert into moves(name, roleid, data) values('Blank', ?, x'')",
                              {std::int64_t{character->integer("id")}}));
 
-  ASSERT_EQ(exportGame(game, dir_ / "long.SPK"), ExportOutcome::Exported);
+  ASSERT_EQ(exportGame(game, dir_ / "long.SPK"), ExportProblem::None);
   EXPECT_EQ(fileBytes(dir_ / "long.SPK"),
             SpkBytes().name(std::string(48, 'n')).count(1).name("C").count(1).combo("Blank", {}).bytes());
   EXPECT_EQ(prompts_.messages(), std::vector<std::string>{"These names were too long for long.SPK and were cut to 49 "
@@ -99,7 +100,7 @@ TEST_F(ExportTest, DataThatIsNotOneBlockIsNamedWithWhatTheFileHolds) {
   ASSERT_TRUE(store_.execute("insert into moves(name, roleid, data) values('Long', ?1, ?2), ('Short', ?1, ?3)",
                              {std::int64_t{character->integer("id")}, Bytes(longData), Bytes(shortData)}));
 
-  ASSERT_EQ(exportGame(game, dir_ / "g.SPK"), ExportOutcome::Exported);
+  ASSERT_EQ(exportGame(game, dir_ / "g.SPK"), ExportProblem::None);
   EXPECT_EQ(fileBytes(dir_ / "g.SPK"), SpkBytes()
                                            .name("G")
                                            .count(1)
@@ -124,7 +125,7 @@ TEST_F(ExportTest, NamesThatWouldReadBackAsOneAreRefusedAndNothingIsWritten) {
   ASSERT_TRUE(store_.execute("insert into role(name, gameid) values('STRASSE', ?), ('Stra\xC3\x9F" "e', ?)",
                              {std::int64_t{game}, std::int64_t{game}}));
 
-  EXPECT_EQ(exportGame(game, old), ExportOutcome::NamesClash);
+  EXPECT_EQ(exportGame(game, old), ExportProblem::NamesClash);
   EXPECT_EQ(prompts_.messages(),
             std::vector<std::string>{"g.SPK was not written: these names would be one name in it (names are cut to 49 "
                                      "bytes there, and letter case does not count), so an import would merge them:"
@@ -136,11 +137,11 @@ TEST_F(ExportTest, NamesThatWouldReadBackAsOneAreRefusedAndNothingIsWritten) {
 }
 
 TEST_F(ExportTest, NothingIsWrittenWithoutASelectedGame) {
-  EXPECT_EQ(exportSelected(dir_ / "none.SPK"), ExportOutcome::NoGameSelected);
+  EXPECT_EQ(exportSelected(dir_ / "none.SPK"), std::nullopt);
   addGame("G");
   catalogue_.FillGameList();
   games_.select(-1);
-  EXPECT_EQ(exportSelected(dir_ / "none.SPK"), ExportOutcome::NoGameSelected);
+  EXPECT_EQ(exportSelected(dir_ / "none.SPK"), std::nullopt);
   EXPECT_FALSE(std::filesystem::exists(dir_ / "none.SPK"));
   EXPECT_TRUE(prompts_.messages().empty());
 }
@@ -149,7 +150,7 @@ TEST_F(ExportTest, ACancelledDialogDoesNothing) {
   addGame("G");
   selectGame("G");
   prompts_.answerSaveFile("");
-  EXPECT_EQ(presented(OnExportGame(catalogue_)), ExportOutcome::Cancelled);
+  EXPECT_FALSE(OnExportGame(catalogue_, file_).has_value());
   EXPECT_TRUE(prompts_.messages().empty());
 }
 
@@ -157,14 +158,14 @@ TEST_F(ExportTest, AnExistingFileIsReplacedCompletely) {
   writeFile("g.SPK", std::vector<std::uint8_t>(5000, 0xAB));
   addGame("G");
   selectGame("G");
-  ASSERT_EQ(exportSelected(dir_ / "g.SPK"), ExportOutcome::Exported);
+  ASSERT_EQ(exportSelected(dir_ / "g.SPK"), ExportProblem::None);
   EXPECT_EQ(fileBytes(dir_ / "g.SPK"), SpkBytes().name("G").count(0).bytes());
 }
 
 TEST_F(ExportTest, AFileThatCannotBeCreatedIsNamedWithItsWholePathAndTheSystemsReason) {
   addGame("G");
   selectGame("G");
-  EXPECT_EQ(exportSelected(dir_ / "no such folder" / "g.SPK"), ExportOutcome::CannotOpen);
+  EXPECT_EQ(exportSelected(dir_ / "no such folder" / "g.SPK"), ExportProblem::CannotOpen);
   EXPECT_EQ(prompts_.notices(), std::vector<std::string>{"can not open g.SPK (" +
                                                          (dir_ / "no such folder" / "g.SPK").string() +
                                                          ": No such file or directory)"});
@@ -175,7 +176,7 @@ TEST_F(ExportTest, AGameTheStoreNoLongerHoldsLeavesAnExistingFileAsItWas) {
   const RecordId game = addGame("G");
   selectGame("G");
   deleteGame(file_, game);  // the list still shows it
-  EXPECT_EQ(exportSelected(old), ExportOutcome::NoGameData);
+  EXPECT_EQ(exportSelected(old), ExportProblem::NoGameData);
   EXPECT_EQ(prompts_.notices(), std::vector<std::string>{"Can not find game data"});
   EXPECT_EQ(fileBytes(old), SpkBytes().name("Old").count(0).bytes());
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.path()), {}), 2) << "sp.dat and g.SPK only";
@@ -184,12 +185,12 @@ TEST_F(ExportTest, AGameTheStoreNoLongerHoldsLeavesAnExistingFileAsItWas) {
 TEST_F(ExportTest, AFullDiskIsReportedAndTheOldFileKept) {
   const auto old = writeFile("g.SPK", SpkBytes().name("Old").count(0).bytes());
   const RecordId game = addGame("G", {{"C", {"One", "Two", "Three"}}});
-  ExportOutcome outcome;
+  ExportProblem outcome;
   {
     testing::FileSizeLimit diskFullAfter(500);
     outcome = exportGame(game, old);
   }
-  EXPECT_EQ(outcome, ExportOutcome::CannotWrite);
+  EXPECT_EQ(outcome, ExportProblem::CannotWrite);
   EXPECT_EQ(prompts_.notices(), std::vector<std::string>{"can not write g.SPK (" + old.string() + ": File too large)"});
   EXPECT_EQ(fileBytes(old), SpkBytes().name("Old").count(0).bytes());
 }
@@ -200,7 +201,7 @@ TEST_F(ExportTest, TheOpenCatalogueIsRefusedUnderAnyNameAndLeftAsItWas) {
   std::filesystem::create_symlink("sp.dat", dir_ / "link.SPK");
   std::filesystem::create_hard_link(store_.path(), dir_ / "hard.SPK");
   for (const char* name : {"sp.dat", "link.SPK", "hard.SPK"}) {
-    EXPECT_EQ(exportGame(game, dir_ / name), ExportOutcome::TargetIsCatalogue) << name;
+    EXPECT_EQ(exportGame(game, dir_ / name), ExportProblem::TargetIsCatalogue) << name;
     EXPECT_EQ(prompts_.notices().back(), std::string(name) + " is the open catalogue: export the game to another file.");
   }
   EXPECT_EQ(fileBytes(store_.path()), catalogue);
@@ -209,24 +210,25 @@ TEST_F(ExportTest, TheOpenCatalogueIsRefusedUnderAnyNameAndLeftAsItWas) {
 
 TEST_F(ExportTest, TheExportShowsNothingItselfAndReturnsItsNoticeForTheCallerToShow) {
   const RecordId game = addGame("G");
-  const ExportResult result = exportGameFile(catalogue_, game, store_.path());
-  EXPECT_EQ(result.outcome, ExportOutcome::TargetIsCatalogue);
-  EXPECT_EQ(result.notices, std::vector<std::string>{"sp.dat is the open catalogue: export the game to another file."});
+  const ExportResult result = exportGameFile(file_, game, store_.path());
+  EXPECT_EQ(result.problem, ExportProblem::TargetIsCatalogue);
+  EXPECT_EQ(exportNotices(result, store_.path()),
+            std::vector<std::string>{"sp.dat is the open catalogue: export the game to another file."});
   EXPECT_TRUE(prompts_.messages().empty());
 }
 
 TEST_F(ExportTest, APathThatIsNotARegularFileIsNamedAndLeftAlone) {
   const RecordId game = addGame("G");
   std::filesystem::create_directory(dir_ / "folder.SPK");
-  EXPECT_EQ(exportGame(game, dir_ / "folder.SPK"), ExportOutcome::TargetNotAFile);
+  EXPECT_EQ(exportGame(game, dir_ / "folder.SPK"), ExportProblem::TargetNotAFile);
   EXPECT_EQ(prompts_.notices(), std::vector<std::string>{"folder.SPK is not a regular file: export the game to a file."});
   EXPECT_TRUE(std::filesystem::is_empty(dir_ / "folder.SPK"));
 }
 
 TEST_F(ExportTest, ExportsWhileAnotherProgramIsWriting) {
   const RecordId game = addGame("G", {{"C", {"One"}}});
-  ASSERT_EQ(exportGame(game, dir_ / "before.SPK"), ExportOutcome::Exported);
-  store_.setBusyTimeout(std::chrono::milliseconds(5));  // waiting for the writer would fail at once
+  ASSERT_EQ(exportGame(game, dir_ / "before.SPK"), ExportProblem::None);
+  file_.store().setBusyTimeout(std::chrono::milliseconds(5));  // waiting for the writer would fail at once
 
   sqlite3* raw = nullptr;
   ASSERT_EQ(sqlite3_open_v2(store_.path().c_str(), &raw, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
@@ -235,7 +237,7 @@ TEST_F(ExportTest, ExportsWhileAnotherProgramIsWriting) {
       "begin immediate; insert into role(name, gameid) values('Uncommitted', " + std::to_string(game) + ")";
   ASSERT_EQ(sqlite3_exec(writer.get(), write.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
 
-  EXPECT_EQ(exportGame(game, dir_ / "during.SPK"), ExportOutcome::Exported);
+  EXPECT_EQ(exportGame(game, dir_ / "during.SPK"), ExportProblem::None);
   EXPECT_TRUE(prompts_.messages().empty());
   EXPECT_EQ(fileBytes(dir_ / "during.SPK"), fileBytes(dir_ / "before.SPK")) << "the other program's writes unseen";
   EXPECT_EQ(sqlite3_exec(writer.get(), "commit", nullptr, nullptr, nullptr), SQLITE_OK)

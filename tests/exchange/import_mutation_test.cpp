@@ -7,7 +7,6 @@
 #include <cctype>
 #include <random>
 
-#include "exchange/exchange_commands.h"
 #include "exchange/spk_format.h"
 #include "exchange_fixture.h"
 #include "spk_bytes.h"
@@ -95,20 +94,20 @@ class ImportMutationTest : public ExchangeTest {
     const auto before = dump();
     const auto model = parseSpk(file);
     prompts_.clearEvents();
-    const ImportOutcome outcome = importFile(writeFile("mutated.SPK", file));
-    if (outcome == ImportOutcome::Damaged) {
+    const ImportProblem outcome = importFile(writeFile("mutated.SPK", file)).problem;
+    if (outcome == ImportProblem::Damaged) {
       EXPECT_EQ(prompts_.messages(), std::vector<std::string>{"mutated.SPK is damaged or not a Strikepad 2.0 file."});
       EXPECT_EQ(dump(), before);
       return;
     }
     ASSERT_TRUE(model) << "imported a file the reader calls damaged";
-    if (outcome == ImportOutcome::NoGame) {
+    if (outcome == ImportProblem::NoGame) {
       EXPECT_TRUE(prompts_.messages().empty());
       EXPECT_TRUE(model->name.empty());
       EXPECT_EQ(dump(), before);
       return;
     }
-    ASSERT_EQ(outcome, ImportOutcome::Imported);
+    ASSERT_EQ(outcome, ImportProblem::None);
     const RecordId game = gameId(model->name);
     bool told = false;
     EXPECT_EQ(dumpGame(game), expectedDump(*model, told));

@@ -3,10 +3,10 @@
 #include <chrono>
 #include <string_view>
 
-#include "flows/window_texts.h"
-#include "catalogue/undo.h"
-#include "exchange/exchange_commands.h"
 #include "exchange_fixture.h"
+#include "operations/history_operations.h"
+#include "operations/exchange_texts.h"
+#include "operations/shared_texts.h"
 #include "spk_bytes.h"
 
 namespace strikepad {
@@ -18,12 +18,15 @@ using testing::SpkBytes;
 
 class ImportTest : public ExchangeTest {
  protected:
-  ImportOutcome importChosen(const std::filesystem::path& file) {
+  // Chooses `file` in the open dialog and imports it.
+  ImportResult importChosen(const std::filesystem::path& file) {
     prompts_.answerOpenFile(file.string());
-    return presented(OnImportGame(catalogue_));
+    std::optional<ImportResult> result = OnImportGame(catalogue_, file_);
+    EXPECT_TRUE(result.has_value());
+    return result.value_or(ImportResult{});
   }
-  ImportOutcome importBytes(const std::vector<std::uint8_t>& bytes) {
-    return importFile(writeFile("in.SPK", bytes));
+  ImportProblem importBytes(const std::vector<std::uint8_t>& bytes) {
+    return importFile(writeFile("in.SPK", bytes)).problem;
   }
 };
 
@@ -31,7 +34,7 @@ TEST_F(ImportTest, ANewGameIsAddedSelectedAndShown) {
   addGame("Before", {{"Old", {"Move"}}});
   catalogue_.FillGameList();
 
-  EXPECT_EQ(importChosen(writeFile("arena.SPK", arenaFile(sampleBlock(3)))), ImportOutcome::Imported);
+  EXPECT_TRUE(importChosen(writeFile("arena.SPK", arenaFile(sampleBlock(3)))).done());
   EXPECT_EQ(prompts_.lastFilter.filter, "Strikepad 2.0 files(*.SPK)|*.SPK|All files (*.*)|*.*||");
   EXPECT_EQ(prompts_.lastFilter.defaultExtension, "*.SPK");
   EXPECT_TRUE(prompts_.messages().empty()) << "no message on success";
@@ -58,10 +61,10 @@ TEST_F(ImportTest, ExportDeleteImportGivesBackTheSameGame) {
   addGame("Third", {{"B", {"b1"}}});
   const auto before = dump();
 
-  ASSERT_EQ(exportGame(game, dir_ / "second.SPK"), ExportOutcome::Exported);
+  ASSERT_EQ(exportGame(game, dir_ / "second.SPK"), ExportProblem::None);
   deleteGame(file_, game);
   catalogue_.FillGameList();
-  ASSERT_EQ(importChosen(dir_ / "second.SPK"), ImportOutcome::Imported);
+  ASSERT_TRUE(importChosen(dir_ / "second.SPK").done());
 
   auto after = dump();
   // The game comes back as the newest one, with all it held.
@@ -79,8 +82,8 @@ TEST_F(ImportTest, AnExistingGameIsReusedOnlyAfterYes) {
   const auto games = games_.entries();
 
   prompts_.answerAsk(false);
-  EXPECT_EQ(importBytes(arenaFile(sampleBlock(3))), ImportOutcome::Refused);
-  EXPECT_EQ(prompts_.questions(), std::vector<std::string>{messages::kReuseGameQuestion});
+  EXPECT_EQ(importBytes(arenaFile(sampleBlock(3))), ImportProblem::GameExists);
+  EXPECT_EQ(prompts_.questions(), std::vector<std::string>{shared_texts::kReuseGameQuestion});
   EXPECT_EQ(dump(), before);
   EXPECT_EQ(texts(games_), std::vector<std::string>{"Arena"});
   EXPECT_EQ(texts(characters_), std::vector<std::string>{"Kenji"});
@@ -94,7 +97,7 @@ TEST_F(ImportTest, YesReusesCharactersByNameAndReplacesCombosOfTheSameName) {
   const auto kept = dumpGame(arena)[2];
 
   prompts_.answerAsk(true);
-  ASSERT_EQ(importBytes(arenaFile(sampleBlock(3))), ImportOutcome::Imported);
+  ASSERT_EQ(importBytes(arenaFile(sampleBlock(3))), ImportProblem::None);
   EXPECT_TRUE(prompts_.notices().empty())
       << "going on with the game's characters and replacing their combos were agreed to";
   EXPECT_EQ(dumpGame(arena), (std::vector<std::string>{
@@ -117,14 +120,14 @@ TEST_F(ImportTest, TheBlocksAnImportReplacesAreOneChangeThatUndoPutsBack) {
   const RecordId arena = addGame("arena", {{"KENJI", {"Kept", "uppercut"}}});
   const auto before = dumpGame(arena);
   prompts_.answerAsk(true);
-  ASSERT_EQ(importBytes(arenaFile(sampleBlock(3))), ImportOutcome::Imported);
+  ASSERT_EQ(importBytes(arenaFile(sampleBlock(3))), ImportProblem::None);
   auto imported = dumpGame(arena);
   ASSERT_NE(imported[3], before[3]);
 
-  const auto changes = recentChanges(store_).value();
+  const auto changes = recentChanges(file_).changes;
   ASSERT_EQ(changes.size(), 1u);
   EXPECT_EQ(describe(changes[0]), "the replacement of the block of 1 combo of Game: arena");
-  ASSERT_EQ(undoNewest(store_).kind, UndoResult::Kind::Undone);
+  ASSERT_TRUE(undoNewest(file_).done());
   imported[3] = before[3];
   EXPECT_EQ(dumpGame(arena), imported) << "the old block is back; what the import added stays";
 }
@@ -141,7 +144,7 @@ TEST_F(ImportTest, CharactersMergedAndCombosLeftOutAreToldInOneNotice) {
                         .combo("SPIN", sampleBlock(2))
                         .combo("Kick", sampleBlock(3))
                         .bytes();
-  ASSERT_EQ(importBytes(file), ImportOutcome::Imported);
+  ASSERT_EQ(importBytes(file), ImportProblem::None);
   EXPECT_EQ(dumpGame(gameId("Dojo")), (std::vector<std::string>{"game Dojo", "  role R",
                                                                   "    moves Spin " + hex(sampleBlock(1)),
                                                                   "    moves Kick " + hex(sampleBlock(3))}));
@@ -155,12 +158,13 @@ TEST_F(ImportTest, CharactersMergedAndCombosLeftOutAreToldInOneNotice) {
 TEST_F(ImportTest, TheImportShowsNothingItselfAndReturnsItsNoticeForTheCallerToShow) {
   const auto file =
       SpkBytes().name("Dojo").count(1).name("R").count(2).combo("Spin", sampleBlock(1)).combo("SPIN", sampleBlock(2));
-  const ImportResult result = importGameFile(catalogue_, writeFile("in.SPK", file.bytes()));
-  EXPECT_EQ(result.outcome, ImportOutcome::Imported);
-  EXPECT_EQ(result.notices, std::vector<std::string>{"Combos of in.SPK not stored because their character already had "
-                                                     "a combo of that name:\n  R: SPIN"});
+  const auto path = writeFile("in.SPK", file.bytes());
+  const ImportResult result = importGameFile(file_, path, Confirmation::NotGiven);
+  EXPECT_TRUE(result.done());
+  EXPECT_EQ(importNotices(result, path), std::vector<std::string>{"Combos of in.SPK not stored because their "
+                                                                  "character already had a combo of that name:\n  R: SPIN"});
   EXPECT_TRUE(prompts_.messages().empty());
-  EXPECT_EQ(selected(games_), "Dojo") << "the lists show the import before its notice is shown";
+  EXPECT_TRUE(games_.entries().empty()) << "the lists are the window's to change";
 }
 
 TEST_F(ImportTest, UnderYesAFileComboNeverReplacesAnotherOfTheSameFile) {
@@ -174,7 +178,7 @@ TEST_F(ImportTest, UnderYesAFileComboNeverReplacesAnotherOfTheSameFile) {
                             .combo("Hurricane", sampleBlock(1))
                             .combo("hurricane", sampleBlock(2))
                             .bytes()),
-            ImportOutcome::Imported);
+            ImportProblem::None);
   EXPECT_EQ(dumpGame(arena), (std::vector<std::string>{"game Arena", "  role Kenji",
                                                          "    moves Hurricane " + hex(sampleBlock(1))}));
   ASSERT_EQ(prompts_.notices().size(), 1u);
@@ -198,8 +202,8 @@ TEST_F(ImportTest, TheReuseQuestionIsAskedWithoutLockingTheCatalogue) {
     EXPECT_TRUE(other.execute("commit"));
     return true;
   });
-  ASSERT_EQ(importBytes(arenaFile(sampleBlock(3))), ImportOutcome::Imported);
-  EXPECT_EQ(prompts_.questions(), std::vector<std::string>{messages::kReuseGameQuestion}) << "asked once";
+  ASSERT_EQ(importBytes(arenaFile(sampleBlock(3))), ImportProblem::None);
+  EXPECT_EQ(prompts_.questions(), std::vector<std::string>{shared_texts::kReuseGameQuestion}) << "asked once";
   const RecordId arena = gameId("Arena");
   EXPECT_NE(arena, old) << "the game that vanished meanwhile is created again";
   EXPECT_EQ(dumpGame(arena).size(), 7u) << "with all of the file";
@@ -214,7 +218,7 @@ TEST_F(ImportTest, AGameThatAppearsBeforeTheLockIsAskedAboutOutsideIt) {
   } intruder{Store(store_.path())};
   ASSERT_TRUE(intruder.other.ConnectStore());
   sqlite3_trace_v2(
-      store_.handle(), SQLITE_TRACE_STMT,
+      file_.store().handle(), SQLITE_TRACE_STMT,
       [](unsigned, void* context, void*, void* sql) {
         auto& intruder = *static_cast<Intruder*>(context);
         if (intruder.done || std::string_view(static_cast<const char*>(sql)) != "begin immediate") return 0;
@@ -231,16 +235,16 @@ TEST_F(ImportTest, AGameThatAppearsBeforeTheLockIsAskedAboutOutsideIt) {
     EXPECT_TRUE(other.execute("rollback"));
     return true;
   });
-  ASSERT_EQ(importBytes(arenaFile(sampleBlock(3))), ImportOutcome::Imported);
-  sqlite3_trace_v2(store_.handle(), 0, nullptr, nullptr);
-  EXPECT_EQ(prompts_.questions(), std::vector<std::string>{messages::kReuseGameQuestion});
+  ASSERT_EQ(importBytes(arenaFile(sampleBlock(3))), ImportProblem::None);
+  sqlite3_trace_v2(file_.store().handle(), 0, nullptr, nullptr);
+  EXPECT_EQ(prompts_.questions(), std::vector<std::string>{shared_texts::kReuseGameQuestion});
   EXPECT_EQ(dump().size(), 7u) << "the file went into the game that appeared, once";
 }
 
 TEST_F(ImportTest, AGameWithoutCharactersIsAddedAndTheListsRefilled) {
   addGame("Before", {{"Old", {"Move"}}});
   catalogue_.FillGameList();
-  ASSERT_EQ(importBytes(SpkBytes().name("Bare").count(0).bytes()), ImportOutcome::Imported);
+  ASSERT_EQ(importBytes(SpkBytes().name("Bare").count(0).bytes()), ImportProblem::None);
   EXPECT_EQ(selected(games_), "Bare");
   EXPECT_TRUE(characters_.entries().empty());
   EXPECT_TRUE(combos_.entries().empty());
@@ -261,7 +265,7 @@ TEST_F(ImportTest, AnEmptyNameEndsTheImportWithWhatCameBefore) {
                         .combo("Two", sampleBlock(2))
                         .name("")
                         .bytes();
-  ASSERT_EQ(importBytes(file), ImportOutcome::Imported);
+  ASSERT_EQ(importBytes(file), ImportProblem::None);
   EXPECT_EQ(dumpGame(gameId("Cut")), (std::vector<std::string>{"game Cut", "  role First",
                                                                  "    moves One " + hex(sampleBlock(1)),
                                                                  "  role Second",
@@ -283,7 +287,7 @@ TEST_F(ImportTest, ShortDataIsFollowedByEndMarkers) {
                             .combo("Short", oneStep)
                             .combo("None", {})
                             .bytes()),
-            ImportOutcome::Imported);
+            ImportProblem::None);
   const auto lines = dumpGame(gameId("G"));
   ASSERT_EQ(lines.size(), 5u);
   EXPECT_EQ(lines[3], "    moves Short " + hex(bytesOf(blockFromBytes(oneStep.data(), oneStep.size()))))
@@ -293,7 +297,7 @@ TEST_F(ImportTest, ShortDataIsFollowedByEndMarkers) {
 
 TEST_F(ImportTest, NamesFromAnotherCodePageArriveReadable) {
   ASSERT_EQ(importBytes(SpkBytes().name("Caf\xE9").count(1).name("Jos\xE9").count(0).bytes()),
-            ImportOutcome::Imported);
+            ImportProblem::None);
   EXPECT_EQ(texts(games_), std::vector<std::string>{"Caf\xC3\xA9"});
   EXPECT_EQ(texts(characters_), std::vector<std::string>{"Jos\xC3\xA9"});
 }
@@ -305,7 +309,7 @@ TEST_F(ImportTest, ADamagedFileIsNamedAndChangesNothing) {
   auto file = arenaFile(sampleBlock(3));
   file.resize(file.size() - 1);
 
-  EXPECT_EQ(importFile(writeFile("broken.SPK", file)), ImportOutcome::Damaged);
+  EXPECT_EQ(importFile(writeFile("broken.SPK", file)).problem, ImportProblem::Damaged);
   EXPECT_EQ(prompts_.messages(), std::vector<std::string>{"broken.SPK is damaged or not a Strikepad 2.0 file."})
       << "found before any question is asked";
   EXPECT_EQ(dump(), before);
@@ -315,15 +319,15 @@ TEST_F(ImportTest, ADamagedFileIsNamedAndChangesNothing) {
 
 TEST_F(ImportTest, FilesThatCannotBeReadOrHoldNoGameChangeNothing) {
   prompts_.answerOpenFile("");
-  EXPECT_EQ(presented(OnImportGame(catalogue_)), ImportOutcome::Cancelled);
+  EXPECT_FALSE(OnImportGame(catalogue_, file_).has_value());
 
-  EXPECT_EQ(importFile(dir_ / "missing.SPK"), ImportOutcome::CannotOpen);
+  EXPECT_EQ(importFile(dir_ / "missing.SPK").problem, ImportProblem::CannotOpen);
   EXPECT_EQ(prompts_.notices(), std::vector<std::string>{"can not open missing.SPK (" + (dir_ / "missing.SPK").string() +
                                                          ": No such file or directory)"});
 
   prompts_.clearEvents();
-  EXPECT_EQ(importBytes({}), ImportOutcome::NoGame);
-  EXPECT_EQ(importBytes(SpkBytes().name("").count(1).name("C").count(0).bytes()), ImportOutcome::NoGame);
+  EXPECT_EQ(importBytes({}), ImportProblem::NoGame);
+  EXPECT_EQ(importBytes(SpkBytes().name("").count(1).name("C").count(0).bytes()), ImportProblem::NoGame);
   EXPECT_TRUE(prompts_.messages().empty());
   EXPECT_TRUE(dump().empty());
 }
@@ -335,7 +339,7 @@ TEST_F(ImportTest, AStoreFailureUndoesTheWholeImport) {
   // Another program's index fails on the combo Spin (its value overflows).
   ASSERT_TRUE(store_.execute("create index refuse on moves(abs(-9223372036854775808 + 0 * roleid)) where name='Spin'"));
 
-  EXPECT_EQ(importBytes(arenaFile(sampleBlock(3))), ImportOutcome::Failed);
+  EXPECT_EQ(importBytes(arenaFile(sampleBlock(3))), ImportProblem::StoreFailed);
   EXPECT_EQ(prompts_.warnings().size(), 1u) << "the store's own report";
   EXPECT_EQ(dump(), before) << "Arena, Kenji and his combos were undone";
   EXPECT_EQ(texts(games_), std::vector<std::string>{"Before"});

@@ -13,9 +13,9 @@
 #include "flows/catalogue_flows.h"
 #include "catalogue_files.h"
 #include "catalogue_harness.h"
-#include "device_commands/device_commands.h"
-#include "device_commands/lookup_notices.h"
 #include "device/slot_protocol.h"
+#include "flows/device_flows.h"
+#include "flows/lookup_notices.h"
 #include "scripted_prompts.h"
 #include "simulated_adapter.h"
 #include "store/schema.h"
@@ -124,6 +124,7 @@ class AdapterFaults : public ::testing::Test {
     std::string problem;
     ASSERT_TRUE(createCatalogue(dir_ / "sp.dat", problem)) << problem;
     ASSERT_TRUE(store_.ConnectStore());
+    ASSERT_TRUE(file_.open().done());
     const RecordId game = catalogue_.StoreNewGame("Street").id;
     const RecordId ryu = addCharacter(file_, game, "Ryu").id;
     const ComboBlock hadou = blockOf(0x11), shoryu = blockOf(0x22);
@@ -144,7 +145,7 @@ class AdapterFaults : public ::testing::Test {
     EXPECT_EQ(lookUpAdapter(link, prompts_), true);
     fault.arrange(adapter, faulty);
     Panel panel;
-    DeviceCommands commands(link, catalogue_, panel);
+    DeviceCommands commands(link, catalogue_, file_, panel);
     prompts_.clearEvents();
     switch (command) {
       case Command::Download: commands.OnDownload(); break;
@@ -165,6 +166,7 @@ class AdapterFaults : public ::testing::Test {
   Store& store_ = harness_.store;
   VectorPickList& combos_ = harness_.combos;
   Catalogue& catalogue_ = harness_.catalogue;
+  CatalogueFile file_{dir_ / "sp.dat"};
   std::vector<std::string> before_;
 };
 
@@ -207,7 +209,7 @@ TEST_F(AdapterFaults, LateRepliesOfAFailedReadDoNotEndUpInTheNextCapture) {
   DeviceLink link(faulty, LinkTiming{.pause = [](std::chrono::milliseconds) {}});
   ASSERT_EQ(lookUpAdapter(link, prompts_), true);
   Panel panel;
-  DeviceCommands commands(link, catalogue_, panel);
+  DeviceCommands commands(link, catalogue_, file_, panel);
 
   commands.OnCapture();
   EXPECT_EQ(withoutReasons(prompts_.messages()), std::vector<std::string>{"read device failed"});

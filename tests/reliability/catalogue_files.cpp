@@ -7,7 +7,7 @@
 #include <stdexcept>
 
 #include "combo/combo_block.h"
-#include "exchange/file_bytes.h"
+#include "files/file_bytes.h"
 
 namespace strikepad::testing {
 

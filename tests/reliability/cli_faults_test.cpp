@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "../cli/cli_runner.h"
-#include "../exchange/file_size_limit.h"
+#include "file_size_limit.h"
 #include "catalogue_files.h"
 #include "store/schema.h"
 #include "temp_dir.h"

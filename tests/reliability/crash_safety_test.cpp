@@ -20,12 +20,11 @@
 #include <functional>
 #include <optional>
 
-#include "flows/catalogue_flows.h"
-#include "catalogue/undo.h"
 #include "catalogue_files.h"
-#include "catalogue_harness.h"
-#include "exchange/exchange_commands.h"
-#include "scripted_prompts.h"
+#include "operations/catalogue_file.h"
+#include "operations/catalogue_operations.h"
+#include "operations/exchange_operations.h"
+#include "operations/history_operations.h"
 #include "store/schema.h"
 #include "store/store.h"
 #include "temp_dir.h"
@@ -88,18 +87,16 @@ int onCommit(void* reporter) {
   return 0;  // let the commit go on
 }
 
-using Operation = std::function<bool(Catalogue&)>;
+using Operation = std::function<bool(CatalogueFile&)>;
 
-// The child: opens the catalogue as the window would, hooks it, runs the operation, and
+// The child: opens the catalogue as both front ends do, hooks it, runs the operation, and
 // ends without running the test framework's clean-up.
 [[noreturn]] void runChild(const fs::path& catalogue, const Operation& operation, Reporter reporter) {
-  ScriptedPrompts prompts;
-  prompts.answerEveryAsk(false);
-  CatalogueHarness window(catalogue, prompts);
-  if (!window.store.ConnectStore()) ::_exit(3);
-  sqlite3_update_hook(window.store.handle(), onRowChanged, &reporter);
-  sqlite3_commit_hook(window.store.handle(), onCommit, &reporter);
-  ::_exit(operation(window.catalogue) ? 0 : 4);
+  CatalogueFile file(catalogue);
+  if (!file.open().done()) ::_exit(3);
+  sqlite3_update_hook(file.store().handle(), onRowChanged, &reporter);
+  sqlite3_commit_hook(file.store().handle(), onCommit, &reporter);
+  ::_exit(operation(file) ? 0 : 4);
 }
 
 struct KillPoint {
@@ -224,7 +221,7 @@ TEST_F(CrashSafety, AnImportKilledAnywhereLeavesAllOfTheGameOrNone) {
   const auto after = dumpCatalogue(expected);
   ASSERT_EQ(after.size(), before.size() + kRows);
 
-  expectAllOrNothing([&](Catalogue& c) { return importGameFile(c, spk).outcome == ImportOutcome::Imported; }, before,
+  expectAllOrNothing([&](CatalogueFile& f) { return importGameFile(f, spk, Confirmation::NotGiven).done(); }, before,
                      after);
 }
 
@@ -232,23 +229,23 @@ TEST_F(CrashSafety, DeletingALargeGameKilledAnywhereLeavesAllOfItWithItsHistoryR
   writeGames(base(), {makeGame("Big", kCharacters, kCombosEach)});
   const auto before = dumpWithHistory(base());
   const fs::path expected = trialCopy("expected.dat");
-  killDuring(expected, [](Catalogue& c) { return deleteGame(c.file(), 2).done(); }, {0, false});
+  killDuring(expected, [](CatalogueFile& f) { return deleteGame(f, 2).done(); }, {0, false});
   const auto after = dumpWithHistory(expected);
   ASSERT_EQ(after.size(), before.size() - kRows);
   ASSERT_EQ(after.back(), "history 1 " + std::to_string(kRows));
 
-  expectAllOrNothing([](Catalogue& c) { return deleteGame(c.file(), 2).done(); }, before, after,
+  expectAllOrNothing([](CatalogueFile& f) { return deleteGame(f, 2).done(); }, before, after,
                      dumpWithHistory);
 }
 
 TEST_F(CrashSafety, AnUndoKilledAnywhereLeavesTheGameBackAndItsChangeGoneOrNeither) {
   writeGames(base(), {makeGame("Big", kCharacters, kCombosEach)});
   const auto after = dumpWithHistory(base());
-  killDuring(base(), [](Catalogue& c) { return deleteGame(c.file(), 2).done(); }, {0, false});
+  killDuring(base(), [](CatalogueFile& f) { return deleteGame(f, 2).done(); }, {0, false});
   const auto before = dumpWithHistory(base());
   ASSERT_EQ(before.back(), "history 1 " + std::to_string(kRows));
 
-  expectAllOrNothing([](Catalogue& c) { return undoNewest(c.store()).kind == UndoResult::Kind::Undone; }, before,
+  expectAllOrNothing([](CatalogueFile& f) { return undoNewest(f).done(); }, before,
                      after, dumpWithHistory);
 }
 

@@ -13,11 +13,12 @@
 #include <functional>
 #include <random>
 
-#include "../exchange/file_size_limit.h"
+#include "file_size_limit.h"
 #include "flows/catalogue_flows.h"
 #include "catalogue_files.h"
 #include "catalogue_harness.h"
-#include "exchange/exchange_commands.h"
+#include "flows/exchange_flows.h"
+#include "operations/catalogue_file.h"
 #include "scripted_prompts.h"
 #include "store/schema.h"
 #include "store/store.h"
@@ -31,16 +32,21 @@ using namespace std::chrono_literals;
 
 constexpr uid_t kNobody = 65534;
 
-// The window's side of the catalogue: a store on the file, the lists, recorded prompts.
+// The window's side of the catalogue: a store on the file, the lists, recorded prompts, and the
+// catalogue file the exchange works on.
 struct Window {
-  explicit Window(const fs::path& file) : harness(file, prompts) {
+  explicit Window(const fs::path& path) : harness(path, prompts), file(path) {
     prompts.answerEveryAsk(true);
     prompts.answerEveryName("Added");
   }
   bool start() {
-    if (!store.ConnectStore()) return false;
+    if (!store.ConnectStore() || !file.open().done()) return false;
     catalogue.FillGameList();
     return true;
+  }
+  void setBusyTimeout(std::chrono::milliseconds timeout) {
+    store.setBusyTimeout(timeout);
+    file.store().setBusyTimeout(timeout);
   }
   // Every command that writes, run on the current selections; each answers Yes.
   void tryEveryWrite(const fs::path& spk) {
@@ -55,12 +61,8 @@ struct Window {
     catalogue.OnDeleteGame();
     importFile(spk);
   }
-  // The import as the window runs it: its notices shown, its outcome returned.
-  ImportOutcome importFile(const fs::path& spk) {
-    const ImportResult result = importGameFile(catalogue, spk);
-    presentNotices(prompts, result);
-    return result.outcome;
-  }
+  // The import as the window runs it for a dropped file; what it came to returned.
+  ImportProblem importFile(const fs::path& spk) { return importGameFlow(catalogue, file, spk).problem; }
   std::vector<std::string> gameNames() const {
     std::vector<std::string> names;
     for (const auto& entry : games.entries()) names.push_back(entry.text);
@@ -72,6 +74,7 @@ struct Window {
   VectorPickList& games = harness.games;
   Store& store = harness.store;
   Catalogue& catalogue = harness.catalogue;
+  CatalogueFile file;
 };
 
 class StoreFaults : public ::testing::Test {
@@ -228,7 +231,7 @@ class LockHolder {
 TEST_F(StoreFaults, WritesWhileAnotherProgramIsWritingAreRefusedWithOneReportEachThenWorkAgain) {
   Window window(file());
   ASSERT_TRUE(window.start());
-  window.store.setBusyTimeout(5ms);  // how long the store waits is not under test
+  window.setBusyTimeout(5ms);  // how long the store waits is not under test
   const auto names = window.gameNames();
   LockHolder other(file(), "begin immediate");
   ASSERT_TRUE(other.locked());
@@ -250,7 +253,7 @@ TEST_F(StoreFaults, WritesWhileAnotherProgramIsWritingAreRefusedWithOneReportEac
 TEST_F(StoreFaults, WritesWhileAnotherProgramHoldsTheFileWholeAreRefusedAndLoseNothing) {
   Window window(file());
   ASSERT_TRUE(window.start());
-  window.store.setBusyTimeout(5ms);
+  window.setBusyTimeout(5ms);
   LockHolder other(file(), "begin exclusive");
   ASSERT_TRUE(other.locked());
 
@@ -269,7 +272,7 @@ TEST_F(StoreFaults, WritesWhileAnotherProgramHoldsTheFileWholeAreRefusedAndLoseN
 TEST_F(StoreFaults, ReadsWhileAnotherProgramHoldsTheFileWholeAreReportedNotTakenForEmpty) {
   Window window(file());
   ASSERT_TRUE(window.start());
-  window.store.setBusyTimeout(5ms);
+  window.setBusyTimeout(5ms);
   LockHolder other(file(), "begin exclusive");
   ASSERT_TRUE(other.locked());
 
@@ -288,14 +291,14 @@ TEST_F(StoreFaults, ReadsWhileAnotherProgramHoldsTheFileWholeAreReportedNotTaken
 TEST_F(StoreFaults, AnExportTheStoreCannotReadShowsTheReportThenThatItFoundNoGameData) {
   Window window(file());
   ASSERT_TRUE(window.start());
-  window.store.setBusyTimeout(5ms);
+  window.setBusyTimeout(5ms);
   LockHolder other(file(), "begin exclusive");
   ASSERT_TRUE(other.locked());
 
   window.prompts.answerSaveFile((dir_ / "street.SPK").string());
-  const ExportResult result = OnExportGame(window.catalogue);
-  presentNotices(window.prompts, result);
-  EXPECT_EQ(result.outcome, ExportOutcome::StoreFailed);
+  const std::optional<ExportResult> result = OnExportGame(window.catalogue, window.file);
+  ASSERT_TRUE(result.has_value());
+  EXPECT_EQ(result->problem, ExportProblem::StoreFailed);
   EXPECT_EQ(window.prompts.messages(),
             (std::vector<std::string>{"error Information:database is locked(5)", "Can not find game data"}));
   EXPECT_FALSE(fs::exists(dir_ / "street.SPK"));
@@ -357,17 +360,17 @@ TEST_F(StoreFaults, AFullDiskDuringAnImportAddsNothingAndLeavesTheFileSound) {
   ASSERT_TRUE(window.start());
   const auto big = encodeSpk(makeGame("Too Big", 20, 50));
   std::ofstream(dir_ / "big.SPK", std::ios::binary).write(reinterpret_cast<const char*>(big.data()), static_cast<std::streamsize>(big.size()));
-  ImportOutcome outcome;
+  ImportProblem outcome;
   {
     FileSizeLimit diskFull(fs::file_size(file()) + 64 * 1024);
     outcome = window.importFile(dir_ / "big.SPK");
   }
-  EXPECT_EQ(outcome, ImportOutcome::Failed);
+  EXPECT_EQ(outcome, ImportProblem::StoreFailed);
   EXPECT_EQ(window.prompts.messages(), std::vector<std::string>{"error Information:disk I/O error(30a)"});
   EXPECT_EQ(integrityCheck(file()), "ok");
   EXPECT_EQ(dumpCatalogue(file()), before_);
   window.prompts.clearEvents();
-  EXPECT_EQ(window.importFile(spk()), ImportOutcome::Imported) << "room again: it works";
+  EXPECT_EQ(window.importFile(spk()), ImportProblem::None) << "room again: it works";
 }
 
 }  // namespace

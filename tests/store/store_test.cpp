@@ -13,7 +13,7 @@
 #include "store/schema.h"
 #include "store/store.h"
 #include "store/transaction.h"
-#include "../exchange/file_size_limit.h"
+#include "file_size_limit.h"
 #include "temp_dir.h"
 
 namespace strikepad {

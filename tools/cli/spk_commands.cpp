@@ -1,48 +1,33 @@
-// export and import: a game to or from an .SPK exchange file. The exchange's own commands
-// still take the window's Catalogue (with lists it fills and a Prompts it asks), so these two
-// make one over the open catalogue file until the exchange has operations of its own. The
+// export and import: a game to or from an .SPK exchange file, on the exchange operations. The
 // import's one question (reuse an existing game?) is answered by --yes.
 
 #include <ostream>
 #include <string>
-#include <variant>
 #include <vector>
 
-#include "flows/catalogue_flows.h"
 #include "catalogue_access.h"
 #include "cli.h"
 #include "cli_texts.h"
-#include "exchange/exchange_commands.h"
 #include "exchange/exchange_messages.h"
+#include "operations/exchange_operations.h"
+#include "operations/exchange_texts.h"
+#include "operations/shared_texts.h"
 #include "operations/lookup.h"
 #include "output.h"
-#include "stderr_prompts.h"
 
 namespace strikepad::cli {
 namespace {
 
-// The window's Catalogue over the open file, for the exchange's commands.
-struct ExchangeCatalogue {
-  ExchangeCatalogue(CatalogueFile& file, Context& context, StandingAnswer answer = {})
-      : file(file), context(context), prompts(context.err, std::move(answer)),
-        catalogue(file, prompts, {games, characters, combos}) {}
-
-  // The exit status of an exchange command, after the store's report (when it failed) and the
-  // result's notices.
-  template <typename Outcome>
-  int told(const ExchangeResult<Outcome>& result, bool done) {
-    if (const std::string report = file.takeReport(); !report.empty())
-      context.err << context.catalogue.string() << ": " << report << "\n";
-    presentNotices(prompts, result);
-    return done ? kDone : kRefused;
-  }
-
-  CatalogueFile& file;
-  Context& context;
-  StderrPrompts prompts;
-  VectorPickList games, characters, combos;
-  Catalogue catalogue;
-};
+// The exit status of an exchange command, after the store's report (when it failed) and the
+// notices.
+int told(Context& context, CatalogueFile& file, const std::string& reason, bool storeFailed,
+         const std::vector<std::string>& notices, bool done) {
+  std::string report = file.takeReport();
+  if (storeFailed) report = reason;
+  if (!report.empty()) context.err << context.catalogue.string() << ": " << report << "\n";
+  for (const std::string& notice : notices) context.err << notice << "\n";
+  return done ? kDone : kRefused;
+}
 
 }  // namespace
 
@@ -60,30 +45,32 @@ int runExport(Context& context) {
     return kRefused;
   }
   if (!game.done()) return tell(context, game);
-  ExchangeCatalogue exchange(file, context);
-  if (target != "-") {
-    const ExportResult result = exportGameFile(exchange.catalogue, game.path.game, target);
-    return exchange.told(result, result.outcome == ExportOutcome::Exported);
-  }
-  const auto exported = exportGameBytes(exchange.catalogue, game.path.game, "standard output");
-  if (const auto* refused = std::get_if<ExportResult>(&exported)) return exchange.told(*refused, false);
-  const ExportedGame& bytes = std::get<ExportedGame>(exported);
-  context.out.write(reinterpret_cast<const char*>(bytes.bytes.data()), static_cast<std::streamsize>(bytes.bytes.size()));
+  const std::filesystem::path named = target == "-" ? std::filesystem::path("standard output") : std::filesystem::path(target);
+  const ExportResult result = target == "-" ? exportGameBytes(file, game.path.game, named)
+                                            : exportGameFile(file, game.path.game, target);
+  const bool storeFailed = result.problem == ExportProblem::StoreFailed;
+  if (!result.done() || target != "-")
+    return told(context, file, result.reason, storeFailed, exportNotices(result, named), result.done());
+  context.out.write(reinterpret_cast<const char*>(result.bytes.data()), static_cast<std::streamsize>(result.bytes.size()));
   if (!context.out.flush()) return kRefused;  // main tells why
-  for (const std::string& notice : bytes.notices) context.err << notice << "\n";
-  return kDone;
+  return told(context, file, {}, false, exportNotices(result, named), true);
 }
 
 int runImport(Context& context) {
   const std::string& source = context.args[1];
   CatalogueFile file(context.catalogue);
   if (!openCatalogue(context, file)) return kRefused;
-  const StandingAnswer reuse{context.yes, std::string(context.yes ? texts::kAnsweredYes : texts::kAnsweredNo)};
-  ExchangeCatalogue exchange(file, context, reuse);
-  const ImportResult result = source == "-" ? importGameStream(exchange.catalogue, context.in, "standard input")
-                                            : importGameFile(exchange.catalogue, source);
-  const int status = exchange.told(result, result.outcome == ImportOutcome::Imported);
-  if (result.outcome == ImportOutcome::NoGame) context.err << texts::holdsNoGame(source) << "\n";
+  const Confirmation reuse = context.yes ? Confirmation::Given : Confirmation::NotGiven;
+  const std::filesystem::path named = source == "-" ? std::filesystem::path("standard input") : std::filesystem::path(source);
+  const ImportResult result =
+      source == "-" ? importGameStream(file, context.in, reuse) : importGameFile(file, source, reuse);
+  // The question the window asks, with the standing answer after it.
+  if (result.outcome == Outcome::NeedsConfirmation || result.reusedGame)
+    context.err << shared_texts::kReuseGameQuestion << (result.reusedGame ? texts::kAnsweredYes : texts::kAnsweredNo)
+                << "\n";
+  const int status = told(context, file, result.reason, result.problem == ImportProblem::StoreFailed,
+                          importNotices(result, named), result.done());
+  if (result.problem == ImportProblem::NoGame) context.err << texts::holdsNoGame(source) << "\n";
   return status;
 }
 

@@ -8,8 +8,6 @@ namespace strikepad {
 
 inline constexpr const char* kConnectedTitle = "Norvik Strikepad 2.0 Velocade [Connected]";
 inline constexpr const char* kDisconnectedTitle = "Norvik Strikepad 2.0 Velocade [Disconnected]";
-inline constexpr const char* kDeviceNotFound = "Can not find device.";
-inline constexpr const char* kHidUnavailable = "Can not Open HID Device!";
 
 // The notice first, then the title; an unusable HID layer leaves the title alone.
 void showLookup(Prompts& window, const Lookup& lookup);

@@ -1,10 +1,12 @@
 #pragma once
-// Bounded whole-file reads and all-or-nothing file replacement for exchange files.
+// Bounded whole-file reads and the one all-or-nothing file writer: exchange files, the simulated
+// adapter's slot file and new catalogues are all written through it.
 
 #include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <span>
+#include <string>
 #include <system_error>
 #include <variant>
 #include <vector>
@@ -50,13 +52,19 @@ FileContent readWholeFile(const std::filesystem::path& path, std::size_t limit);
 // The rename breaks a hard link to the target, as any save by replacement does.
 class ReplacementFile {
  public:
+  // Replace: the target is replaced when it exists. NewOnly: the file is linked into place,
+  // which never replaces a file, not even one that appeared after create(); commit then fails
+  // with EEXIST.
+  enum class Placement { Replace, NewOnly };
+
   enum class Problem {
     NotAFile,      // the target exists and is a FIFO, a device, a socket or a folder: not opened
     CannotCreate,  // no file can be created in the target's folder
   };
 
   // On CannotCreate, `reason` holds the system's reason.
-  static std::variant<ReplacementFile, Problem> create(const std::filesystem::path& target, std::error_code& reason);
+  static std::variant<ReplacementFile, Problem> create(const std::filesystem::path& target, std::error_code& reason,
+                                                       Placement placement = Placement::Replace);
 
   ReplacementFile(ReplacementFile&& other) noexcept;
   ReplacementFile& operator=(ReplacementFile&&) = delete;
@@ -78,7 +86,7 @@ class ReplacementFile {
   };
 
   ReplacementFile(std::filesystem::path target, FileDescriptor file, std::filesystem::path name,
-                  std::optional<Ownership> old);
+                  std::optional<Ownership> old, Placement placement);
   std::error_code keepOwnership() const;
   std::error_code putInPlace();
   void discard();
@@ -87,6 +95,13 @@ class ReplacementFile {
   FileDescriptor file_;
   std::filesystem::path name_;  // the temporary name; empty while the file has none
   std::optional<Ownership> old_;
+  Placement placement_;
 };
+
+// Writes `bytes` as the file `target` through a ReplacementFile: all of it or, when it fails, the
+// target as it was. An empty text when it was written, else the file's whole path and the
+// system's reason.
+std::string writeFileAtomically(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
+                                ReplacementFile::Placement placement = ReplacementFile::Placement::Replace);
 
 }  // namespace strikepad

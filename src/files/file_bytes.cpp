@@ -1,4 +1,4 @@
-#include "exchange/file_bytes.h"
+#include "files/file_bytes.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -122,7 +122,8 @@ FileContent readWholeFile(const fs::path& path, std::size_t limit) {
 }
 
 std::variant<ReplacementFile, ReplacementFile::Problem> ReplacementFile::create(const fs::path& requested,
-                                                                                 std::error_code& reason) {
+                                                                                 std::error_code& reason,
+                                                                                 Placement placement) {
   reason.clear();
   const std::optional<fs::path> target = followLinks(requested, reason);
   if (!target) return Problem::CannotCreate;
@@ -136,6 +137,10 @@ std::variant<ReplacementFile, ReplacementFile::Problem> ReplacementFile::create(
   struct stat status {};
   if (::stat(target->c_str(), &status) == 0) {
     if (!S_ISREG(status.st_mode)) return Problem::NotAFile;
+    if (placement == Placement::NewOnly) {
+      reason = systemReason(EEXIST);
+      return Problem::CannotCreate;
+    }
     old = Ownership{status.st_mode & 07777u, status.st_uid, status.st_gid};
   } else if (errno != ENOENT) {
     reason = systemReason(errno);
@@ -147,7 +152,7 @@ std::variant<ReplacementFile, ReplacementFile::Problem> ReplacementFile::create(
   FileDescriptor unnamed(::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
   // Without /proc the unnamed file could never be given its name.
   if (unnamed && ::access(descriptorPath(unnamed.get()).c_str(), F_OK) == 0)
-    return ReplacementFile(*target, std::move(unnamed), {}, old);
+    return ReplacementFile(*target, std::move(unnamed), {}, old, placement);
 
   // The file system has no unnamed files: a named one, removed unless committed.
   FileDescriptor named;
@@ -159,14 +164,19 @@ std::variant<ReplacementFile, ReplacementFile::Problem> ReplacementFile::create(
       },
       reason);
   if (!name) return Problem::CannotCreate;
-  return ReplacementFile(*target, std::move(named), *name, old);
+  return ReplacementFile(*target, std::move(named), *name, old, placement);
 }
 
-ReplacementFile::ReplacementFile(fs::path target, FileDescriptor file, fs::path name, std::optional<Ownership> old)
-    : target_(std::move(target)), file_(std::move(file)), name_(std::move(name)), old_(old) {}
+ReplacementFile::ReplacementFile(fs::path target, FileDescriptor file, fs::path name, std::optional<Ownership> old,
+                                 Placement placement)
+    : target_(std::move(target)), file_(std::move(file)), name_(std::move(name)), old_(old), placement_(placement) {}
 
 ReplacementFile::ReplacementFile(ReplacementFile&& other) noexcept
-    : target_(std::move(other.target_)), file_(std::move(other.file_)), name_(std::move(other.name_)), old_(other.old_) {
+    : target_(std::move(other.target_)),
+      file_(std::move(other.file_)),
+      name_(std::move(other.name_)),
+      old_(other.old_),
+      placement_(other.placement_) {
   other.name_.clear();
 }
 
@@ -214,7 +224,7 @@ std::error_code ReplacementFile::putInPlace() {
     const std::string unnamed = descriptorPath(file_.get());
     // A target that does not exist is made in one step, with no temporary name at all.
     if (::linkat(AT_FDCWD, unnamed.c_str(), AT_FDCWD, target_.c_str(), AT_SYMLINK_FOLLOW) == 0) return {};
-    if (errno != EEXIST) return systemReason(errno);
+    if (errno != EEXIST || placement_ == Placement::NewOnly) return systemReason(errno);
     std::error_code reason;
     const auto name = claimTemporaryName(
         folderOf(target_),
@@ -225,8 +235,27 @@ std::error_code ReplacementFile::putInPlace() {
     if (!name) return reason;
     name_ = *name;
   }
-  if (::rename(name_.c_str(), target_.c_str()) != 0) return systemReason(errno);
+  if (placement_ == Placement::NewOnly) {
+    // link() never replaces a file that appeared meanwhile, unlike rename(); the temporary
+    // name goes when the file is discarded.
+    if (::link(name_.c_str(), target_.c_str()) != 0) return systemReason(errno);
+    ::unlink(name_.c_str());
+  } else if (::rename(name_.c_str(), target_.c_str()) != 0) {
+    return systemReason(errno);
+  }
   name_.clear();
+  return {};
+}
+
+std::string writeFileAtomically(const fs::path& target, std::span<const std::uint8_t> bytes,
+                                ReplacementFile::Placement placement) {
+  std::error_code reason;
+  auto created = ReplacementFile::create(target, reason, placement);
+  if (std::holds_alternative<ReplacementFile::Problem>(created)) {
+    if (!reason) reason = systemReason(EISDIR);  // what is there is no regular file
+    return fileFailure(target, reason);
+  }
+  if (!std::get<ReplacementFile>(created).commit(bytes, reason)) return fileFailure(target, reason);
   return {};
 }
 

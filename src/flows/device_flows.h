@@ -1,17 +1,20 @@
 #pragma once
-// The commands that move combos between the catalogue and the adapter's memory slots:
+// The window's commands that move combos between the catalogue and the adapter's memory slots:
 // Download (the "DownLoad" button), Reload (command 110) and Capture (command 109), with the
 // busy flag that refuses a second device command while one is inside its transfer. The
-// questions before a transfer and the catalogue work after it run on the caller's thread; the
-// transfer itself runs where the TransferRunner puts it, and the command goes on when it ends.
+// questions before a transfer and the catalogue operations after it run on the caller's thread;
+// the slot operation itself runs where the TransferRunner puts it, and the command goes on when
+// it ends.
 
 #include <functional>
 #include <string>
 
 #include "flows/catalogue_flows.h"
 #include "device/device_link.h"
-#include "device_commands/device_panel.h"
-#include "device_commands/transfer_runner.h"
+#include "flows/device_panel.h"
+#include "flows/transfer_runner.h"
+#include "operations/catalogue_file.h"
+#include "operations/slot_operations.h"
 
 namespace strikepad {
 
@@ -26,10 +29,12 @@ using CommandEnded = std::function<void(CommandEnd)>;
 
 class DeviceCommands {
  public:
-  // Transfers run at once, on the calling thread.
-  DeviceCommands(DeviceLink& link, Catalogue& catalogue, DevicePanel& panel);
+  // `catalogue` holds the lists and prompts, `file` the records. Transfers run at once, on the
+  // calling thread.
+  DeviceCommands(DeviceLink& link, Catalogue& catalogue, CatalogueFile& file, DevicePanel& panel);
   // Transfers run through `runner`; while one runs, the link belongs to it.
-  DeviceCommands(DeviceLink& link, Catalogue& catalogue, DevicePanel& panel, TransferRunner& runner);
+  DeviceCommands(DeviceLink& link, Catalogue& catalogue, CatalogueFile& file, DevicePanel& panel,
+                 TransferRunner& runner);
 
   void OnDownload();
   void OnReload();
@@ -57,25 +62,26 @@ class DeviceCommands {
                     CommandEnded ended = {});
 
  private:
-  using SlotTransfer = std::function<TransferOutcome(const LookupReport& lookups, const TransferProgress& progress)>;
-  // Stores what a completed transfer brought; false when nothing was stored.
-  using Completion = std::function<bool()>;
+  // A slot operation; it runs where the runner puts it, so it touches the link only.
+  using SlotTransfer = std::function<SlotResult(const LookupReport& lookups, const TransferProgress& progress)>;
+  // Stores the block a completed transfer brought; false when nothing was stored.
+  using Completion = std::function<bool(const ComboBlock& block)>;
 
   Prompts& window() { return catalogue_.prompts(); }
   PickList& combos() { return catalogue_.lists().combos; }
   // Shows the transfer's progress on the indicator while the link reports it.
   TransferProgress progressOnIndicator();
   // Runs `transfer` while busy. When it ends, a failure shows `failedMessage`, then the link's
-  // reason, before busy ends; after a completed transfer `completed` runs with busy cleared.
-  // `ended` hears last.
+  // reason, before busy ends; after a completed transfer `completed` runs with busy cleared and
+  // the block read. `ended` hears last.
   void transferWhileBusy(SlotTransfer transfer, const char* failedMessage, Completion completed, CommandEnded ended);
   // Reads `slot` while busy and hands the block to `completed` when the read completed; the
   // block of an empty slot only when the user answers Yes to storing it.
-  void readSlotWhileBusy(int slot, const char* failedMessage, std::function<bool(const ComboBlock&)> completed,
-                         CommandEnded ended);
+  void readSlotWhileBusy(int slot, const char* failedMessage, Completion completed, CommandEnded ended);
 
   DeviceLink& link_;
   Catalogue& catalogue_;
+  CatalogueFile& file_;
   DevicePanel& panel_;
   InlineTransferRunner inlineRunner_;
   TransferRunner& runner_;

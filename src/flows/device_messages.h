@@ -1,5 +1,6 @@
 #pragma once
-// The texts the device commands show, exactly as the user sees them.
+// The texts the window's device commands show, exactly as the user sees them (those the command
+// line shows too are in operations/shared_texts.h).
 
 #include <string>
 
@@ -10,9 +11,6 @@ inline constexpr const char* kComboListEmpty = "your Ultra/Super Combos list is 
 inline constexpr const char* kSelectComboFirst = "your need to select a Ultra/Super Combos as first.";
 inline constexpr const char* kCharacterListEmpty = "Character list is empty";
 inline constexpr const char* kSelectCharacterFirst = "Select a Character at first";
-inline constexpr const char* kDownloadFailed = "download failed";
-inline constexpr const char* kReloadFailed = "reload failed";
-inline constexpr const char* kReadFailed = "read device failed";
 inline constexpr const char* kComboNameCaption = "Input Ultra/Super Combos Name";
 inline constexpr const char* kComboNameInitial = "Ultra/Super Combos Name";
 
@@ -22,14 +20,6 @@ inline std::string downloadQuestion(const std::string& name, int port) {
 }
 inline std::string reloadQuestion(const std::string& name, int port) {
   return "do you want to reload Ultra/Super Combos: " + name + " from Port " + std::to_string(port);
-}
-inline std::string emptySlotQuestion(int port) {
-  return "slot " + std::to_string(port) + " is empty: store an empty combo?";
-}
-
-// A failed transfer's message ("download failed", ...), then the reason when there is one.
-inline std::string transferFailed(const char* message, const std::string& reason) {
-  return reason.empty() ? std::string(message) : std::string(message) + ": " + reason;
 }
 
 }  // namespace strikepad::device_messages

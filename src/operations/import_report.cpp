@@ -1,4 +1,4 @@
-#include "exchange/import_report.h"
+#include "operations/import_report.h"
 
 #include "exchange/exchange_messages.h"
 

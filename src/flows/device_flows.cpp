@@ -1,22 +1,23 @@
-#include "device_commands/device_commands.h"
+#include "flows/device_flows.h"
 
 #include <memory>
 
-#include "flows/list_steps.h"
-#include "flows/window_texts.h"
-#include "device_commands/device_messages.h"
 #include "device/slot_protocol.h"
-#include "device_commands/lookup_notices.h"
+#include "flows/device_messages.h"
+#include "flows/lookup_notices.h"
+#include "operations/catalogue_operations.h"
+#include "operations/shared_texts.h"
 
 namespace strikepad {
 
 namespace msg = device_messages;
 
-DeviceCommands::DeviceCommands(DeviceLink& link, Catalogue& catalogue, DevicePanel& panel)
-    : DeviceCommands(link, catalogue, panel, inlineRunner_) {}
+DeviceCommands::DeviceCommands(DeviceLink& link, Catalogue& catalogue, CatalogueFile& file, DevicePanel& panel)
+    : DeviceCommands(link, catalogue, file, panel, inlineRunner_) {}
 
-DeviceCommands::DeviceCommands(DeviceLink& link, Catalogue& catalogue, DevicePanel& panel, TransferRunner& runner)
-    : link_(link), catalogue_(catalogue), panel_(panel), runner_(runner) {}
+DeviceCommands::DeviceCommands(DeviceLink& link, Catalogue& catalogue, CatalogueFile& file, DevicePanel& panel,
+                               TransferRunner& runner)
+    : link_(link), catalogue_(catalogue), file_(file), panel_(panel), runner_(runner) {}
 
 int DeviceCommands::SelectedSlot() const {
   for (int slot = 0; slot < kSlotCount - 1; ++slot)
@@ -50,16 +51,28 @@ CommandEnd endOf(TransferOutcome outcome, bool stored) {
   return CommandEnd::TransferFailed;
 }
 
+// The store error report of an operation that failed on the store; none when the catalogue
+// never opened (its opening told why).
+void showStoreFailure(Prompts& window, const Result& result) {
+  if (result.outcome == Outcome::Failed && !result.reason.empty()) window.warning(result.reason);
+}
+
 }  // namespace
 
 void DeviceCommands::transferWhileBusy(SlotTransfer transfer, const char* failedMessage, Completion completed,
                                        CommandEnded ended) {
-  runner_.start({std::move(transfer), lookupsShownIn(window()), progressOnIndicator(),
-                 [this, failedMessage, completed = std::move(completed), ended = std::move(ended)](TransferOutcome outcome) {
+  // Filled by the transfer, wherever it runs, and read once it has ended.
+  auto result = std::make_shared<SlotResult>();
+  runner_.start({[transfer = std::move(transfer), result](const LookupReport& lookups, const TransferProgress& progress) {
+                   *result = transfer(lookups, progress);
+                   return result->transfer;
+                 },
+                 lookupsShownIn(window()), progressOnIndicator(),
+                 [this, result, failedMessage, completed = std::move(completed), ended = std::move(ended)](TransferOutcome outcome) {
                    if (outcome == TransferOutcome::Failed)
-                     window().notice(msg::transferFailed(failedMessage, link_.lastFailure()));
+                     window().notice(shared_texts::transferFailed(failedMessage, result->reason));
                    SetBusy(0);
-                   const bool stored = outcome != TransferOutcome::Done || !completed || completed();
+                   const bool stored = outcome != TransferOutcome::Done || !completed || completed(result->block);
                    if (ended) ended(endOf(outcome, stored));
                  }});
 }
@@ -77,16 +90,19 @@ void DeviceCommands::OnDownload() {
 }
 
 int DeviceCommands::DownloadCombo(RecordId comboId, int slot, CommandEnded ended) {
-  const auto stored = catalogue_.readComboData(comboId);
-  if (!stored || stored->empty()) {
+  // The store is read here, on the caller's thread: only the slot write runs where the runner
+  // puts it.
+  const BlockResult stored = readComboData(file_, comboId);
+  showStoreFailure(window(), stored);
+  if (!stored.done() || stored.bytes.empty()) {
     SetBusy(0);
     return 0;
   }
   // A value shorter than a block goes out padded with end markers, never with other bytes.
-  const ComboBlock block = blockFromBytes(stored->data(), stored->size());
+  const ComboBlock block = blockFromBytes(stored.bytes.data(), stored.bytes.size());
   transferWhileBusy([this, slot, block](const LookupReport& lookups, const TransferProgress& progress) {
-    return link_.WriteSlot(lookups, slot, block, progress);
-  }, msg::kDownloadFailed, {}, std::move(ended));
+    return writeSlot(link_, slot, block, lookups, progress);
+  }, shared_texts::kDownloadFailed, {}, std::move(ended));
   return 1;
 }
 
@@ -99,22 +115,21 @@ void DeviceCommands::OnReload() {
 }
 
 void DeviceCommands::ReloadCombo(RecordId comboId, int slot, CommandEnded ended) {
-  readSlotWhileBusy(slot, msg::kReloadFailed, [this, comboId](const ComboBlock& block) {
-    return catalogue_.ReplaceComboData(comboId, block.data(), block.size()) == 1;
+  readSlotWhileBusy(slot, shared_texts::kReloadFailed, [this, comboId](const ComboBlock& block) {
+    const Result replaced = replaceComboData(file_, comboId, block);
+    showStoreFailure(window(), replaced);
+    return replaced.done();
   }, std::move(ended));
 }
 
-void DeviceCommands::readSlotWhileBusy(int slot, const char* failedMessage,
-                                       std::function<bool(const ComboBlock&)> completed, CommandEnded ended) {
+void DeviceCommands::readSlotWhileBusy(int slot, const char* failedMessage, Completion completed, CommandEnded ended) {
   SetBusy(1);
-  // Filled by the transfer, wherever it runs, and read once it has ended.
-  auto block = std::make_shared<ComboBlock>(emptyComboBlock());
-  transferWhileBusy([this, slot, block](const LookupReport& lookups, const TransferProgress& progress) {
-    return link_.ReadSlot(lookups, slot, *block, progress);
-  }, failedMessage, [this, slot, block, completed = std::move(completed)] {
+  transferWhileBusy([this, slot](const LookupReport& lookups, const TransferProgress& progress) {
+    return readSlot(link_, slot, lookups, progress);
+  }, failedMessage, [this, slot, completed = std::move(completed)](const ComboBlock& block) {
     // An empty slot reads like any other; storing its emptiness is the user's choice.
-    if (isEmptyCombo(*block) && !window().ask(msg::emptySlotQuestion(slot + 1))) return false;
-    return completed(*block);
+    if (isEmptyCombo(block) && !window().ask(shared_texts::emptySlotQuestion(slot + 1))) return false;
+    return completed(block);
   }, std::move(ended));
 }
 
@@ -129,19 +144,25 @@ void DeviceCommands::OnCapture() {
 
 void DeviceCommands::CaptureCombo(RecordId characterId, int slot, std::function<std::string()> nameAfterRead,
                                   CommandEnded ended) {
-  readSlotWhileBusy(slot, msg::kReadFailed, [this, characterId, nameAfterRead = std::move(nameAfterRead)](
-                                                const ComboBlock& block) {
+  readSlotWhileBusy(slot, shared_texts::kReadFailed, [this, characterId, nameAfterRead = std::move(nameAfterRead)](
+                                                          const ComboBlock& block) {
     const std::string name = nameAfterRead();
     if (name.empty()) return false;
-    const StoreResult added = catalogue_.StoreNewCombo(name, characterId, block.data(), block.size());
-    presentRefusal(catalogue_.prompts(), added, messages::kCharacterGone);
+    const AddResult added = addCombo(file_, characterId, name, block);
+    if (added.outcome == Outcome::NameTaken) window().notice(shared_texts::kDuplicateName);
+    showStoreFailure(window(), added);
     // The character was deleted while the slot was read: show the catalogue as it is now.
-    if (added.kind == StoreResult::Kind::ParentGone) {
+    if (added.outcome == Outcome::ParentGone) {
+      window().notice(shared_texts::kCharacterGone);
       catalogue_.FillGameList();
       return false;
     }
-    appendOrFind(combos(), name, added);
-    return added.stored();
+    if (added.done()) {
+      combos().select(combos().append(name, added.id));
+    } else {
+      selectByName(combos(), name);
+    }
+    return added.done();
   }, std::move(ended));
 }
 

@@ -1,29 +1,21 @@
-#include "device_commands/lookup_notices.h"
+#include "flows/lookup_notices.h"
+
+#include "operations/shared_texts.h"
 
 namespace strikepad {
-
-namespace {
-
-std::string notOpenedMessage(const std::string& reason) {
-  return "Found the adapter but can not open it (" + reason +
-         "). Your login needs access to it: install the udev rule 60-strikepad.rules, then replug "
-         "the adapter.";
-}
-
-}  // namespace
 
 void showLookup(Prompts& window, const Lookup& lookup) {
   switch (lookup.outcome) {
     case LookupOutcome::Connected:
       return window.setTitle(kConnectedTitle);
     case LookupOutcome::NotFound:
-      window.notice(kDeviceNotFound);
+      window.notice(shared_texts::kDeviceNotFound);
       return window.setTitle(kDisconnectedTitle);
     case LookupOutcome::NotOpened:
-      window.notice(notOpenedMessage(lookup.systemText));
+      window.notice(shared_texts::adapterNotOpened(lookup.systemText));
       return window.setTitle(kDisconnectedTitle);
     case LookupOutcome::HidUnavailable:
-      return window.notice(kHidUnavailable);
+      return window.notice(shared_texts::kHidUnavailable);
   }
 }
 

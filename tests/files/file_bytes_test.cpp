@@ -1,4 +1,4 @@
-#include "exchange/file_bytes.h"
+#include "files/file_bytes.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -133,6 +133,18 @@ TEST(ReplacementFile, AFullDiskKeepsTheOldFile) {
   EXPECT_FALSE(committed);
   EXPECT_EQ(contentOf(dir / "game.SPK"), bytesOf("kept"));
   EXPECT_EQ(entriesIn(dir.path()), 1u) << "the partial temporary file is removed";
+}
+
+TEST(ReplacementFile, ANewOnlyFileNeverReplacesOneThatAppearedMeanwhile) {
+  std::error_code reason;
+  TempDir dir;
+  auto created = ReplacementFile::create(dir / "sp.dat", reason, ReplacementFile::Placement::NewOnly);
+  ASSERT_TRUE(std::holds_alternative<ReplacementFile>(created));
+  writeText(dir / "sp.dat", "another program's");
+  EXPECT_FALSE(std::get<ReplacementFile>(created).commit(bytesOf("new"), reason));
+  EXPECT_EQ(reason, std::errc::file_exists);
+  EXPECT_EQ(contentOf(dir / "sp.dat"), bytesOf("another program's"));
+  EXPECT_EQ(entriesIn(dir.path()), 1u) << "no temporary file left";
 }
 
 TEST(ReplacementFile, ASymlinkIsFollowedAndStays) {
