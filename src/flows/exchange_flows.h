@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "catalogue/catalogue.h"
+#include "flows/catalogue_flows.h"
 #include "operations/catalogue_file.h"
 #include "operations/exchange_operations.h"
 

@@ -10,9 +10,9 @@
 #include <utility>
 #include <variant>
 
-#include "catalogue/block_replacement.h"
-#include "catalogue/catalogue_reads.h"
-#include "catalogue/records.h"
+#include "operations/block_replacement.h"
+#include "store/tables/catalogue_reads.h"
+#include "store/tables/records.h"
 #include "combo/combo_block.h"
 #include "exchange/exchange_messages.h"
 #include "exchange/export_names.h"

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "catalogue/change_history.h"
-#include "catalogue/pick_list.h"
+#include "store/tables/record_id.h"
 #include "operations/catalogue_file.h"
 #include "operations/import_report.h"
 #include "operations/outcome.h"
