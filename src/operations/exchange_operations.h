@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "catalogue/change_history.h"
+#include "operations/block_replacement.h"
 #include "store/tables/record_id.h"
 #include "operations/catalogue_file.h"
 #include "operations/import_report.h"
