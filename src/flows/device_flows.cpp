@@ -5,6 +5,7 @@
 #include "device/slot_protocol.h"
 #include "flows/device_messages.h"
 #include "flows/lookup_notices.h"
+#include "flows/status_reports.h"
 #include "operations/catalogue_operations.h"
 #include "operations/shared_texts.h"
 
@@ -41,6 +42,13 @@ TransferProgress DeviceCommands::progressOnIndicator() {
 }
 
 namespace {
+
+// The text the list shows for the record `id`; the record's own name, as the user picked it.
+std::string nameInList(const PickList& list, RecordId id) {
+  for (int i = 0; i < list.count(); ++i)
+    if (list.id(i) == id) return list.text(i);
+  return "the combo";
+}
 
 CommandEnd endOf(TransferOutcome outcome, bool stored) {
   switch (outcome) {
@@ -102,7 +110,10 @@ int DeviceCommands::DownloadCombo(RecordId comboId, int slot, CommandEnded ended
   const ComboBlock block = blockFromBytes(stored.bytes.data(), stored.bytes.size());
   transferWhileBusy([this, slot, block](const LookupReport& lookups, const TransferProgress& progress) {
     return writeSlot(link_, slot, block, lookups, progress);
-  }, shared_texts::kDownloadFailed, {}, std::move(ended));
+  }, shared_texts::kDownloadFailed, [this, comboId, slot](const ComboBlock&) {
+    window().report(status_reports::downloaded(nameInList(combos(), comboId), slot + 1));
+    return true;
+  }, std::move(ended));
   return 1;
 }
 
@@ -115,9 +126,10 @@ void DeviceCommands::OnReload() {
 }
 
 void DeviceCommands::ReloadCombo(RecordId comboId, int slot, CommandEnded ended) {
-  readSlotWhileBusy(slot, shared_texts::kReloadFailed, [this, comboId](const ComboBlock& block) {
+  readSlotWhileBusy(slot, shared_texts::kReloadFailed, [this, comboId, slot](const ComboBlock& block) {
     const Result replaced = replaceComboData(file_, comboId, block);
     showStoreFailure(window(), replaced);
+    if (replaced.done()) window().report(status_reports::reloaded(nameInList(combos(), comboId), slot + 1));
     return replaced.done();
   }, std::move(ended));
 }
@@ -144,7 +156,7 @@ void DeviceCommands::OnCapture() {
 
 void DeviceCommands::CaptureCombo(RecordId characterId, int slot, std::function<std::string()> nameAfterRead,
                                   CommandEnded ended) {
-  readSlotWhileBusy(slot, shared_texts::kReadFailed, [this, characterId, nameAfterRead = std::move(nameAfterRead)](
+  readSlotWhileBusy(slot, shared_texts::kReadFailed, [this, characterId, slot, nameAfterRead = std::move(nameAfterRead)](
                                                           const ComboBlock& block) {
     const std::string name = nameAfterRead();
     if (name.empty()) return false;
@@ -159,6 +171,7 @@ void DeviceCommands::CaptureCombo(RecordId characterId, int slot, std::function<
     }
     if (added.done()) {
       combos().select(combos().append(name, added.id));
+      window().report(status_reports::captured(name, slot + 1));
     } else {
       selectByName(combos(), name);
     }

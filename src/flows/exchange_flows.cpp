@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "flows/status_reports.h"
 #include "operations/exchange_operations.h"
 #include "operations/exchange_texts.h"
 #include "operations/shared_texts.h"
@@ -47,6 +48,8 @@ std::optional<ExportResult> OnExportGame(Catalogue& catalogue, CatalogueFile& fi
   if (path.empty() || !games.hasSelection()) return std::nullopt;
   ExportResult result = exportGameFile(file, games.selectedId(), path);
   showExportResult(catalogue.prompts(), result, path);
+  if (result.done())
+    catalogue.prompts().report(status_reports::exported(result.gameName, path, result.characters, result.combos));
   return result;
 }
 
@@ -72,6 +75,8 @@ ImportResult importGameFlow(Catalogue& catalogue, CatalogueFile& file, const std
     if (!result.endsAtEmptyName) catalogue.FillCharacterList();
   }
   showAll(prompts, importNotices(result, path));
+  if (result.done())
+    prompts.report(status_reports::imported(result.gameName, path, result.characters.size(), result.combos.size()));
   return result;
 }
 

@@ -228,6 +228,9 @@ ExportResult exportGameBytes(CatalogueFile& file, RecordId gameId, const std::fi
     return exportRefused(Outcome::Refused, ExportProblem::NamesClash, {}, {std::move(clashes)});
   ExportResult result;
   result.bytes = encodeSpk(game);
+  result.gameName = game.name;
+  result.characters = game.characters.size();
+  for (const SpkCharacter& character : game.characters) result.combos += character.combos.size();
   for (std::string notice : {names.shortened(name), dataNotOneBlock(game, name)})
     if (!notice.empty()) result.notices.push_back(std::move(notice));
   return result;

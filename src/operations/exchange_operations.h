@@ -37,6 +37,10 @@ struct ExportResult : Result {
   ExportProblem problem = ExportProblem::None;
   std::vector<std::string> notices;
   std::vector<std::uint8_t> bytes;
+  // What the file holds.
+  std::string gameName;
+  std::size_t characters = 0;
+  std::size_t combos = 0;
 };
 
 // Writes the game `gameId` into `path`. The file appears, or replaces the one there, only when

@@ -11,6 +11,7 @@
 #include "app/commands.h"
 #include "app/focus_ring.h"
 #include "app/next_step_hint.h"
+#include "app/status_line.h"
 #include "window_fixture.h"
 
 namespace strikepad::testing {
@@ -77,6 +78,18 @@ TEST_F(FirstStepsTest, DownLoadAndTheSlotButtonsShowTheirKeyboardFocus) {
     window().gameList()->setFocus();
     EXPECT_NE(focused, button->parentWidget()->grab(area).toImage()) << button->text().toStdString();
   }
+}
+
+// The status line shows the newest report; its tooltip keeps the last few, newest first, with
+// names as typed.
+TEST(StatusLineTest, ShowsTheNewestReportAndKeepsTheLastFewInItsTooltip) {
+  StatusLine line;
+  for (int i = 1; i <= StatusLine::kKept + 2; ++i) line.show(QStringLiteral("<b>Game</b> exported %1").arg(i));
+  EXPECT_EQ(line.text(), QStringLiteral("<b>Game</b> exported 10"));
+  ASSERT_EQ(line.history().size(), StatusLine::kKept);
+  EXPECT_EQ(line.history().front(), QStringLiteral("<b>Game</b> exported 10"));
+  EXPECT_EQ(line.history().back(), QStringLiteral("<b>Game</b> exported 3"));
+  EXPECT_TRUE(line.toolTip().contains(QStringLiteral("&lt;b&gt;Game&lt;/b&gt; exported 3"))) << "plain, not markup";
 }
 
 }  // namespace

@@ -167,6 +167,7 @@ TEST_F(DeviceCommandsTest, DownloadWritesTheSelectedComboIntoTheChosenSlot) {
   EXPECT_EQ(pauses.size(), 8u);
   expectBusySpan(8);
   EXPECT_EQ(window.notices(), std::vector<std::string>{});
+  EXPECT_EQ(window.reports(), std::vector<std::string>{"Shoryu downloaded to slot 5"}) << "the status line";
 }
 
 TEST_F(DeviceCommandsTest, AnsweringNoLeavesEverythingAlone) {
@@ -191,6 +192,7 @@ TEST_F(DeviceCommandsTest, AFailedDownloadSaysSoWhileBusy) {
   expectBusySpan(0);
   EXPECT_EQ(adapter.slot(0), emptyComboBlock()) << "no chunk of the block was sent";
   EXPECT_EQ(stored(hadou), bytes(hadouBlock));
+  EXPECT_EQ(window.reports(), std::vector<std::string>{}) << "nothing was done";
 }
 
 TEST_F(DeviceCommandsTest, WithoutAnAdapterOnlyTheLookupsMessageShows) {
@@ -256,6 +258,7 @@ TEST_F(DeviceCommandsTest, ReloadStoresWhatTheSlotHoldsAsTheCombosData) {
   EXPECT_EQ(combos.entries().size(), 2u) << "the list is not refilled";
   EXPECT_EQ(combos.selectedIndex(), 1);
   expectBusySpan(8);
+  EXPECT_EQ(window.reports(), std::vector<std::string>{"slot 2 read into Shoryu"});
 }
 
 TEST_F(DeviceCommandsTest, AFailedReloadKeepsTheCombosData) {
@@ -338,6 +341,7 @@ TEST_F(DeviceCommandsTest, CaptureStoresTheSlotAsANewComboOfTheCharacter) {
   EXPECT_EQ(asked.caption, "Ultra/Super Combos Name");
   EXPECT_EQ(panel.drawings.back().promptsBefore, window.events().size() - 1) << "the name is asked when no longer busy";
   expectBusySpan(8);
+  EXPECT_EQ(window.reports(), std::vector<std::string>{"slot 3 read into the new combo Ultra/Super Combos Name"});
 }
 
 TEST_F(DeviceCommandsTest, ACancelledNameDropsTheBlock) {

@@ -77,6 +77,8 @@ TEST_F(ExportTest, OneCharacterWithTwoCombosIs936Bytes) {
   selectGame("G");
   ASSERT_EQ(exportSelected(dir_ / "g.SPK"), ExportProblem::None);
   EXPECT_EQ(fileBytes(dir_ / "g.SPK").size(), 936u);
+  EXPECT_EQ(prompts_.reports(),
+            std::vector<std::string>{"G exported to " + (dir_ / "g.SPK").string() + " (1 character, 2 combos)"});
 }
 
 TEST_F(ExportTest, NamesTooLongForTheFieldAreCutAndEmptyDataIsSizeZero) {

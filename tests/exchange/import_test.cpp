@@ -38,6 +38,8 @@ TEST_F(ImportTest, ANewGameIsAddedSelectedAndShown) {
   EXPECT_EQ(prompts_.lastFilter.filter, "Strikepad 2.0 files(*.SPK)|*.SPK|All files (*.*)|*.*||");
   EXPECT_EQ(prompts_.lastFilter.defaultExtension, "*.SPK");
   EXPECT_TRUE(prompts_.messages().empty()) << "no message on success";
+  EXPECT_EQ(prompts_.reports(), std::vector<std::string>{"imported 3 combos and 3 characters into Arena from " +
+                                                         (dir_ / "arena.SPK").string()});
 
   EXPECT_EQ(texts(games_), (std::vector<std::string>{"Before", "Arena"}));
   EXPECT_EQ(selected(games_), "Arena");
