@@ -14,6 +14,7 @@
 #include "app/qt_text.h"
 #include "flows/catalogue_flows.h"
 #include "combo/script_printer.h"
+#include "operations/catalogue_operations.h"
 
 namespace strikepad {
 
@@ -129,9 +130,9 @@ bool ComboHoverPreview::eventFilter(QObject* watched, QEvent* event) {
 
 bool ComboHoverPreview::showFor(const QModelIndex& row, const QPoint& globalPosition) {
   if (!row.isValid() || !popup_) return false;
-  const auto data = catalogue_.readComboData(row.data(Qt::UserRole).value<RecordId>());
-  if (!data) return false;
-  popup_->showCombo(row.data().toString(), *data, globalPosition);
+  const BlockResult data = readComboData(catalogue_.file(), row.data(Qt::UserRole).value<RecordId>());
+  if (!data.done()) return false;
+  popup_->showCombo(row.data().toString(), data.bytes, globalPosition);
   shown_ = row;
   return true;
 }

@@ -71,20 +71,11 @@ StoreResult Catalogue::StoreNewCombo(const std::string& name, RecordId character
   return storeResultOf(added);
 }
 
-std::optional<std::vector<std::uint8_t>> Catalogue::readComboData(RecordId comboId) {
-  BlockResult read = strikepad::readComboData(file_, comboId);
-  presentRefusal(prompts_, read.outcome == Outcome::Failed ? Result(read) : Result{}, nullptr);
-  if (!read.done()) return std::nullopt;
-  return std::move(read.bytes);
-}
-
 int Catalogue::ReplaceComboData(RecordId comboId, const std::uint8_t* block, std::size_t length) {
-  switch (replaceBlock(file_.store(), comboId, std::span(block, length), history_, batch_)) {
-    case ReplaceOutcome::Replaced: return 1;
-    case ReplaceOutcome::NothingThere: return 0;
-    case ReplaceOutcome::Failed: break;
-  }
-  warnOfStoreReport();
+  const Result replaced = replaceComboData(file_, comboId, std::span(block, length), history_);
+  if (replaced.done()) return 1;
+  if (replaced.outcome == Outcome::NotFound) return 0;
+  prompts_.warning(replaced.reason);
   return -1;
 }
 

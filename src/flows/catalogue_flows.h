@@ -70,18 +70,14 @@ class Catalogue {
   StoreResult StoreNewGame(const std::string& name);
   StoreResult StoreNewCombo(const std::string& name, RecordId characterId, const std::uint8_t* block,
                             std::size_t length);
-  // The stored bytes of a combo's data field: nullopt when no such record or the store failed,
-  // an empty vector when the field is empty.
-  std::optional<std::vector<std::uint8_t>> readComboData(RecordId comboId);
   // 1 = updated, 0 = no such record, -1 = the store failed (warned of). The block it replaces
-  // goes into the history, as a change of its own or into the open ReplacementBatch.
+  // goes into the history.
   int ReplaceComboData(RecordId comboId, const std::uint8_t* block, std::size_t length);
 
   // Whether deletes and replaced blocks go into the history (NotRecorded only to measure it).
   void setHistory(History history) { history_ = history; }
 
  private:
-  friend class ReplacementBatch;
   // Selects the records an undo brought back, refilling the lists below each.
   void selectRestored(RecordId gameId, RecordId characterId, RecordId comboId);
   // Tells what the operation came to when it did nothing; true when it was done.
@@ -93,29 +89,6 @@ class Catalogue {
   // The script of a new combo that was accepted but not stored; kept for this run only.
   std::optional<ComboBlock> scriptDraft_;
   History history_ = History::Recorded;
-  BlockBatch* batch_ = nullptr;
-};
-
-// While it is open, the blocks the catalogue replaces are one change of the history, undone
-// at once: an import that replaces many blocks. Open it inside the transaction that replaces
-// them, and finish it before that transaction commits.
-class ReplacementBatch {
- public:
-  // `subject` names the game that holds the blocks: "Game: Tekken 8" (undo puts them back
-  // only while that game holds them all).
-  ReplacementBatch(Catalogue& catalogue, std::string subject);
-  ~ReplacementBatch() { catalogue_.batch_ = nullptr; }
-  ReplacementBatch(const ReplacementBatch&) = delete;
-  ReplacementBatch& operator=(const ReplacementBatch&) = delete;
-
-  // Gives the change its summary ("the blocks of 12 combos of Game: Tekken 8") and closes the
-  // batch. False after the store error report.
-  bool finish();
-
- private:
-  Catalogue& catalogue_;
-  std::string subject_;
-  BlockBatch batch_;
 };
 
 }  // namespace strikepad

@@ -1,5 +1,4 @@
-// The history's side of the catalogue: replaced blocks recorded, alone or in a batch, and
-// the undo command.
+// Ctrl+Z: the newest change of the history taken back, and the lists on what came back.
 
 #include <string>
 #include <utility>
@@ -22,17 +21,6 @@ int indexOfId(const PickList& list, RecordId id) {
 }
 
 }  // namespace
-
-ReplacementBatch::ReplacementBatch(Catalogue& catalogue, std::string subject)
-    : catalogue_(catalogue), subject_(std::move(subject)) {
-  catalogue_.batch_ = &batch_;
-}
-
-bool ReplacementBatch::finish() {
-  catalogue_.batch_ = nullptr;
-  if (!batch_.change) return true;
-  return setSummary(catalogue_.store(), *batch_.change, blocksOf(batch_.blocks) + " of " + subject_);
-}
 
 void Catalogue::OnUndo() {
   const ChangeList changes = recentChanges(file_);

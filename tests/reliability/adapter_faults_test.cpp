@@ -21,6 +21,7 @@
 #include "store/schema.h"
 #include "store/store.h"
 #include "temp_dir.h"
+#include "operations/catalogue_operations.h"
 
 namespace strikepad::testing {
 namespace {
@@ -217,9 +218,9 @@ TEST_F(AdapterFaults, LateRepliesOfAFailedReadDoNotEndUpInTheNextCapture) {
   commands.OnCapture();
   ASSERT_EQ(combos_.count(), 3);
   EXPECT_EQ(combos_.selectedText(), "Captured");
-  const auto stored = catalogue_.readComboData(combos_.selectedId());
+  const BlockResult stored = readComboData(catalogue_.file(), combos_.selectedId());
   const ComboBlock slot3 = blockOf(0x33);
-  EXPECT_EQ(stored, std::optional(std::vector<std::uint8_t>(slot3.begin(), slot3.end())))
+  EXPECT_EQ(stored.bytes, std::vector<std::uint8_t>(slot3.begin(), slot3.end()))
       << "slot 4's block, not the end of slot 1's";
 }
 

@@ -23,6 +23,7 @@
 #include "store/schema.h"
 #include "store/store.h"
 #include "temp_dir.h"
+#include "operations/catalogue_operations.h"
 
 namespace strikepad::testing {
 namespace {
@@ -279,7 +280,7 @@ TEST_F(StoreFaults, ReadsWhileAnotherProgramHoldsTheFileWholeAreReportedNotTaken
   window.catalogue.FillGameList();
   EXPECT_EQ(window.prompts.messages(), std::vector<std::string>{"error Information:database is locked(5)"});
   EXPECT_EQ(window.games.count(), 0);
-  EXPECT_EQ(window.catalogue.readComboData(1), std::nullopt);
+  EXPECT_EQ(readComboData(window.catalogue.file(), 1).outcome, Outcome::Failed);
 
   other.release();
   EXPECT_EQ(dumpCatalogue(file()), before_);
