@@ -73,7 +73,7 @@ class DeviceCommandsTest : public LinkTest {
     window.clearEvents();
   }
 
-  std::vector<std::uint8_t> stored(RecordId combo) { return catalogue.readComboData(combo).value_or(std::vector<std::uint8_t>{}); }
+  std::vector<std::uint8_t> stored(RecordId combo) { return storedData(catalogue, combo).value_or(std::vector<std::uint8_t>{}); }
   static std::vector<std::uint8_t> bytes(const ComboBlock& block) { return {block.begin(), block.end()}; }
 
   // Busy on, the transfer's progress, busy off: and a message shown before the end came while busy.
@@ -298,7 +298,7 @@ TEST_F(DeviceCommandsTest, ReloadOfAVanishedComboReadsTheSlotAndStoresNothing) {
   window.answerAsk(true);
   commands.OnReload();
   EXPECT_EQ(adapter.accepted().size(), 1u) << "the read request";
-  EXPECT_FALSE(catalogue.readComboData(hadou).has_value());
+  EXPECT_FALSE(storedData(catalogue, hadou).has_value());
   EXPECT_TRUE(window.notices().empty());
   expectBusySpan(8);
 }

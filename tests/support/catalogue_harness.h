@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,13 @@
 #include "store/store.h"
 
 namespace strikepad::testing {
+
+// A combo's stored bytes as the operations read them; nullopt when it is gone or unreadable.
+inline std::optional<std::vector<std::uint8_t>> storedData(Catalogue& catalogue, RecordId comboId) {
+  BlockResult read = readComboData(catalogue.file(), comboId);
+  if (!read.done()) return std::nullopt;
+  return std::move(read.bytes);
+}
 
 struct CatalogueHarness {
   CatalogueHarness(const std::filesystem::path& path, Prompts& prompts)
