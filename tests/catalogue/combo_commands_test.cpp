@@ -12,13 +12,13 @@ TEST_F(ComboCommands, StoredBlockIsReadBackWholeAndReplaced) {
   const RecordId ryu = 1;
   const RecordId id = addCombo("Hadoken", ryu, 0x10);
   ASSERT_GT(id, 0);
-  EXPECT_EQ(storedData(catalogue_, id), bytesOf(blockWith(0x10)));
+  EXPECT_EQ(testing::storedData(catalogue_, id), bytesOf(blockWith(0x10)));
 
   const ComboBlock other = blockWith(0x20);
   EXPECT_EQ(catalogue_.ReplaceComboData(id, other.data(), other.size()), 1);
-  EXPECT_EQ(storedData(catalogue_, id), bytesOf(other));
+  EXPECT_EQ(testing::storedData(catalogue_, id), bytesOf(other));
   EXPECT_EQ(catalogue_.ReplaceComboData(id + 1, other.data(), other.size()), 0);
-  EXPECT_EQ(storedData(catalogue_, id + 1), std::nullopt);
+  EXPECT_EQ(testing::storedData(catalogue_, id + 1), std::nullopt);
 }
 
 TEST_F(ComboCommands, DuplicateIsRefusedUnderOneCharacterOnlyAndKeepsTheOldBlock) {
@@ -26,7 +26,7 @@ TEST_F(ComboCommands, DuplicateIsRefusedUnderOneCharacterOnlyAndKeepsTheOldBlock
   const RecordId first = addCombo("Hadoken", 1, 0x10);
   EXPECT_EQ(addCombo("HADOKEN", 1, 0x20), -1);
   EXPECT_EQ(prompts_.notices(), (std::vector<std::string>{"This key name is always exist."}));
-  EXPECT_EQ((*storedData(catalogue_, first))[0], 0x10);
+  EXPECT_EQ((*testing::storedData(catalogue_, first))[0], 0x10);
   EXPECT_GT(addCombo("Hadoken", 2), 0);
 }
 
@@ -127,7 +127,7 @@ TEST_F(NewComboFromScript, StoresTheWholeBlockUnderTheNameAndSelectsIt) {
   EXPECT_EQ(prompts_.events()[1].caption, "Ultra/Super Combos Name");
   EXPECT_EQ(texts(combos_), (std::vector<std::string>{"Hadoken", "Shinku"}));
   EXPECT_EQ(selected(combos_), "Shinku");
-  const auto data = storedData(catalogue_, combos_.selectedId());
+  const auto data = testing::storedData(catalogue_, combos_.selectedId());
   ASSERT_TRUE(data);
   EXPECT_EQ(*data, bytesOf(blockWith(0x42)));
 }
@@ -179,12 +179,12 @@ TEST_F(ComboCommands, EditStoresTheEditedBlockInTheSameRecordOnOkOnly) {
   const RecordId tatsu = combos_.selectedId();
   prompts_.answerScript(std::nullopt);
   catalogue_.OnEditCombo();
-  EXPECT_EQ(storedData(catalogue_, tatsu), bytesOf(blockWith(1)));
+  EXPECT_EQ(testing::storedData(catalogue_, tatsu), bytesOf(blockWith(1)));
 
   prompts_.answerScript(blockWith(0x42));
   catalogue_.OnEditCombo();
   EXPECT_EQ(prompts_.scriptsOpened, (std::vector<ComboBlock>{blockWith(1), blockWith(1)}));
-  EXPECT_EQ(storedData(catalogue_, tatsu), bytesOf(blockWith(0x42)));
+  EXPECT_EQ(testing::storedData(catalogue_, tatsu), bytesOf(blockWith(0x42)));
   EXPECT_EQ(stored("moves"), (std::vector<std::string>{"Hadoken", "Tatsu"}));
   EXPECT_EQ(selected(combos_), "Tatsu");
   EXPECT_TRUE(prompts_.notices().empty());
@@ -198,7 +198,7 @@ TEST_F(ComboCommands, EditLeavesTheRecordAsItIsWhenOkGivesTheBlockBackUnchanged)
   combos_.select(0);
   prompts_.answerScriptBy([this] { return prompts_.scriptsOpened.back(); });
   catalogue_.OnEditCombo();
-  EXPECT_EQ(storedData(catalogue_, id), shortData) << "not padded to a whole block";
+  EXPECT_EQ(testing::storedData(catalogue_, id), shortData) << "not padded to a whole block";
 }
 
 }  // namespace
