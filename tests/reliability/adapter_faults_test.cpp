@@ -124,7 +124,6 @@ class AdapterFaults : public ::testing::Test {
   void SetUp() override {
     std::string problem;
     ASSERT_TRUE(createCatalogue(dir_ / "sp.dat", problem)) << problem;
-    ASSERT_TRUE(store_.ConnectStore());
     ASSERT_TRUE(file_.open().done());
     const RecordId game = catalogue_.StoreNewGame("Street").id;
     const RecordId ryu = addCharacter(file_, game, "Ryu").id;
@@ -167,7 +166,6 @@ class AdapterFaults : public ::testing::Test {
   Store& store_ = harness_.store;
   VectorPickList& combos_ = harness_.combos;
   Catalogue& catalogue_ = harness_.catalogue;
-  CatalogueFile file_{dir_ / "sp.dat"};
   std::vector<std::string> before_;
 };
 
