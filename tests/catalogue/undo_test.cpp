@@ -2,6 +2,7 @@
 // and the newest change comes back exactly as it was, or is refused with nothing changed.
 
 #include "flows/history_texts.h"
+#include "operations/block_replacement.h"
 #include "catalogue/undo.h"
 #include "catalogue_fixture.h"
 #include "store/tables/history_table.h"
@@ -188,12 +189,13 @@ TEST_F(Undo, TakesBackAllOfAChangeAfterTheFileIsCompacted) {
   for (int i = 0; i <= kHistoryLimit; ++i) deleteCombo(file_, addCombo("Combo " + std::to_string(i), jin));
   const auto beforeBlocks = dump();
   {
+    // As an import answered Yes replaces them: one change for the three blocks.
     Transaction import(store_);
-    ReplacementBatch batch(catalogue_, "Game: Fighters");
+    BlockBatch batch;
     const ComboBlock other = blockWith(9);
     for (const char* combo : {"Hadoken", "Shoryuken", "Tatsu"})
-      ASSERT_EQ(catalogue_.ReplaceComboData(idOf("moves", combo), other.data(), other.size()), 1);
-    ASSERT_TRUE(batch.finish() && import.commit());
+      ASSERT_EQ(replaceBlock(store_, idOf("moves", combo), other, History::Recorded, &batch), ReplaceOutcome::Replaced);
+    ASSERT_TRUE(setSummary(store_, *batch.change, "the blocks of 3 combos of Game: Fighters") && import.commit());
   }
   execute("vacuum");
 
