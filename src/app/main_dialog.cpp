@@ -23,6 +23,7 @@
 #include "app/combo_preview.h"
 #include "app/commands.h"
 #include "app/drop_hint.h"
+#include "app/find_command.h"
 #include "app/focus_ring.h"
 #include "app/menu_lists.h"
 #include "app/next_step_hint.h"
@@ -226,6 +227,10 @@ void MainDialog::connectControls() {
           [this] { runCommand(kEditCombo); });
   connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, &MainDialog::showAbout);
   connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, this, [this] { runCommand(kUndo); });
+  connect(new QShortcut(QKeySequence(QStringLiteral("Ctrl+F")), this), &QShortcut::activated, this, [this] {
+    if (device_->busy()) return prompts_.notice(device_messages::kBusy);
+    runShowingEntries([this] { runFindBox(*this, *catalogue_); });
+  });
 }
 
 QRadioButton* MainDialog::slotButton(int slot) const { return qobject_cast<QRadioButton*>(slots_->button(slot)); }

@@ -14,6 +14,7 @@
 #include "flows/store_result.h"
 #include "operations/block_replacement.h"
 #include "operations/catalogue_file.h"
+#include "operations/lookup.h"
 
 namespace strikepad {
 
@@ -77,9 +78,11 @@ class Catalogue {
   // Whether deletes and replaced blocks go into the history (NotRecorded only to measure it).
   void setHistory(History history) { history_ = history; }
 
+  // Selects the record at `path` in the lists (what an undo brought back, what find chose),
+  // refilling the lists below each level; stops at a level that no longer holds it.
+  void selectRecord(const RecordPath& path);
+
  private:
-  // Selects the records an undo brought back, refilling the lists below each.
-  void selectRestored(RecordId gameId, RecordId characterId, RecordId comboId);
   // Tells what the operation came to when it did nothing; true when it was done.
   bool told(const Result& result, const char* parentGone);
 

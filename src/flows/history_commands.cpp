@@ -38,20 +38,20 @@ void Catalogue::OnUndo() {
     default: return prompts_.warning(undone.reason);
   }
   warnOfStoreReport();
-  selectRestored(undone.restored.game, undone.restored.character, undone.restored.combo);
+  selectRecord(undone.restored);
 }
 
-void Catalogue::selectRestored(RecordId gameId, RecordId characterId, RecordId comboId) {
+void Catalogue::selectRecord(const RecordPath& path) {
   FillGameList();
-  if (const int game = indexOfId(lists_.games, gameId); game >= 0) {
+  if (const int game = indexOfId(lists_.games, path.game); game >= 0) {
     lists_.games.select(game);
     FillCharacterList();
   }
-  if (const int character = indexOfId(lists_.characters, characterId); character >= 0) {
+  if (const int character = indexOfId(lists_.characters, path.character); character >= 0) {
     lists_.characters.select(character);
     FillComboList();
   }
-  if (const int combo = indexOfId(lists_.combos, comboId); combo >= 0) lists_.combos.select(combo);
+  if (const int combo = indexOfId(lists_.combos, path.combo); combo >= 0) lists_.combos.select(combo);
 }
 
 }  // namespace strikepad

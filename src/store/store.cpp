@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "store/name_search_function.h"
 #include "store/schema.h"
 #include "store/schema_guard.h"
 #include "text/name_fold.h"
@@ -45,7 +46,8 @@ bool prepareConnection(sqlite3* db) {
   // system's SQLite does by default) would only cost writes.
   return sqlite3_exec(db, "pragma foreign_keys=on; pragma secure_delete=fast", nullptr, nullptr, nullptr) == SQLITE_OK &&
          sqlite3_create_collation_v2(db, "name_fold", SQLITE_UTF8, nullptr, compareNamesCollation, nullptr) ==
-             SQLITE_OK;
+             SQLITE_OK &&
+         registerNameSearch(db);
 }
 
 }  // namespace

@@ -50,4 +50,12 @@ int compareNames(std::string_view a, std::string_view b) {
   return foldName(a.substr(common)).compare(foldName(b.substr(common)));
 }
 
+bool foldedNameContains(std::string_view name, std::string_view foldedText) {
+  if (!isAscii(name)) return foldName(name).find(foldedText) != std::string::npos;
+  // A non-ASCII folded text never matches here: an ASCII name folds to ASCII.
+  const auto found = std::search(name.begin(), name.end(), foldedText.begin(), foldedText.end(),
+                                 [](char letter, char folded) { return asciiLower(letter) == folded; });
+  return found != name.end() || foldedText.empty();
+}
+
 }  // namespace strikepad

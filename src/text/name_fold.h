@@ -19,4 +19,9 @@ bool sameName(std::string_view a, std::string_view b);
 // names are ASCII: for the store's collation, which compares many names per query.
 int compareNames(std::string_view a, std::string_view b);
 
+// True when the folded form of `name` holds `foldedText` (a foldName result): the same rule
+// for a search as for a comparison. An ASCII name is searched without folding a copy: the
+// store asks this of every name in the catalogue.
+bool foldedNameContains(std::string_view name, std::string_view foldedText);
+
 }  // namespace strikepad

@@ -37,6 +37,7 @@ std::optional<std::string> readInput(Context& context, std::size_t index);
 int runScript(Context& context);
 int runInit(Context& context);
 int runList(Context& context);
+int runFind(Context& context);
 int runAdd(Context& context);
 int runDelete(Context& context);
 int runRename(Context& context);

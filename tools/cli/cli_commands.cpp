@@ -23,9 +23,11 @@ constexpr std::string_view kDownloadForms[] = {"GAME CHARACTER COMBO SLOT"};
 constexpr std::string_view kCaptureForms[] = {"SLOT GAME CHARACTER NAME"};
 constexpr std::string_view kReloadForms[] = {"SLOT GAME CHARACTER COMBO"};
 constexpr std::string_view kHelpForms[] = {"[COMMAND]"};
+constexpr std::string_view kFindForms[] = {"TEXT"};
 
 constexpr CommandOption kJson[] = {{"--json", "the catalogue as one JSON document"}};
 constexpr CommandOption kHex[] = {{"--hex", "the block's 720 hex digits instead of its script"}};
+constexpr CommandOption kFindJson[] = {{"--json", "the matches as one JSON document"}};
 constexpr CommandOption kYes[] = {{"--yes", "reuse a game of the file's name (without it the import is refused)"}};
 
 constexpr Declaration kDeclarations[] = {
@@ -45,6 +47,12 @@ constexpr Declaration kDeclarations[] = {
      "      combo ID NAME SIZE\n"
      "With --json: {\"games\":[{\"id\",\"name\",\"characters\":[{\"id\",\"name\",\"combos\":[{\"id\",\"name\",\"size\"}]}]}]}\n",
      runList},
+    {"find", kFindForms, kFindJson, "the games, characters and combos whose names hold TEXT",
+     "Prints each game, character and combo whose name holds TEXT, letter case aside, one a line in\n"
+     "the order of the lists: \"GAME\", \"GAME / CHARACTER\" or \"GAME / CHARACTER / COMBO\". Exits 0\n"
+     "when something matched, 1 when nothing did.\n"
+     "With --json: {\"matches\":[{\"game\":{\"id\",\"name\"},\"character\":{...},\"combo\":{...}}]}\n",
+     runFind},
     {"add", kAddForms, {}, "a new game, character or combo",
      "Stores a new record under its parent. A combo's script comes from SCRIPTFILE or standard\n"
      "input. A name the parent holds already is refused.\n",
