@@ -7,14 +7,14 @@ cmake_minimum_required(VERSION 3.25)
 # What each core folder may include, itself first.
 set(allowed_text text)
 set(allowed_combo combo)
-set(allowed_store store text)
+set(allowed_store store text combo)
 set(allowed_catalogue catalogue store combo text)
 set(allowed_exchange exchange catalogue store combo text)
 # The link to the adapter tells what happened and shows nothing, so it needs no catalogue.
 set(allowed_device device combo text)
 # Download, Reload and Capture store what they read and show what the link tells: they sit
 # above both the catalogue and the device.
-set(allowed_device_commands device_commands device catalogue store combo text)
+set(allowed_device_commands device_commands operations device catalogue store combo text)
 
 set(failures "")
 foreach(folder text combo store catalogue exchange device device_commands)
