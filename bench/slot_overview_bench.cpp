@@ -72,7 +72,7 @@ void BM_SlotOverviewOurs(benchmark::State& state) {
   for (auto _ : state) {
     const SlotOverview overview = matchSlots(file, slots);
     matched = 0;
-    for (const SlotContent& slot : overview.slots) matched += slot.matches.size();
+    for (const SlotContent& slot : overview.contents) matched += slot.matches.size();
     benchmark::DoNotOptimize(matched);
   }
   if (matched != 3) state.SkipWithError("wrong matches");

@@ -26,7 +26,7 @@ SlotOverviewDialog::SlotOverviewDialog(const SlotOverview& overview, const QStri
                                        const QString& selectedCharacter, int currentSlot, QWidget* parent)
     : QDialog(parent) {
   setWindowTitle(tr("Adapter slots"));
-  rows_ = new QTableWidget(static_cast<int>(overview.slots.size()), 2, this);
+  rows_ = new QTableWidget(static_cast<int>(overview.contents.size()), 2, this);
   rows_->setObjectName("slotRows");
   rows_->setHorizontalHeaderLabels({tr("Slot"), tr("Holds")});
   rows_->verticalHeader()->hide();
@@ -36,7 +36,7 @@ SlotOverviewDialog::SlotOverviewDialog(const SlotOverview& overview, const QStri
   rows_->setSelectionMode(QAbstractItemView::SingleSelection);
   for (int slot = 0; slot < rows_->rowCount(); ++slot) {
     rows_->setItem(slot, 0, cell(QString::number(slot + 1)));
-    rows_->setItem(slot, 1, cell(toQString(shared_texts::slotContentText(overview.slots[static_cast<std::size_t>(slot)]))));
+    rows_->setItem(slot, 1, cell(toQString(shared_texts::slotContentText(overview.contents[static_cast<std::size_t>(slot)]))));
   }
   rows_->setCurrentCell(currentSlot, 0);
   rows_->setMinimumWidth(480);

@@ -42,9 +42,9 @@ SlotOverview matchSlots(CatalogueFile& file, const SlotBlocks& blocks) {
   SlotOverview overview;
   std::vector<ComboBlock> sought;
   for (std::size_t slot = 0; slot < blocks.size(); ++slot) {
-    overview.slots[slot].block = blocks[slot];
+    overview.contents[slot].block = blocks[slot];
     if (isEmptyCombo(blocks[slot]))
-      overview.slots[slot].holds = SlotHolds::Empty;
+      overview.contents[slot].holds = SlotHolds::Empty;
     else
       sought.push_back(blocks[slot]);
   }
@@ -55,7 +55,7 @@ SlotOverview matchSlots(CatalogueFile& file, const SlotBlocks& blocks) {
     static_cast<Result&>(overview) = file.storeFailed();
     return overview;
   }
-  for (SlotContent& slot : overview.slots) {
+  for (SlotContent& slot : overview.contents) {
     if (slot.holds == SlotHolds::Empty) continue;
     // Keys can agree for blocks that play differently: only equal played parts match.
     for (const KeyedCombo& stored : *found)

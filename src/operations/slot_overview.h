@@ -51,7 +51,8 @@ struct SlotContent {
 
 // Failed with the store's report when the catalogue could not be read.
 struct SlotOverview : Result {
-  std::array<SlotContent, kSlotCount> slots{};
+  // Not named "slots": Qt takes that word for a macro.
+  std::array<SlotContent, kSlotCount> contents{};
 };
 SlotOverview matchSlots(CatalogueFile& file, const SlotBlocks& blocks);
 

@@ -62,7 +62,7 @@ TEST_F(SlotOverviewTest, ASlotThatPlaysAsAStoredComboNamesItsGameCharacterAndCom
   store(ryu_, "Shoryuken", blockOf(1, 4));
   const SlotOverview overview = matchSlots(file_, slotsHolding({{2, blockOf(1, 3)}}));
   ASSERT_TRUE(overview.done()) << overview.reason;
-  const SlotContent& slot = overview.slots[2];
+  const SlotContent& slot = overview.contents[2];
   EXPECT_EQ(slot.holds, SlotHolds::Catalogued);
   ASSERT_EQ(slot.matches.size(), 1U);
   EXPECT_EQ(slot.matches[0].path.combo, hadouken);
@@ -75,11 +75,11 @@ TEST_F(SlotOverviewTest, ASlotWhoseFirstStepIsTheEndMarkerIsEmptyWhateverFollows
   store(ryu_, "Blank", blockOf(1, 0, 0x00));
   const SlotOverview overview = matchSlots(file_, slotsHolding({{0, blockOf(1, 0, 0x00)}}));
   ASSERT_TRUE(overview.done());
-  for (const SlotContent& slot : overview.slots) {
+  for (const SlotContent& slot : overview.contents) {
     EXPECT_EQ(slot.holds, SlotHolds::Empty);
     EXPECT_TRUE(slot.matches.empty());
   }
-  EXPECT_EQ(shared_texts::slotContentText(overview.slots[0]), "empty");
+  EXPECT_EQ(shared_texts::slotContentText(overview.contents[0]), "empty");
 }
 
 TEST_F(SlotOverviewTest, ASlotNoStoredComboPlaysAsIsNotInTheCatalogue) {
@@ -91,8 +91,8 @@ TEST_F(SlotOverviewTest, ASlotNoStoredComboPlaysAsIsNotInTheCatalogue) {
       matchSlots(file_, slotsHolding({{0, blockOf(1, 4)}, {1, blockOf(1, 2)}, {3, changed}}));
   ASSERT_TRUE(overview.done());
   for (const int slot : {0, 1, 3}) {
-    EXPECT_EQ(overview.slots[static_cast<std::size_t>(slot)].holds, SlotHolds::Uncatalogued) << slot;
-    EXPECT_EQ(shared_texts::slotContentText(overview.slots[static_cast<std::size_t>(slot)]), "not in the catalogue");
+    EXPECT_EQ(overview.contents[static_cast<std::size_t>(slot)].holds, SlotHolds::Uncatalogued) << slot;
+    EXPECT_EQ(shared_texts::slotContentText(overview.contents[static_cast<std::size_t>(slot)]), "not in the catalogue");
   }
 }
 
@@ -105,12 +105,12 @@ TEST_F(SlotOverviewTest, TheSameStepsWithOtherBytesAfterTheEndMarkerMatchWithANo
   markerTail[2 * kStepSize + 6] = 0x12;  // past the marker's four bytes: not played
   const SlotOverview overview = matchSlots(file_, slotsHolding({{1, blockOf(5, 2)}, {4, markerTail}}));
   ASSERT_TRUE(overview.done());
-  EXPECT_EQ(shared_texts::slotContentText(overview.slots[1]),
+  EXPECT_EQ(shared_texts::slotContentText(overview.contents[1]),
             "Street Fighter IV / Ken / Padded; "
             "Street Fighter IV / Ryu / Parsed (the bytes after the end marker differ)");
-  ASSERT_EQ(overview.slots[4].matches.size(), 2U);
-  EXPECT_TRUE(overview.slots[4].matches[0].tailDiffers);
-  EXPECT_TRUE(overview.slots[4].matches[1].tailDiffers);
+  ASSERT_EQ(overview.contents[4].matches.size(), 2U);
+  EXPECT_TRUE(overview.contents[4].matches[0].tailDiffers);
+  EXPECT_TRUE(overview.contents[4].matches[1].tailDiffers);
 }
 
 TEST_F(SlotOverviewTest, ReadingAllSlotsStopsAtTheFirstThatFails) {

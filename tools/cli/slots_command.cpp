@@ -9,6 +9,7 @@
 #include "catalogue_access.h"
 #include "cli.h"
 #include "names.h"
+#include "operations/shared_texts.h"
 #include "operations/slot_overview.h"
 #include "operations/slot_overview_texts.h"
 #include "output.h"
@@ -29,8 +30,8 @@ const char* holdsWord(SlotHolds holds) {
 // escaped as list --json escapes them.
 std::string overviewAsJson(const SlotOverview& overview) {
   nlohmann::ordered_json slots = nlohmann::ordered_json::array();
-  for (std::size_t slot = 0; slot < overview.slots.size(); ++slot) {
-    const SlotContent& content = overview.slots[slot];
+  for (std::size_t slot = 0; slot < overview.contents.size(); ++slot) {
+    const SlotContent& content = overview.contents[slot];
     nlohmann::ordered_json combos = nlohmann::ordered_json::array();
     for (const SlotMatch& match : content.matches)
       combos.push_back({{"game", match.game},
@@ -64,8 +65,8 @@ int runSlots(Context& context) {
     context.out << overviewAsJson(overview) << "\n";
     return kDone;
   }
-  for (std::size_t slot = 0; slot < overview.slots.size(); ++slot)
-    context.out << printableName(std::to_string(slot + 1) + ": " + shared_texts::slotContentText(overview.slots[slot]))
+  for (std::size_t slot = 0; slot < overview.contents.size(); ++slot)
+    context.out << printableName(std::to_string(slot + 1) + ": " + shared_texts::slotContentText(overview.contents[slot]))
                 << "\n";
   return kDone;
 }
