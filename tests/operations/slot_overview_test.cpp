@@ -127,10 +127,15 @@ TEST_F(SlotOverviewTest, ReadingAllSlotsStopsAtTheFirstThatFails) {
   EXPECT_EQ(progress.back(), 40);
   EXPECT_TRUE(std::ranges::is_sorted(progress));
 
-  adapter.unplug();
-  const SlotsRead unplugged = readAllSlots(link, {});
-  EXPECT_EQ(unplugged.transfer, TransferOutcome::NoAdapter);
-  EXPECT_EQ(unplugged.slotsDone, 0);
+  // The second read's request for slot 3 (write attempt 5 + 2) and its second chance are refused.
+  adapter.refuseWrite(7);
+  adapter.refuseWrite(8);
+  const SlotsRead stopped = readAllSlots(link, {});
+  EXPECT_EQ(stopped.transfer, TransferOutcome::Failed);
+  EXPECT_EQ(stopped.outcome, Outcome::Failed);
+  EXPECT_EQ(stopped.slotsDone, 2);
+  EXPECT_FALSE(stopped.reason.empty());
+  EXPECT_EQ(adapter.writeAttempts(), 9) << "no slot after it is asked for";
 }
 
 }  // namespace
