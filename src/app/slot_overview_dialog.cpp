@@ -40,6 +40,9 @@ SlotOverviewDialog::SlotOverviewDialog(const SlotOverview& overview, const QStri
   }
   rows_->setCurrentCell(currentSlot, 0);
   rows_->setMinimumWidth(480);
+  // All five rows at once, without a scroll bar or empty space below them.
+  rows_->setFixedHeight(rows_->horizontalHeader()->sizeHint().height() + rows_->verticalHeader()->length() +
+                        2 * rows_->frameWidth());
 
   download_ = new QPushButton(tr("&Download the selected combo here"), this);
   download_->setEnabled(!selectedCombo.isEmpty());
