@@ -42,13 +42,15 @@ void AdapterSlotsCommand::run() {
     if (const CatalogueFile::Opened opened = catalogue_.open(); !opened.done())
       return prompts_.warning(opened.reason);
   }
-  command_.OnAdapterSlots(catalogue_, [this](const SlotOverview& overview) {
+  command_.run(catalogue_, [this](const SlotOverview& overview) {
     // Shown once the transfer has wholly ended: a download chosen from a row starts another.
     QTimer::singleShot(0, this, [this, overview] { show(overview); });
   });
 }
 
 void AdapterSlotsCommand::show(const SlotOverview& overview) {
+  // The window was closed during the read, and ended with it.
+  if (!window_.isVisible()) return;
   CatalogueLists& lists = window_.catalogue().lists();
   SlotOverviewDialog dialog(overview, selectedText(lists.combos), selectedText(lists.characters),
                             window_.deviceCommands().SelectedSlot(), &window_);

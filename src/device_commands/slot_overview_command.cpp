@@ -12,7 +12,7 @@ SlotOverviewCommand::SlotOverviewCommand(DeviceCommands& commands, DeviceLink& l
                                          DevicePanel& panel, Prompts& window)
     : commands_(commands), link_(link), runner_(runner), panel_(panel), window_(window) {}
 
-void SlotOverviewCommand::OnAdapterSlots(CatalogueFile& file, Shown shown) {
+void SlotOverviewCommand::run(CatalogueFile& file, Shown shown) {
   if (commands_.busy()) return window_.notice(device_messages::kBusy);
   commands_.SetBusy(1);
   // Filled by the transfer, wherever it runs, and read once it has ended.

@@ -26,7 +26,7 @@ class SlotOverviewCommand {
   // Refused with the busy notice while a device command runs. A read that failed shows "read
   // device failed" and the adapter's reason (no adapter: the lookup's notice); a catalogue that
   // could not be read, the store's report. Otherwise `shown` gets the overview, once busy has ended.
-  void OnAdapterSlots(CatalogueFile& file, Shown shown);
+  void run(CatalogueFile& file, Shown shown);
 
  private:
   DeviceCommands& commands_;
