@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "app/about_box.h"
+#include "app/adapter_slots_command.h"
 #include "app/artwork.h"
 #include "app/busy_indicator.h"
 #include "app/combo_preview.h"
@@ -118,6 +119,8 @@ MainDialog::MainDialog(Prompts* prompts, std::unique_ptr<HidTransport> ownAdapte
   connect(transfers_.get(), &WorkerTransferRunner::finished, this, &MainDialog::endAfterTransfer);
   device_ = std::make_unique<DeviceCommands>(link_, *catalogue_, *file_, *this, *transfers_);
   comboPreview_ = new ComboHoverPreview(*comboList_, *catalogue_, comboListHint());
+  auto* adapterSlots = new AdapterSlotsCommand(*this, link_, *transfers_, prompts_, *file_);
+  backgroundMenu_->insertAction(backgroundMenu_->actions().value(0), adapterSlots->action());
 }
 
 MainDialog::~MainDialog() = default;

@@ -45,6 +45,7 @@ int runShow(Context& context);
 int runExport(Context& context);
 int runImport(Context& context);
 int runSlot(Context& context);
+int runSlots(Context& context);
 int runDownload(Context& context);
 int runCapture(Context& context);
 int runReload(Context& context);

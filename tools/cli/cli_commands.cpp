@@ -28,6 +28,7 @@ constexpr std::string_view kFindForms[] = {"TEXT"};
 constexpr CommandOption kJson[] = {{"--json", "the catalogue as one JSON document"}};
 constexpr CommandOption kHex[] = {{"--hex", "the block's 720 hex digits instead of its script"}};
 constexpr CommandOption kFindJson[] = {{"--json", "the matches as one JSON document"}};
+constexpr CommandOption kSlotsJson[] = {{"--json", "the five slots as one JSON document"}};
 constexpr CommandOption kYes[] = {{"--yes", "reuse a game of the file's name (without it the import is refused)"}};
 
 constexpr Declaration kDeclarations[] = {
@@ -71,6 +72,14 @@ constexpr Declaration kDeclarations[] = {
      "Imports the game of FILE (- reads standard input), all of it or nothing.\n", runImport},
     {"slot", kSlotForms, {}, "the adapter's memory slots 1 to 5, as 720 hex digits",
      "read prints the block in SLOT; write writes HEX (or standard input) into SLOT.\n", runSlot},
+    {"slots", kNoArguments, kSlotsJson, "what the adapter's five memory slots hold, by the catalogue's names",
+     "Reads the five slots and prints one line a slot: the combos that play as it does, compared up\n"
+     "to and including the end marker (\"GAME / CHARACTER / COMBO\", with a note when the bytes after\n"
+     "the marker differ; several separated by \"; \"), \"empty\", or \"not in the catalogue\". Exits 1,\n"
+     "printing nothing, unless all five were read.\n"
+     "With --json: {\"slots\":[{\"slot\",\"holds\":\"catalogued\"|\"empty\"|\"uncatalogued\",\n"
+     "  \"combos\":[{\"game\",\"character\",\"combo\",\"tailDiffers\"}]}]}\n",
+     runSlots},
     {"download", kDownloadForms, {}, "a stored combo into a memory slot",
      "Writes the combo into SLOT, as the window's \"DownLoad\" does, without its question. While it\n"
      "runs and standard error is a terminal it shows its progress.\n",

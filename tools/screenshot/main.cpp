@@ -5,6 +5,7 @@
 //   editor   the script editor on a script with an error in its fourth step
 //   preview  the preview of the first combo shown over the window, as when hovering over it
 //   drop     the window while an .SPK file is dragged over it
+//   slots    the overview of the adapter's slots
 
 #include <QApplication>
 #include <QHelpEvent>
@@ -20,6 +21,7 @@
 #include "app/main_dialog.h"
 #include "app/menu_lists.h"
 #include "app/script_editor.h"
+#include "app/slot_overview_dialog.h"
 #include "app/step_timeline.h"
 #include "flows/prompts.h"
 #include "combo/script_parser.h"
@@ -113,16 +115,35 @@ QPixmap windowWithPreview(strikepad::MainDialog& window) {
   return canvas;
 }
 
+// The overview of five slots as "Adapter slots…" shows it, on a catalogue of fighting games.
+QPixmap slotOverview() {
+  strikepad::SlotOverview overview;
+  const auto match = [](const char* game, const char* character, const char* combo, bool tailDiffers) {
+    return strikepad::SlotMatch{{}, game, character, combo, tailDiffers};
+  };
+  overview.contents[0] = {{}, strikepad::SlotHolds::Catalogued, {match("Street Fighter IV", "Ryu", "Hadouken", false)}};
+  overview.contents[1] = {{}, strikepad::SlotHolds::Catalogued, {match("Tekken 6", "Jin", "Electric", true)}};
+  overview.contents[2] = {{}, strikepad::SlotHolds::Uncatalogued, {}};
+  overview.contents[3] = {{}, strikepad::SlotHolds::Empty, {}};
+  overview.contents[4] = {{}, strikepad::SlotHolds::Catalogued,
+                          {match("Street Fighter IV", "Ryu", "Shoryuken", false), match("Street Fighter IV", "Ken", "Shoryuken", false)}};
+  strikepad::SlotOverviewDialog dialog(overview, QStringLiteral("Hadouken"), QStringLiteral("Ryu"), 2);
+  dialog.show();
+  dialog.adjustSize();
+  return dialog.grab();
+}
+
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   const std::string_view mode = argc == 3 ? argv[2] : "";
-  if (argc < 2 || argc > 3 || (argc == 3 && mode != "busy" && mode != "editor" && mode != "timeline" && mode != "preview" && mode != "drop")) {
-    std::cerr << "usage: strikepad-screenshot OUTPUT.png [busy|editor|timeline|preview|drop]\n";
+  if (argc < 2 || argc > 3 || (argc == 3 && mode != "busy" && mode != "editor" && mode != "timeline" && mode != "preview" && mode != "drop" && mode != "slots")) {
+    std::cerr << "usage: strikepad-screenshot OUTPUT.png [busy|editor|timeline|preview|drop|slots]\n";
     return 2;
   }
   const QString output = QString::fromLocal8Bit(argv[1]);
   if (mode == "editor") return scriptEditorWithAnError().save(output) ? 0 : 1;
   if (mode == "timeline") return scriptEditorWithItsTimeline().save(output) ? 0 : 1;
+  if (mode == "slots") return slotOverview().save(output) ? 0 : 1;
   QApplication::setWindowIcon(strikepad::applicationIcon());
   QWidget* window = nullptr;
   SilentPrompts prompts(window);
