@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "catalogue/prompts.h"
+#include "flows/prompts.h"
 #include "device/device_link.h"
 #include "flows/device_flows.h"
 #include "flows/device_panel.h"
