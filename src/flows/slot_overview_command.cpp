@@ -5,6 +5,7 @@
 
 #include "flows/device_messages.h"
 #include "flows/lookup_notices.h"
+#include "operations/shared_texts.h"
 
 namespace strikepad {
 
@@ -25,7 +26,7 @@ void SlotOverviewCommand::run(CatalogueFile& file, Shown shown) {
                  [this](int done, int total) { panel_.drawBusyIndicator(true, {done, total}); },
                  [this, read, &file, shown = std::move(shown)](TransferOutcome outcome) {
                    if (outcome == TransferOutcome::Failed)
-                     window_.notice(device_messages::transferFailed(device_messages::kReadFailed, read->reason));
+                     window_.notice(shared_texts::transferFailed(shared_texts::kReadFailed, read->reason));
                    commands_.SetBusy(0);
                    if (outcome != TransferOutcome::Done) return;
                    const SlotOverview overview = matchSlots(file, read->blocks);
