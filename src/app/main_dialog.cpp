@@ -112,7 +112,7 @@ MainDialog::MainDialog(Prompts* prompts, std::unique_ptr<HidTransport> ownAdapte
   buildControls();
   buildMenus();
   connectControls();
-  if (ownPrompts_) ownPrompts_->setReportLine([this](const QString& text) { statusLine_->show(text); });
+  if (ownPrompts_) ownPrompts_->setReportLine([this](const QString& text) { statusLine_->report(text); });
   file_ = std::make_unique<CatalogueFile>("sp.dat");
   catalogue_ = std::make_unique<Catalogue>(*file_, prompts_, CatalogueLists{*games_, *characters_, *combos_});
   transfers_ = std::make_unique<WorkerTransferRunner>();

@@ -11,7 +11,7 @@ StatusLine::StatusLine(QWidget* parent) : QLabel(parent) {
   setForegroundRole(QPalette::PlaceholderText);
 }
 
-void StatusLine::show(const QString& text) {
+void StatusLine::report(const QString& text) {
   lines_.prepend(text);
   while (lines_.size() > kKept) lines_.removeLast();
   setText(text);

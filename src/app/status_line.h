@@ -17,7 +17,7 @@ class StatusLine final : public QLabel {
 
   explicit StatusLine(QWidget* parent = nullptr);
 
-  void show(const QString& text);
+  void report(const QString& text);
   const QStringList& history() const { return lines_; }
 
  private:

@@ -84,7 +84,7 @@ TEST_F(FirstStepsTest, DownLoadAndTheSlotButtonsShowTheirKeyboardFocus) {
 // names as typed.
 TEST(StatusLineTest, ShowsTheNewestReportAndKeepsTheLastFewInItsTooltip) {
   StatusLine line;
-  for (int i = 1; i <= StatusLine::kKept + 2; ++i) line.show(QStringLiteral("<b>Game</b> exported %1").arg(i));
+  for (int i = 1; i <= StatusLine::kKept + 2; ++i) line.report(QStringLiteral("<b>Game</b> exported %1").arg(i));
   EXPECT_EQ(line.text(), QStringLiteral("<b>Game</b> exported 10"));
   ASSERT_EQ(line.history().size(), StatusLine::kKept);
   EXPECT_EQ(line.history().front(), QStringLiteral("<b>Game</b> exported 10"));
