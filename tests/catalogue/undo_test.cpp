@@ -24,7 +24,7 @@ class Undo : public CatalogueTest {
       while (sqlite3_step(query.get()) == SQLITE_ROW) {
         std::string line = table;
         for (int i = 0; i < sqlite3_column_count(query.get()); ++i) {
-          line += std::string("|") + std::to_string(sqlite3_column_type(query.get(), i)) + ":";
+          line.append("|").append(std::to_string(sqlite3_column_type(query.get(), i))).append(":");
           const FieldValue value = columnValue(query.get(), i);
           line += toText(value);
         }

@@ -64,7 +64,7 @@ TEST_F(CatalogueCommand, InitRefusesNamesThatAreNotPlainFiles) {
   for (const char* name : {":memory:", "file:sp.dat"}) {
     const CliResult result = runCli({"init", name}, {}, dir_.path());
     EXPECT_EQ(result.exitCode, 1) << name;
-    EXPECT_EQ(result.err, "\"" + std::string(name) + "\" is not a file name for a catalogue\n");
+    EXPECT_EQ(result.err, std::string("\"").append(name).append("\" is not a file name for a catalogue\n"));
   }
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.path()), {}), 1) << "only sp.dat";
 }

@@ -100,7 +100,10 @@ std::string integrityCheck(const std::filesystem::path& path) {
     return sqlite3_errmsg(db.get());
   const Statement check(raw_statement, sqlite3_finalize);
   std::string result;
-  while (sqlite3_step(check.get()) == SQLITE_ROW) result += (result.empty() ? "" : "\n") + column(check.get(), 0);
+  while (sqlite3_step(check.get()) == SQLITE_ROW) {
+    if (!result.empty()) result += "\n";
+    result += column(check.get(), 0);
+  }
   return result;
 }
 

@@ -84,8 +84,9 @@ std::string usageOf(const Declaration& command) {
   std::string usage;
   for (const std::string_view form : command.forms) {
     usage += usage.empty() ? "usage: " : "       ";
-    usage += "strikepad-cli " + std::string(command.name);
-    if (!form.empty()) usage += " " + std::string(form);
+    // Appended piece by piece: GCC 12 warns falsely on a literal + a temporary string at -O3.
+    usage.append("strikepad-cli ").append(command.name);
+    if (!form.empty()) usage.append(" ").append(form);
     usage += "\n";
   }
   return usage;
