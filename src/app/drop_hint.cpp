@@ -7,13 +7,16 @@
 
 namespace strikepad {
 
-std::optional<QString> draggedExchangeFile(const QMimeData* data) {
+std::optional<DraggedFile> draggedFile(const QMimeData* data) {
   if (!data || !data->hasUrls() || data->urls().size() != 1) return std::nullopt;
   const QUrl& url = data->urls().front();
   if (!url.isLocalFile()) return std::nullopt;
   const QString path = url.toLocalFile();
-  if (QFileInfo(path).suffix().compare(QLatin1String("spk"), Qt::CaseInsensitive) != 0) return std::nullopt;
-  return path;
+  const QString suffix = QFileInfo(path).suffix();
+  if (suffix.compare(QLatin1String("spk"), Qt::CaseInsensitive) == 0) return DraggedFile{path, DraggedFile::Use::Import};
+  if (suffix.compare(QLatin1String("dat"), Qt::CaseInsensitive) == 0)
+    return DraggedFile{path, DraggedFile::Use::OpenCatalogue};
+  return std::nullopt;
 }
 
 DropHint::DropHint(QWidget* window) : QWidget(window) {
@@ -22,8 +25,9 @@ DropHint::DropHint(QWidget* window) : QWidget(window) {
   hide();
 }
 
-void DropHint::showFor(const QString& path) {
-  text_ = tr("Drop to import\n%1").arg(QFileInfo(path).fileName());
+void DropHint::showFor(const DraggedFile& file) {
+  const QString what = file.use == DraggedFile::Use::Import ? tr("Drop to import\n%1") : tr("Drop to open the catalogue\n%1");
+  text_ = what.arg(QFileInfo(file.path).fileName());
   setGeometry(parentWidget()->rect());
   raise();
   show();

@@ -1,6 +1,6 @@
 #pragma once
-// The main window's answer to a dragged .SPK file: which file would be imported, shown over
-// the whole window while the drag is over it.
+// The main window's answer to a dragged file: which .SPK file would be imported, or which
+// catalogue opened, shown over the whole window while the drag is over it.
 
 #include <QString>
 #include <QWidget>
@@ -10,9 +10,16 @@ class QMimeData;
 
 namespace strikepad {
 
-// The one local .SPK file (suffix in any case) the drag carries; none for anything else,
-// several files included.
-std::optional<QString> draggedExchangeFile(const QMimeData* data);
+// What a drop does with the file it carries.
+struct DraggedFile {
+  enum class Use { Import, OpenCatalogue };
+  QString path;
+  Use use;
+};
+
+// The one local file the drag carries that the window takes: an .SPK file (suffix in any case)
+// to import, or a catalogue (.dat) to open; none for anything else, several files included.
+std::optional<DraggedFile> draggedFile(const QMimeData* data);
 
 class DropHint final : public QWidget {
   Q_OBJECT
@@ -20,8 +27,8 @@ class DropHint final : public QWidget {
  public:
   explicit DropHint(QWidget* window);
 
-  // Covers the window and names the file.
-  void showFor(const QString& path);
+  // Covers the window, says what the drop does and names the file.
+  void showFor(const DraggedFile& file);
   QString text() const { return text_; }
 
  protected:

@@ -1,10 +1,13 @@
 #include "app/main_dialog.h"
 
+#include <QAction>
 #include <QButtonGroup>
 #include <QContextMenuEvent>
 #include <QDragEnterEvent>
+#include <QDir>
 #include <QDropEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -35,6 +38,7 @@
 #include "app/worker_transfer_runner.h"
 #include "device/slot_protocol.h"
 #include "flows/catalogue_flows.h"
+#include "flows/catalogue_switch.h"
 #include "flows/device_flows.h"
 #include "flows/device_messages.h"
 #include "flows/exchange_flows.h"
@@ -47,6 +51,8 @@ namespace {
 
 constexpr const char* kNewComboShortcut = "Ctrl+N";
 constexpr const char* kEditComboShortcut = "Ctrl+E";
+constexpr const char* kOpenCatalogueShortcut = "Ctrl+O";
+constexpr const char* kNewCatalogueShortcut = "Ctrl+Shift+N";
 
 QString comboListHint() {
   return QObject::tr("Right-click for the combo commands; %1 types a new combo as a script, %2 edits the selected one.")
@@ -54,9 +60,10 @@ QString comboListHint() {
            QKeySequence(kEditComboShortcut).toString(QKeySequence::NativeText));
 }
 
-QString gameListHint() {
-  return QObject::tr("Right-click for the game commands; Import and Export read and write .SPK files, and an .SPK "
-                     "file dropped on the window is imported.");
+QString gameListHint(const std::filesystem::path& catalogue) {
+  return QObject::tr("The catalogue %1\nRight-click for the game commands; Import and Export read and write .SPK "
+                     "files, and an .SPK file dropped on the window is imported.")
+      .arg(QDir::toNativeSeparators(QFileInfo(catalogue).absoluteFilePath()));
 }
 
 QString characterListHint() {
@@ -97,14 +104,14 @@ bool isPick(const QObject& list, const QEvent& event) {
 
 }  // namespace
 
-MainDialog::MainDialog(std::unique_ptr<HidTransport> adapter, LinkTiming timing)
-    : MainDialog(nullptr, std::move(adapter), nullptr, std::move(timing)) {}
+MainDialog::MainDialog(std::unique_ptr<HidTransport> adapter, LinkTiming timing, std::filesystem::path catalogue)
+    : MainDialog(nullptr, std::move(adapter), nullptr, std::move(timing), std::move(catalogue)) {}
 
-MainDialog::MainDialog(Prompts& prompts, HidTransport& adapter, LinkTiming timing)
-    : MainDialog(&prompts, nullptr, &adapter, std::move(timing)) {}
+MainDialog::MainDialog(Prompts& prompts, HidTransport& adapter, LinkTiming timing, std::filesystem::path catalogue)
+    : MainDialog(&prompts, nullptr, &adapter, std::move(timing), std::move(catalogue)) {}
 
 MainDialog::MainDialog(Prompts* prompts, std::unique_ptr<HidTransport> ownAdapter, HidTransport* adapter,
-                       LinkTiming timing)
+                       LinkTiming timing, std::filesystem::path catalogue)
     : ownPrompts_(prompts ? nullptr : std::make_unique<QtPrompts>(*this)),
       prompts_(prompts ? *prompts : *ownPrompts_),
       ownAdapter_(std::move(ownAdapter)),
@@ -113,7 +120,7 @@ MainDialog::MainDialog(Prompts* prompts, std::unique_ptr<HidTransport> ownAdapte
   buildMenus();
   connectControls();
   if (ownPrompts_) ownPrompts_->setReportLine([this](const QString& text) { statusLine_->report(text); });
-  file_ = std::make_unique<CatalogueFile>("sp.dat");
+  file_ = std::make_unique<CatalogueFile>(std::move(catalogue));
   catalogue_ = std::make_unique<Catalogue>(*file_, prompts_, CatalogueLists{*games_, *characters_, *combos_});
   transfers_ = std::make_unique<WorkerTransferRunner>();
   connect(transfers_.get(), &WorkerTransferRunner::finished, this, &MainDialog::endAfterTransfer);
@@ -121,6 +128,9 @@ MainDialog::MainDialog(Prompts* prompts, std::unique_ptr<HidTransport> ownAdapte
   comboPreview_ = new ComboHoverPreview(*comboList_, *catalogue_, comboListHint());
   auto* adapterSlots = new AdapterSlotsCommand(*this, link_, *transfers_, prompts_, *file_);
   backgroundMenu_->insertAction(backgroundMenu_->actions().value(0), adapterSlots->action());
+  catalogueSwitch_ = std::make_unique<CatalogueSwitch>(
+      *catalogue_, [this] { return device_->busy(); }, [this](const std::filesystem::path&) { showCatalogue(); });
+  addCatalogueCommands();
 }
 
 MainDialog::~MainDialog() = default;
@@ -136,7 +146,6 @@ void MainDialog::buildControls() {
   gameList_->setObjectName("gameList");
   gameList_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   gameList_->setMinimumContentsLength(20);
-  gameList_->setToolTip(gameListHint());
   characterList_ = new MenuListBox(this);
   characterList_->setObjectName("characterList");
   characterList_->setToolTip(characterListHint());
@@ -215,6 +224,27 @@ void MainDialog::buildMenus() {
 #endif
 }
 
+void MainDialog::addCatalogueCommands() {
+  // Before "About", with keys that work wherever the focus is.
+  QAction* about = backgroundMenu_->actions().value(backgroundMenu_->actions().size() - 1);
+  const auto add = [&](const QString& text, const char* key, void (CatalogueSwitch::*command)()) {
+    auto* action = new QAction(text, this);
+    action->setShortcut(QKeySequence(key));
+    connect(action, &QAction::triggered, this,
+            [this, command] { runShowingEntries([this, command] { (catalogueSwitch_.get()->*command)(); }); });
+    addAction(action);
+    backgroundMenu_->insertAction(about, action);
+  };
+  add(tr("Open catalogue\u2026"), kOpenCatalogueShortcut, &CatalogueSwitch::OnOpenCatalogue);
+  add(tr("New catalogue\u2026"), kNewCatalogueShortcut, &CatalogueSwitch::OnNewCatalogue);
+  backgroundMenu_->insertSeparator(about);
+}
+
+void MainDialog::showCatalogue() {
+  gameList_->setToolTip(gameListHint(file_->path()));
+  nextStep_->setCatalogue(file_->path(), file_->isOpen());
+}
+
 void MainDialog::connectControls() {
   for (auto* list : {characterList_, comboList_}) connect(list, &MenuListBox::commandChosen, this, &MainDialog::runCommand);
   connect(gameList_, &MenuComboBox::commandChosen, this, &MainDialog::runCommand);
@@ -249,7 +279,7 @@ void MainDialog::invalidateClientArea() { update(); }
 void MainDialog::initialise() {
   lookUpAdapter(link_, prompts_);
   const Result opened = file_->open();
-  nextStep_->setCatalogue(file_->path(), file_->isOpen());
+  showCatalogue();
   if (!opened.done()) return prompts_.warning(opened.reason);
   runShowingEntries([this] { catalogue_->FillGameList(); });
 }
@@ -332,7 +362,7 @@ void MainDialog::endAfterTransfer() {
 void MainDialog::contextMenuEvent(QContextMenuEvent* event) { backgroundMenu_->exec(event->globalPos()); }
 
 void MainDialog::dragEnterEvent(QDragEnterEvent* event) {
-  const std::optional<QString> file = draggedExchangeFile(event->mimeData());
+  const std::optional<DraggedFile> file = draggedFile(event->mimeData());
   if (!file || device_->busy()) return;
   event->acceptProposedAction();
   dropHint_->showFor(*file);
@@ -342,13 +372,16 @@ void MainDialog::dragLeaveEvent(QDragLeaveEvent*) { dropHint_->hide(); }
 
 void MainDialog::dropEvent(QDropEvent* event) {
   dropHint_->hide();
-  const std::optional<QString> file = draggedExchangeFile(event->mimeData());
+  const std::optional<DraggedFile> file = draggedFile(event->mimeData());
   if (!file) return;
   event->acceptProposedAction();
-  // The import asks and tells through modal boxes: run it once the drop has returned to the
-  // program the file came from, not inside the drag.
-  QTimer::singleShot(0, this, [this, path = QFile::encodeName(*file).toStdString()] {
-    runShowingEntries([&] { importGameFlow(*catalogue_, *file_, path); });
+  // The import and the switch ask and tell through modal boxes: run them once the drop has
+  // returned to the program the file came from, not inside the drag.
+  QTimer::singleShot(0, this, [this, path = QFile::encodeName(file->path).toStdString(), use = file->use] {
+    runShowingEntries([&] {
+      if (use == DraggedFile::Use::OpenCatalogue) catalogueSwitch_->openCatalogue(path);
+      else importGameFlow(*catalogue_, *file_, path);
+    });
   });
 }
 

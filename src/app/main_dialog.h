@@ -4,6 +4,7 @@
 // catalogue and the adapter's link for the whole run.
 
 #include <QDialog>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -22,6 +23,7 @@ namespace strikepad {
 
 class BusyIndicator;
 class Catalogue;
+class CatalogueSwitch;
 class ComboHoverPreview;
 class DropHint;
 class DeviceCommands;
@@ -41,14 +43,16 @@ class MainDialog final : public QDialog, public DevicePanel {
   Q_OBJECT
 
  public:
-  // Asks and tells the user through its own message boxes and dialogs; talks to `adapter`.
-  MainDialog(std::unique_ptr<HidTransport> adapter, LinkTiming timing);
+  // Asks and tells the user through its own message boxes and dialogs; talks to `adapter` and
+  // opens the catalogue file `catalogue`.
+  MainDialog(std::unique_ptr<HidTransport> adapter, LinkTiming timing, std::filesystem::path catalogue = "sp.dat");
   // Through `prompts` and `adapter` instead (tests).
-  MainDialog(Prompts& prompts, HidTransport& adapter, LinkTiming timing);
+  MainDialog(Prompts& prompts, HidTransport& adapter, LinkTiming timing, std::filesystem::path catalogue = "sp.dat");
   ~MainDialog() override;
 
   // Start-up, in this order: the adapter (the title tells whether it was found), the store
-  // (sp.dat in the current folder), and, when the store opened, the lists of the first game.
+  // (sp.dat in the current folder unless another catalogue was given), and, when the store
+  // opened, the lists of the first game.
   void initialise();
   // Runs command 101..114; any other number does nothing. While the adapter is busy every
   // command is refused with the device commands' busy notice.
@@ -67,6 +71,7 @@ class MainDialog final : public QDialog, public DevicePanel {
   StatusLine* statusLine() const { return statusLine_; }
   Catalogue& catalogue() const { return *catalogue_; }
   DeviceCommands& deviceCommands() const { return *device_; }
+  CatalogueSwitch& catalogueSwitch() const { return *catalogueSwitch_; }
   void showAbout();
   // Ends the window; while a device transfer runs, once that command has ended, so that a
   // transfer is never cut short.
@@ -83,7 +88,8 @@ class MainDialog final : public QDialog, public DevicePanel {
   // runs works on the selection it started with); the keys that end the window go through.
   bool eventFilter(QObject* watched, QEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
-  // A dropped .SPK file is imported as "&Import" would import it, without the file dialog.
+  // A dropped .SPK file is imported as "&Import" would import it, without the file dialog; a
+  // dropped catalogue file is opened in place of the open one.
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dragLeaveEvent(QDragLeaveEvent* event) override;
   void dropEvent(QDropEvent* event) override;
@@ -92,9 +98,13 @@ class MainDialog final : public QDialog, public DevicePanel {
 #endif
 
  private:
-  MainDialog(Prompts* prompts, std::unique_ptr<HidTransport> ownAdapter, HidTransport* adapter, LinkTiming timing);
+  MainDialog(Prompts* prompts, std::unique_ptr<HidTransport> ownAdapter, HidTransport* adapter, LinkTiming timing,
+             std::filesystem::path catalogue);
   void buildControls();
   void buildMenus();
+  void addCatalogueCommands();
+  // Names the open catalogue (the game list's tooltip) and says what to do next.
+  void showCatalogue();
   void connectControls();
   void dispatch(int command);
   void endAfterTransfer();
@@ -125,6 +135,7 @@ class MainDialog final : public QDialog, public DevicePanel {
   std::unique_ptr<CatalogueFile> file_;
   std::unique_ptr<Catalogue> catalogue_;
   std::unique_ptr<DeviceCommands> device_;
+  std::unique_ptr<CatalogueSwitch> catalogueSwitch_;
   // Last, so that it is destroyed first: it waits for a running transfer, which uses the link.
   std::unique_ptr<WorkerTransferRunner> transfers_;
   // The result of a close request that came during a transfer.

@@ -39,12 +39,12 @@ QString NextStepHint::nextStep() const {
   switch (catalogue_) {
     case Catalogue::NotTried: return {};
     case Catalogue::Missing:
-      return tr("No catalogue at %1. Run \u201cstrikepad-cli init\u201d in that folder to make an empty one and "
-                "start strikepad again, or start it in the folder that holds your sp.dat.")
+      return tr("No catalogue at %1. Right-click the window for \u201cNew catalogue\u2026\u201d or \u201cOpen "
+                "catalogue\u2026\u201d, or run \u201cstrikepad-cli init\u201d in that folder to make an empty one.")
           .arg(file_);
     case Catalogue::Unopened:
-      return tr("The catalogue %1 did not open; the message said why. Start strikepad again once that is "
-                "fixed, or start it in the folder that holds your sp.dat.")
+      return tr("The catalogue %1 did not open; the message said why. Right-click the window to open another "
+                "catalogue, or start strikepad again once that is fixed.")
           .arg(file_);
     case Catalogue::Open: break;
   }

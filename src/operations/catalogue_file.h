@@ -1,7 +1,7 @@
 #pragma once
 // The open catalogue the operations work on: one file, opened read-write and never created.
 // The window and the command line each make one; only the operations (and the window's list
-// fills) reach the store inside it.
+// fills) reach the store inside it. The window may turn it to another file while it runs.
 
 #include <filesystem>
 #include <memory>
@@ -29,6 +29,10 @@ class CatalogueFile {
   };
   // Failed, with the store error report as the reason, when the file cannot be opened.
   Opened open();
+  // Opens the catalogue at `path` in place of this one; the references to this object stay
+  // good. When `path` does not open, this one stays as it was (open or not) and the result
+  // says why.
+  Opened switchTo(std::filesystem::path path);
   bool isOpen() const;
   const std::filesystem::path& path() const { return path_; }
 
@@ -40,10 +44,16 @@ class CatalogueFile {
   Result storeFailed() { return failed(takeReport()); }
 
  private:
+  std::unique_ptr<Store> makeStore(const std::filesystem::path& path);
+  Opened failedToOpen(const std::filesystem::path& path);
+
   std::filesystem::path path_;
   std::string report_;
   std::unique_ptr<Store> store_;
 };
+
+// The catalogue a user names: the file itself, or the sp.dat inside a folder.
+std::filesystem::path catalogueFileAt(const std::filesystem::path& folderOrFile);
 
 // Makes `path` a new, empty catalogue; never overwrites a file. Failed with the reason
 // (the whole path and the system's words) when it cannot.

@@ -1,5 +1,6 @@
 // Files dropped on the main window: an .SPK file is imported as "&Import" imports it, with
-// the same questions and the same lists afterwards; anything else is not taken.
+// the same questions and the same lists afterwards; a catalogue file is opened in place of the
+// open one; anything else is not taken.
 
 #include <gtest/gtest.h>
 
@@ -110,6 +111,18 @@ TEST_F(DropTest, WhileAnSpkFileIsDraggedOverTheWindowItNamesTheFile) {
   EXPECT_FALSE(window().dropHint()->isVisible());
 }
 
+TEST_F(DropTest, ADroppedCatalogueFileIsOpenedInPlaceOfTheOpenOne) {
+  openWindowOn(kTwoGames);
+  const std::filesystem::path other = dir_ / "other.dat";
+  makeCatalogue(other, {{"Tekken 7", {{"Kazuya", {"Electric"}}}}});
+  ASSERT_TRUE(dragOver(other));
+  EXPECT_TRUE(window().dropHint()->text().contains("open the catalogue"));
+  ASSERT_TRUE(drop());
+  ASSERT_TRUE(eventually([&] { return window().gameList()->currentText() == "Tekken 7"; }));
+  EXPECT_EQ(lists(), (Lists{{"Tekken 7"}, {"Kazuya"}, {"Electric"}, "Tekken 7", "Kazuya"}));
+  EXPECT_TRUE(window().gameList()->toolTip().contains("other.dat"));
+}
+
 TEST_F(DropTest, ADroppedTextFileIsNotTakenAndChangesNothing) {
   openWindowOn(kTwoGames);
   const std::filesystem::path file = dir_ / "notes.txt";
@@ -130,13 +143,13 @@ TEST_F(DropTest, SeveralFilesOrTextAreNotTaken) {
   openWindowOn(kTwoGames);
   QMimeData several;
   several.setUrls({QUrl::fromLocalFile("/tmp/a.SPK"), QUrl::fromLocalFile("/tmp/b.SPK")});
-  EXPECT_FALSE(draggedExchangeFile(&several));
+  EXPECT_FALSE(draggedFile(&several));
   QMimeData text;
   text.setText("/tmp/a.SPK");
-  EXPECT_FALSE(draggedExchangeFile(&text));
+  EXPECT_FALSE(draggedFile(&text));
   QMimeData remote;
   remote.setUrls({QUrl("https://example.org/a.SPK")});
-  EXPECT_FALSE(draggedExchangeFile(&remote));
+  EXPECT_FALSE(draggedFile(&remote));
 }
 
 }  // namespace

@@ -79,19 +79,24 @@ class WindowTest : public ::testing::Test {
  protected:
   // Fills sp.dat with `games` (empty: a catalogue with no games) and opens the window on it.
   void openWindowOn(const std::vector<GameSample>& games) {
-    std::string message;
-    ASSERT_TRUE(createCatalogue(dir_ / "sp.dat", message)) << message;
-    fill(games);
+    makeCatalogue(dir_ / "sp.dat", games);
     openWindow();
   }
 
-  // Opens the window in the folder as it is (possibly without sp.dat).
-  void openWindow() {
+  // Makes `file` a catalogue holding `games`.
+  static void makeCatalogue(const std::filesystem::path& file, const std::vector<GameSample>& games) {
+    std::string message;
+    ASSERT_TRUE(createCatalogue(file, message)) << message;
+    fillCatalogue(file, games);
+  }
+
+  // Opens the window in the folder as it is (possibly without sp.dat), on `catalogue`.
+  void openWindow(const std::filesystem::path& catalogue = "sp.dat") {
     previousFolder_ = std::filesystem::current_path();
     std::filesystem::current_path(dir_.path());
     LinkTiming gated;
     gated.pause = [this](std::chrono::milliseconds) { pauses_.pause(); };
-    window_ = std::make_unique<MainDialog>(prompts_, adapter_, gated);
+    window_ = std::make_unique<MainDialog>(prompts_, adapter_, gated, catalogue);
     window_->initialise();
     window_->show();
     window_->activateWindow();
@@ -128,9 +133,9 @@ class WindowTest : public ::testing::Test {
   PauseGate pauses_;
 
  private:
-  void fill(const std::vector<GameSample>& games) {
+  static void fillCatalogue(const std::filesystem::path& file, const std::vector<GameSample>& games) {
     ScriptedPrompts quiet;
-    CatalogueHarness filling(dir_ / "sp.dat", quiet);
+    CatalogueHarness filling(file, quiet);
     ASSERT_TRUE(filling.store.ConnectStore());
     Transaction oneWrite(filling.store);  // a thousand combos are written in a moment, not one by one
     std::uint8_t buttons = 1;

@@ -155,6 +155,6 @@ int main(int argc, char** argv) {
   dialog.show();
   dialog.adjustSize();
   if (mode == "preview") return windowWithPreview(dialog).save(output) ? 0 : 1;
-  if (mode == "drop") dialog.dropHint()->showFor(QStringLiteral("Street Fighter IV.SPK"));
+  if (mode == "drop") dialog.dropHint()->showFor({QStringLiteral("Street Fighter IV.SPK"), strikepad::DraggedFile::Use::Import});
   return dialog.grab().save(output) ? 0 : 1;
 }
