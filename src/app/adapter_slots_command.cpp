@@ -29,7 +29,7 @@ AdapterSlotsCommand::AdapterSlotsCommand(MainDialog& window, DeviceLink& link, T
     : QObject(&window),
       window_(window),
       catalogue_(catalogue),
-      command_(window.deviceCommands(), link, runner, window, prompts),
+      command_(window.deviceCommands(), link, runner, prompts),
       action_(new QAction(adapterSlotsEntryText(), this)) {
   action_->setShortcut(QKeySequence(kAdapterSlotsShortcut));
   window.addAction(action_);

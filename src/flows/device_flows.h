@@ -61,6 +61,10 @@ class DeviceCommands {
   void CaptureCombo(RecordId characterId, int slot, std::function<std::string()> nameAfterRead,
                     CommandEnded ended = {});
 
+  // Shows a transfer's progress on the indicator while the link reports it (for a transfer
+  // started while busy was set).
+  TransferProgress progressOnIndicator();
+
  private:
   // A slot operation; it runs where the runner puts it, so it touches the link only.
   using SlotTransfer = std::function<SlotResult(const LookupReport& lookups, const TransferProgress& progress)>;
@@ -69,8 +73,6 @@ class DeviceCommands {
 
   Prompts& window() { return catalogue_.prompts(); }
   PickList& combos() { return catalogue_.lists().combos; }
-  // Shows the transfer's progress on the indicator while the link reports it.
-  TransferProgress progressOnIndicator();
   // Runs `transfer` while busy. When it ends, a failure shows `failedMessage`, then the link's
   // reason, before busy ends; after a completed transfer `completed` runs with busy cleared and
   // the block read. `ended` hears last.

@@ -10,8 +10,8 @@
 namespace strikepad {
 
 SlotOverviewCommand::SlotOverviewCommand(DeviceCommands& commands, DeviceLink& link, TransferRunner& runner,
-                                         DevicePanel& panel, Prompts& window)
-    : commands_(commands), link_(link), runner_(runner), panel_(panel), window_(window) {}
+                                         Prompts& window)
+    : commands_(commands), link_(link), runner_(runner), window_(window) {}
 
 void SlotOverviewCommand::run(CatalogueFile& file, Shown shown) {
   if (commands_.busy()) return window_.notice(device_messages::kBusy);
@@ -23,7 +23,7 @@ void SlotOverviewCommand::run(CatalogueFile& file, Shown shown) {
                    return read->transfer;
                  },
                  lookupsShownIn(window_),
-                 [this](int done, int total) { panel_.drawBusyIndicator(true, {done, total}); },
+                 commands_.progressOnIndicator(),
                  [this, read, &file, shown = std::move(shown)](TransferOutcome outcome) {
                    if (outcome == TransferOutcome::Failed)
                      window_.notice(shared_texts::transferFailed(shared_texts::kReadFailed, read->reason));

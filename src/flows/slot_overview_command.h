@@ -9,7 +9,6 @@
 #include "flows/prompts.h"
 #include "device/device_link.h"
 #include "flows/device_flows.h"
-#include "flows/device_panel.h"
 #include "flows/transfer_runner.h"
 #include "operations/catalogue_file.h"
 #include "operations/slot_overview.h"
@@ -20,8 +19,7 @@ class SlotOverviewCommand {
  public:
   using Shown = std::function<void(const SlotOverview& overview)>;
 
-  SlotOverviewCommand(DeviceCommands& commands, DeviceLink& link, TransferRunner& runner, DevicePanel& panel,
-                      Prompts& window);
+  SlotOverviewCommand(DeviceCommands& commands, DeviceLink& link, TransferRunner& runner, Prompts& window);
 
   // Refused with the busy notice while a device command runs. A read that failed shows "read
   // device failed" and the adapter's reason (no adapter: the lookup's notice); a catalogue that
@@ -32,7 +30,6 @@ class SlotOverviewCommand {
   DeviceCommands& commands_;
   DeviceLink& link_;
   TransferRunner& runner_;
-  DevicePanel& panel_;
   Prompts& window_;
 };
 

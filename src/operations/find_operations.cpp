@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "operations/shared_texts.h"
 #include "store/tables/name_search.h"
 
 namespace strikepad {
@@ -29,10 +30,11 @@ FindResult findRecords(CatalogueFile& file, const std::string& text, std::size_t
 }
 
 std::string matchLine(const FoundRecord& match, const std::function<std::string(std::string_view)>& show) {
-  std::string line = show(match.game);
-  if (match.path.character) line += " / " + show(match.character);
-  if (match.path.combo) line += " / " + show(match.combo);
-  return line;
+  const std::string game = show(match.game);
+  if (!match.path.character) return shared_texts::recordPathText({game});
+  const std::string character = show(match.character);
+  if (!match.path.combo) return shared_texts::recordPathText({game, character});
+  return shared_texts::recordPathText({game, character, show(match.combo)});
 }
 
 }  // namespace strikepad

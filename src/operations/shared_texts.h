@@ -1,9 +1,18 @@
 #pragma once
 // The texts both front ends show word for word: written once, here.
 
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 namespace strikepad::shared_texts {
+
+// "Street Fighter IV / Ryu / Hadouken": a record named after its game and character.
+inline std::string recordPathText(std::initializer_list<std::string_view> names) {
+  std::string text;
+  for (const std::string_view name : names) (text.empty() ? text : text.append(" / ")).append(name);
+  return text;
+}
 
 // An add or rename whose name the parent holds already.
 inline constexpr const char* kDuplicateName = "This key name is always exist.";

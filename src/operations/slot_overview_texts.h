@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "operations/shared_texts.h"
 #include "operations/slot_overview.h"
 
 namespace strikepad::shared_texts {
@@ -14,7 +15,7 @@ inline constexpr const char* kTailDiffers = " (the bytes after the end marker di
 
 // "game / character / combo", and the note when the bytes after the end marker differ.
 inline std::string slotMatchText(const SlotMatch& match) {
-  return match.game + " / " + match.character + " / " + match.combo + (match.tailDiffers ? kTailDiffers : "");
+  return recordPathText({match.game, match.character, match.combo}) + (match.tailDiffers ? kTailDiffers : "");
 }
 
 // What the slot holds, in one line; several combos that play alike are separated by "; ".
