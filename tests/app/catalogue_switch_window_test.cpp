@@ -4,9 +4,7 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QPushButton>
 
-#include "app/busy_indicator.h"
 #include "app/commands.h"
 #include "app/next_step_hint.h"
 #include "flows/device_flows.h"
@@ -41,10 +39,7 @@ TEST_F(CatalogueSwitchWindowTest, OpenCatalogueRefillsTheListsAndTheGameListName
 
 TEST_F(CatalogueSwitchWindowTest, NewCatalogueIsRefusedWhileATransferRunsAndWorksAfterIt) {
   openWindowOn(kTwoGames);
-  pauses_.hold();
-  prompts_.answerAsk(true);
-  QTest::mouseClick(window().downloadButton(), Qt::LeftButton);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return window().indicator()->progressDone() == 1; }));
+  startHeldDownload();
   QTest::keyClick(window().characterList(), Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_EQ(prompts_.notices(), std::vector<std::string>{"Device is busy,please wait a moment."});
   EXPECT_EQ(texts(*window().gameList()), (QStringList{"Street Fighter IV", "Tekken 6"}));

@@ -55,10 +55,7 @@ TEST_F(FindBoxTest, EscapeClosesTheBoxAndLeavesTheLists) {
 
 TEST_F(FindBoxTest, WhileATransferRunsItIsRefused) {
   openWindowOn(kTwoGames);
-  pauses_.hold();
-  prompts_.answerAsk(true);
-  QTest::mouseClick(window().downloadButton(), Qt::LeftButton);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return window().indicator()->progressDone() == 1; }));
+  startHeldDownload();
   pressCtrlF();
   EXPECT_EQ(prompts_.notices(), std::vector<std::string>{"Device is busy,please wait a moment."});
   pauses_.open();

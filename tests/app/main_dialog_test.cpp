@@ -199,10 +199,7 @@ TEST_F(MainWindowTest, ATransferKeepsTheWindowPaintingAndACloseRequestEndsItAfte
 
 TEST_F(MainWindowTest, WhileATransferRunsCommandsAndPicksInTheListsAreRefused) {
   openWindowOn(kTwoGames);
-  pauses_.hold();
-  prompts_.answerAsk(true);
-  QTest::mouseClick(window().downloadButton(), Qt::LeftButton);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return window().indicator()->progressDone() == 1; }));
+  startHeldDownload();
 
   window().runCommand(kAddCharacter);
   QTest::keyClick(window().characterList(), Qt::Key_N, Qt::ControlModifier);

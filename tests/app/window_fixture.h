@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QListView>
+#include <QPushButton>
 #include <QTest>
 #include <condition_variable>
 #include <filesystem>
@@ -13,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "app/busy_indicator.h"
 #include "app/main_dialog.h"
 #include "app/menu_lists.h"
 #include "flows/catalogue_flows.h"
@@ -101,6 +103,14 @@ class WindowTest : public ::testing::Test {
     window_->show();
     window_->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));  // keys and shortcuts go to the active window
+  }
+
+  // Starts a DownLoad that waits in its first pause: the window is busy until pauses_ lets it on.
+  void startHeldDownload() {
+    pauses_.hold();
+    prompts_.answerAsk(true);
+    QTest::mouseClick(window().downloadButton(), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window().indicator()->progressDone() == 1; }));
   }
 
   void TearDown() override {
