@@ -112,6 +112,15 @@ TEST(CatalogueFile, ACommandWithoutACatalogueSaysHowToMakeOne) {
             "other.dat is not a strikepad catalogue; move it aside, then strikepad-cli init other.dat makes an empty one\n");
 }
 
+TEST(CatalogueFile, AFolderStandsForItsSpDat) {
+  TempDir dir;
+  std::filesystem::create_directory(dir / "club");
+  EXPECT_EQ(runCli({"init", "club"}, {}, dir.path()).exitCode, 0);
+  EXPECT_TRUE(std::filesystem::exists(dir / "club" / "sp.dat"));
+  EXPECT_EQ(runCli({"--catalogue", "club", "add", "game", "Arena"}, {}, dir.path()).exitCode, 0);
+  EXPECT_EQ(runCli({"list"}, {}, dir / "club").out, "game 1 Arena\n");
+}
+
 TEST_F(CatalogueCommand, ExportToADashWritesTheFileToStandardOutput) {
   ASSERT_EQ(runCli({"export", "Arena", "arena.SPK"}, {}, dir_.path()).exitCode, 0);
   const CliResult result = runCli({"export", "Arena", "-"}, {}, dir_.path());

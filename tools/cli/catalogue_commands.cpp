@@ -13,6 +13,7 @@
 #include "cli_texts.h"
 #include "combo/script_parser.h"
 #include "names.h"
+#include "operations/catalogue_file.h"
 #include "operations/catalogue_operations.h"
 #include "operations/lookup.h"
 #include "output.h"
@@ -86,7 +87,7 @@ LookupResult lookUp(CatalogueFile& file, const std::vector<std::string>& words, 
 }  // namespace
 
 int runInit(Context& context) {
-  const std::filesystem::path path = context.args.size() == 2 ? std::filesystem::path(context.args[1]) : context.catalogue;
+  const std::filesystem::path path = context.args.size() == 2 ? catalogueFileAt(context.args[1]) : context.catalogue;
   const Result made = createCatalogueFile(path);
   if (!made.done()) context.err << made.reason << "\n";
   return made.done() ? kDone : kRefused;

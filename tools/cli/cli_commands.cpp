@@ -38,8 +38,8 @@ constexpr Declaration kDeclarations[] = {
      "(HEX or standard input) and prints the script text, with CR LF line ends.\n",
      runScript},
     {"init", kInitForms, {}, "a new, empty catalogue",
-     "Makes FILE (the catalogue, sp.dat without --catalogue) a new, empty catalogue; an existing\n"
-     "file is never overwritten.\n",
+     "Makes FILE (the catalogue, sp.dat without --catalogue; a folder: its sp.dat) a new, empty\n"
+     "catalogue; an existing file is never overwritten.\n",
      runInit},
     {"list", kNoArguments, kJson, "the catalogue, one record a line",
      "Prints the catalogue in store order, one record a line (SIZE: the bytes of stored combo data):\n"

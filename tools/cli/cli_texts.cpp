@@ -31,7 +31,8 @@ const std::string_view kProgramUsageHead =
     "commands (strikepad-cli COMMAND --help, or strikepad-cli help COMMAND, tells more of one):\n";
 const std::string_view kProgramUsageTail =
     "options:\n"
-    "  --catalogue FILE   the catalogue to work on (sp.dat in the current folder without it)\n"
+    "  --catalogue FILE   the catalogue to work on, or a folder holding its sp.dat (sp.dat in the\n"
+    "                     current folder without it)\n"
     "  -h, --help         this text, or a command's help after the command\n"
     "  --version          the program's name and version\n"
     "exit status: 0 the command did what it says; 1 it ran and was refused or failed (a name\n"

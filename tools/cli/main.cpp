@@ -15,6 +15,7 @@
 #include "cli_texts.h"
 #include "command_declaration.h"
 #include "command_forms.h"
+#include "operations/catalogue_file.h"
 #include "output.h"
 
 namespace {
@@ -65,7 +66,7 @@ Request readOptions(int argc, char** argv, Context& context) {
     switch (option) {
       case 'h': request.help = true; break;
       case kVersionOption: request.version = true; break;
-      case kCatalogueOption: context.catalogue = optarg; break;
+      case kCatalogueOption: context.catalogue = strikepad::catalogueFileAt(optarg); break;
       case kJsonOption: context.json = true; request.commandOptions.push_back("--json"); break;
       case kHexOption: context.hex = true; request.commandOptions.push_back("--hex"); break;
       case kYesOption: context.yes = true; request.commandOptions.push_back("--yes"); break;
