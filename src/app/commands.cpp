@@ -16,6 +16,8 @@ QKeySequence keyOf(Command command) {
     case kDeleteGame:
     case kDeleteCharacter:
     case kDeleteCombo: return QKeySequence(Qt::Key_Delete);
+    case kCopyCombo: return QKeySequence(QKeySequence::Copy);
+    case kPasteCombo: return QKeySequence(QKeySequence::Paste);
     default: return {};
   }
 }

@@ -24,6 +24,8 @@ enum Command : int {
   kNewComboFromScript = 113,  // no menu item: reached by its keyboard shortcut
   kEditCombo = 114,           // the selected combo's script in the editor
   kUndo = 115,                // no menu item: the newest destructive change taken back (Ctrl+Z)
+  kCopyCombo = 116,           // the selected combo onto the clipboard
+  kPasteCombo = 117,          // the clipboard's combo stored under the selected character
 };
 
 struct MenuItem {
@@ -38,7 +40,7 @@ inline constexpr MenuItem kCharacterMenu[] = {
     {"&Add", kAddCharacter}, {"&Delete", kDeleteCharacter}, {"&Rename", kRenameCharacter}};
 inline constexpr MenuItem kComboMenu[] = {
     {"&Add", kCaptureCombo}, {"&Reload", kReloadCombo}, {"&Delete", kDeleteCombo},
-    {"&Rename", kRenameCombo}, {"&Edit", kEditCombo}};
+    {"&Rename", kRenameCombo}, {"&Edit", kEditCombo}, {"&Copy", kCopyCombo}, {"&Paste", kPasteCombo}};
 
 // A popup menu of plain text items, each carrying its command number as its action's data.
 QMenu* buildCommandMenu(std::span<const MenuItem> items, QWidget* parent);

@@ -24,6 +24,7 @@
 #include "app/adapter_slots_command.h"
 #include "app/artwork.h"
 #include "app/busy_indicator.h"
+#include "app/combo_clipboard.h"
 #include "app/combo_preview.h"
 #include "app/commands.h"
 #include "app/drop_hint.h"
@@ -259,6 +260,9 @@ void MainDialog::connectControls() {
   connect(new QShortcut(QKeySequence(kEditComboShortcut), this), &QShortcut::activated, this,
           [this] { runCommand(kEditCombo); });
   connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, &MainDialog::showAbout);
+  // The combo list runs Copy and Paste from its menu's keys; a paste on a character is the same.
+  connect(new QShortcut(QKeySequence::Paste, characterList_, nullptr, nullptr, Qt::WidgetShortcut), &QShortcut::activated,
+          this, [this] { runCommand(kPasteCombo); });
   connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, this, [this] { runCommand(kUndo); });
   connect(new QShortcut(QKeySequence(QStringLiteral("Ctrl+F")), this), &QShortcut::activated, this, [this] {
     if (device_->busy()) return prompts_.notice(device_messages::kBusy);
@@ -313,6 +317,8 @@ void MainDialog::dispatch(int command) {
     case kNewComboFromScript: return catalogue.OnNewComboFromScript();
     case kEditCombo: return catalogue.OnEditCombo();
     case kUndo: return catalogue.OnUndo();
+    case kCopyCombo: return copyComboToClipboard(catalogue);
+    case kPasteCombo: return pasteComboFromClipboard(catalogue);
     default: return;
   }
 }

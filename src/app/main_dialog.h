@@ -54,7 +54,7 @@ class MainDialog final : public QDialog, public DevicePanel {
   // (sp.dat in the current folder unless another catalogue was given), and, when the store
   // opened, the lists of the first game.
   void initialise();
-  // Runs command 101..114; any other number does nothing. While the adapter is busy every
+  // Runs command 101..117; any other number does nothing. While the adapter is busy every
   // command is refused with the device commands' busy notice.
   void runCommand(int command);
 

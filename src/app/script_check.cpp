@@ -1,13 +1,13 @@
 #include "app/script_check.h"
 
 #include <QCoreApplication>
-#include <QStringList>
 #include <algorithm>
 #include <string>
 
 #include "combo/combo_block.h"
 #include "combo/edited_block.h"
 #include "combo/script_keywords.h"
+#include "combo/script_warnings.h"
 
 namespace strikepad {
 namespace {
@@ -28,9 +28,6 @@ std::vector<int> positionsOfBytes(const QString& text, std::size_t byteCount) {
 }
 
 bool onlyBlanks(std::string_view text) { return text.find_first_not_of(" \t\v\f\r\n") == std::string_view::npos; }
-
-// Enough to show what is wrong without the status line crowding out the script.
-constexpr std::size_t kWarningLinesShown = 5;
 
 QString stepCountText(std::size_t steps, bool textIgnored) {
   const auto count = static_cast<int>(steps);
@@ -84,18 +81,7 @@ ScriptCheck checkScript(const QString& text, const ComboBlock& original) {
 QString statusText(const ScriptCheck& check) {
   if (!check.message.isEmpty()) return check.unknownWord.isEmpty() ? check.message : check.message + QStringLiteral(": ") + check.unknownWord;
   const QString count = stepCountText(check.steps.size(), check.textIgnored);
-  return check.warnings.empty() ? count : count + u'\n' + warningLines(check.warnings);
-}
-
-QString warningLines(const std::vector<ScriptWarning>& warnings) {
-  const bool cut = warnings.size() > kWarningLinesShown;
-  const std::size_t shown = cut ? kWarningLinesShown - 1 : warnings.size();
-  QStringList lines;
-  for (std::size_t i = 0; i < shown; ++i) lines << QString::fromStdString(warnings[i].message);
-  if (cut)
-    lines << QCoreApplication::translate("ScriptEditor", "and %1 more warnings")
-                 .arg(warnings.size() - shown);
-  return lines.join(u'\n');
+  return check.warnings.empty() ? count : count + u'\n' + QString::fromStdString(warningSummary(check.warnings));
 }
 
 }  // namespace strikepad

@@ -35,8 +35,4 @@ ScriptCheck checkScript(const QString& text, const ComboBlock& original);
 // word, or the step count and the warnings.
 QString statusText(const ScriptCheck& check);
 
-// The warnings one a line, cut short with a count of the rest so that a long script full of
-// them keeps the status line and OK's question readable.
-QString warningLines(const std::vector<ScriptWarning>& warnings);
-
 }  // namespace strikepad

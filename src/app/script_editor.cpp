@@ -22,6 +22,7 @@
 #include "app/step_timeline.h"
 #include "combo/combo_steps.h"
 #include "combo/script_printer.h"
+#include "combo/script_warnings.h"
 
 namespace strikepad {
 
@@ -273,7 +274,7 @@ void ScriptEditor::parseAndClose() {
     return;
   }
   if (!check.warnings.empty() &&
-      !askYesNo(this, tr("%1\n\nStore the combo with these values?").arg(warningLines(check.warnings))))
+      !askYesNo(this, toQString(storeWithWarningsQuestion(check.warnings))))
     return;
   block_ = *check.block;
   accept();

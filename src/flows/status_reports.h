@@ -24,6 +24,9 @@ inline std::string captured(const std::string& combo, int port) {
   return "slot " + std::to_string(port) + " read into the new combo " + combo;
 }
 
+inline std::string copied(const std::string& combo) { return combo + " copied"; }
+inline std::string pasted(const std::string& combo) { return "pasted as " + combo; }
+
 // "Street Fighter IV exported to /home/u/Street Fighter IV.SPK (2 characters, 3 combos)"
 inline std::string exported(const std::string& game, const std::filesystem::path& file, std::size_t characters,
                             std::size_t combos) {

@@ -2,6 +2,8 @@
 // The window's texts for the catalogue's commands, exactly as the user sees them, and how the
 // window tells what an operation came to.
 
+#include <string>
+
 #include "flows/prompts.h"
 #include "operations/outcome.h"
 #include "operations/shared_texts.h"
@@ -34,6 +36,8 @@ inline constexpr const char* kGameGone = shared_texts::kGameGone;
 inline constexpr const char* kCharacterGone = shared_texts::kCharacterGone;
 // An edited combo was deleted by another program while its script was open.
 inline constexpr const char* kComboGone = "The combo was deleted by another program.";
+// A paste that stores nothing, and why: "Nothing pasted: time error in line 2."
+inline std::string pasteRefused(const std::string& reason) { return "Nothing pasted: " + reason + "."; }
 
 }  // namespace strikepad::messages
 

@@ -51,7 +51,8 @@ TEST(CommandMenus, CharacterMenuCarriesAddDeleteRename) {
 
 TEST(CommandMenus, ComboMenuStartsWithTheReadFromSlotCommand) {
   QWidget owner;
-  const std::vector<Item> expected{{"&Add", 109}, {"&Reload", 110}, {"&Delete", 104}, {"&Rename", 105}, {"&Edit", 114}};
+  const std::vector<Item> expected{{"&Add", 109}, {"&Reload", 110}, {"&Delete", 104}, {"&Rename", 105}, {"&Edit", 114},
+                                   {"&Copy", 116}, {"&Paste", 117}};
   EXPECT_EQ(itemsOf(*buildCommandMenu(kComboMenu, &owner)), expected);
 }
 
