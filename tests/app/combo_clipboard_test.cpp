@@ -9,6 +9,7 @@
 
 #include "app/combo_clipboard.h"
 #include "combo/script_printer.h"
+#include "flows/catalogue_flows.h"
 #include "operations/catalogue_operations.h"
 #include "window_fixture.h"
 
@@ -17,17 +18,10 @@ namespace {
 
 class ComboClipboardTest : public WindowTest {
  protected:
-  // A second window, on a catalogue of one game with one character and no combo.
+  // A second window, on a catalogue of its own: one game, one character, no combo.
   void openOtherWindow() {
-    std::string message;
-    ASSERT_TRUE(createCatalogue(otherDir_ / "sp.dat", message)) << message;
-    {
-      CatalogueFile file(otherDir_ / "sp.dat");
-      ASSERT_TRUE(file.open().done());
-      ASSERT_TRUE(addCharacter(file, addGame(file, "Tekken 6").id, "Jin").done());
-    }
-    std::filesystem::current_path(otherDir_.path());  // the window opens sp.dat of the current folder
-    other_ = std::make_unique<MainDialog>(otherPrompts_, otherAdapter_, LinkTiming{});
+    makeCatalogue(otherDir_ / "sp.dat", {{"Tekken 6", {{"Jin", {}}}}});
+    other_ = std::make_unique<MainDialog>(otherPrompts_, otherAdapter_, LinkTiming{}, otherDir_ / "sp.dat");
     other_->initialise();
     other_->show();
     other_->activateWindow();
