@@ -1,5 +1,6 @@
 // Copy and paste of a combo as the operations see it: the stored block and its script out, and
-// from the block (when there is one) or the text, what a paste would store or why not.
+// the block a paste takes over its text, or why it takes none. The parsed text's error and
+// warnings are tested with the window's flow, which tells them.
 
 #include <gtest/gtest.h>
 
@@ -48,17 +49,6 @@ TEST_F(ClipboardCombos, ACopyPastesBackItsStoredBytesNotWhatItsTextWouldParseTo)
   ASSERT_TRUE(pasted.done());
   EXPECT_EQ(pasted.block, stored);
   EXPECT_EQ(copyCombo(file_, 4242).outcome, Outcome::NotFound);
-}
-
-TEST_F(ClipboardCombos, TextAloneIsParsedAndItsErrorOrWarningsTold) {
-  const PastedCombo parsed = pastedCombo({"100 up\r\n70000 cross\r\n", std::nullopt});
-  ASSERT_TRUE(parsed.done());
-  ASSERT_EQ(parsed.warnings.size(), 1u);
-  EXPECT_EQ(parsed.warnings[0].message, "step 2: time 70000 is outside 0..65535 and is stored as 4464");
-
-  const PastedCombo broken = pastedCombo({"100 up\nlunch at noon?\n", std::nullopt});
-  EXPECT_EQ(broken.outcome, Outcome::Refused);
-  EXPECT_EQ(broken.reason, "time error in line 2");
 }
 
 TEST_F(ClipboardCombos, ABlockOfAnotherSizeOrWithoutStepsIsRefused) {
