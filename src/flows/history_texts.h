@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "catalogue/change_history.h"
+#include "history/change_history.h"
 #include "operations/shared_texts.h"
 
 namespace strikepad::history_texts {

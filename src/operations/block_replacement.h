@@ -6,7 +6,7 @@
 #include <optional>
 #include <span>
 
-#include "catalogue/change_history.h"
+#include "history/change_history.h"
 #include "store/tables/records.h"
 
 namespace strikepad {

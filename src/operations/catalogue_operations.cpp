@@ -4,7 +4,7 @@
 #include <span>
 #include <utility>
 
-#include "catalogue/change_history.h"
+#include "history/change_history.h"
 #include "store/tables/records.h"
 
 namespace strikepad {

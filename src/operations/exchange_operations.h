@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/change_history.h"
+#include "history/change_history.h"
 #include "operations/block_replacement.h"
 #include "store/tables/record_id.h"
 #include "operations/catalogue_file.h"

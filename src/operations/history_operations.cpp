@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "catalogue/undo.h"
+#include "history/undo.h"
 
 namespace strikepad {
 

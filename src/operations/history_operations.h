@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "catalogue/change_history.h"
+#include "history/change_history.h"
 #include "operations/catalogue_file.h"
 #include "operations/lookup.h"
 #include "operations/outcome.h"

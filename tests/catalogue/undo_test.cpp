@@ -3,7 +3,7 @@
 
 #include "flows/history_texts.h"
 #include "operations/block_replacement.h"
-#include "catalogue/undo.h"
+#include "history/undo.h"
 #include "catalogue_fixture.h"
 #include "store/tables/history_table.h"
 #include "store/sqlite_handles.h"

@@ -13,18 +13,18 @@ set(allowed_files files text)
 set(allowed_combo combo)
 set(allowed_store store files text combo)
 # The history of destructive changes and its undo, run by the history's operations.
-set(allowed_catalogue catalogue store combo text)
+set(allowed_history history store combo text)
 # The .SPK codec.
 set(allowed_exchange exchange store combo files text)
 # The link to the adapter tells what happened and shows nothing, so it needs no catalogue.
 set(allowed_device device combo files text)
-set(allowed_operations operations catalogue store device exchange combo files text)
+set(allowed_operations operations history store device exchange combo files text)
 # The window's command flows ask and show around the operations; of the store they know only
 # the record ids and rows the operations hand them.
-set(allowed_flows flows operations catalogue store exchange device combo files text)
+set(allowed_flows flows operations history store exchange device combo files text)
 
 set(failures "")
-foreach(folder text files combo store catalogue exchange device operations flows)
+foreach(folder text files combo store history exchange device operations flows)
   file(GLOB_RECURSE sources "${SOURCE_DIR}/src/${folder}/*.h" "${SOURCE_DIR}/src/${folder}/*.cpp")
   foreach(source IN LISTS sources)
     file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include")

@@ -1,4 +1,4 @@
-#include "catalogue/change_history.h"
+#include "history/change_history.h"
 
 #include <chrono>
 

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "catalogue/change_history.h"
+#include "history/change_history.h"
 
 namespace strikepad {
 

@@ -1,8 +1,8 @@
-#include "catalogue/undo.h"
+#include "history/undo.h"
 
 #include <array>
 
-#include "catalogue/change_records.h"
+#include "history/change_records.h"
 #include "store/store.h"
 #include "store/transaction.h"
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "catalogue/change_history.h"
+#include "history/change_history.h"
 #include "store/tables/record_id.h"
 
 namespace strikepad {

@@ -1,4 +1,4 @@
-#include "catalogue/change_records.h"
+#include "history/change_records.h"
 
 #include <array>
 #include <optional>
