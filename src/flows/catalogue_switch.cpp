@@ -28,6 +28,14 @@ std::string notOpened(const std::filesystem::path& file, const CatalogueFile::Op
   return text;
 }
 
+// The file dialog may have offered to replace the file; a new catalogue never does.
+std::string notMade(const std::filesystem::path& file, const Result& made) {
+  std::error_code unknown;
+  if (!std::filesystem::exists(file, unknown)) return made.reason;
+  return made.reason + "\n\nA new catalogue never replaces a file: choose another name, or open " + shown(file) +
+         " with \"Open catalogue\u2026\".";
+}
+
 }  // namespace
 
 CatalogueSwitch::CatalogueSwitch(Catalogue& catalogue, std::function<bool()> busy,
@@ -51,7 +59,7 @@ void CatalogueSwitch::OnNewCatalogue() {
   const std::string chosen = catalogue_.prompts().chooseSaveFile(kCatalogueFileFilter, kSuggestedName);
   if (chosen.empty()) return;
   const Result made = createCatalogueFile(chosen);
-  if (!made.done()) return catalogue_.prompts().warning(made.reason);
+  if (!made.done()) return catalogue_.prompts().warning(notMade(chosen, made));
   turnTo(chosen, "new catalogue " + shown(chosen) + " made and opened");
 }
 

@@ -87,7 +87,8 @@ TEST_F(CatalogueSwitchTest, ANewCatalogueIsMadeEmptyAndNeverReplacesAFile) {
 
   prompts_.answerSaveFile((otherFolder_ / "sp.dat").string());
   switch_.OnNewCatalogue();
-  EXPECT_EQ(prompts_.warnings().size(), 1u);
+  ASSERT_EQ(prompts_.warnings().size(), 1u);
+  EXPECT_NE(prompts_.warnings().front().find("never replaces a file"), std::string::npos);
   EXPECT_EQ(file_.path(), fresh);
   CatalogueFile other(otherFolder_ / "sp.dat");
   ASSERT_TRUE(other.open().done());
