@@ -1,5 +1,6 @@
 #include "app/drop_hint.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QMimeData>
 #include <QPainter>
@@ -12,7 +13,10 @@ std::optional<DraggedFile> draggedFile(const QMimeData* data) {
   const QUrl& url = data->urls().front();
   if (!url.isLocalFile()) return std::nullopt;
   const QString path = url.toLocalFile();
-  const QString suffix = QFileInfo(path).suffix();
+  const QFileInfo file(path);
+  if (file.isDir() && QFileInfo::exists(QDir(path).filePath(QStringLiteral("sp.dat"))))
+    return DraggedFile{path, DraggedFile::Use::OpenCatalogue};
+  const QString suffix = file.suffix();
   if (suffix.compare(QLatin1String("spk"), Qt::CaseInsensitive) == 0) return DraggedFile{path, DraggedFile::Use::Import};
   if (suffix.compare(QLatin1String("dat"), Qt::CaseInsensitive) == 0)
     return DraggedFile{path, DraggedFile::Use::OpenCatalogue};

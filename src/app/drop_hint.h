@@ -18,7 +18,8 @@ struct DraggedFile {
 };
 
 // The one local file the drag carries that the window takes: an .SPK file (suffix in any case)
-// to import, or a catalogue (.dat) to open; none for anything else, several files included.
+// to import, or a catalogue (.dat, or a folder holding sp.dat) to open; none for anything
+// else, several files included.
 std::optional<DraggedFile> draggedFile(const QMimeData* data);
 
 class DropHint final : public QWidget {

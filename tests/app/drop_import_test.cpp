@@ -121,6 +121,12 @@ TEST_F(DropTest, ADroppedCatalogueFileIsOpenedInPlaceOfTheOpenOne) {
   ASSERT_TRUE(eventually([&] { return window().gameList()->currentText() == "Tekken 7"; }));
   EXPECT_EQ(lists(), (Lists{{"Tekken 7"}, {"Kazuya"}, {"Electric"}, "Tekken 7", "Kazuya"}));
   EXPECT_TRUE(window().gameList()->toolTip().contains("other.dat"));
+
+  std::filesystem::create_directory(dir_ / "club");
+  makeCatalogue(dir_ / "club" / "sp.dat", {{"Soulcalibur", {}}});
+  ASSERT_TRUE(dragOver(dir_ / "club")) << "a folder that holds a catalogue";
+  ASSERT_TRUE(drop());
+  EXPECT_TRUE(eventually([&] { return window().gameList()->currentText() == "Soulcalibur"; }));
 }
 
 TEST_F(DropTest, ADroppedTextFileIsNotTakenAndChangesNothing) {
