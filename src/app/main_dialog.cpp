@@ -130,7 +130,7 @@ MainDialog::MainDialog(Prompts* prompts, std::unique_ptr<HidTransport> ownAdapte
   auto* adapterSlots = new AdapterSlotsCommand(*this, link_, *transfers_, prompts_, *file_);
   backgroundMenu_->insertAction(backgroundMenu_->actions().value(0), adapterSlots->action());
   catalogueSwitch_ = std::make_unique<CatalogueSwitch>(
-      *catalogue_, [this] { return device_->busy(); }, [this](const std::filesystem::path&) { showCatalogue(); });
+      *catalogue_, [this] { return device_->busy(); }, [this] { showCatalogue(); });
   addCatalogueCommands();
 }
 

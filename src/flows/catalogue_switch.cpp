@@ -38,8 +38,7 @@ std::string notMade(const std::filesystem::path& file, const Result& made) {
 
 }  // namespace
 
-CatalogueSwitch::CatalogueSwitch(Catalogue& catalogue, std::function<bool()> busy,
-                                 std::function<void(const std::filesystem::path&)> switched)
+CatalogueSwitch::CatalogueSwitch(Catalogue& catalogue, std::function<bool()> busy, std::function<void()> switched)
     : catalogue_(catalogue), busy_(std::move(busy)), switched_(std::move(switched)) {}
 
 bool CatalogueSwitch::refusedWhileBusy() {
@@ -77,7 +76,7 @@ bool CatalogueSwitch::turnTo(const std::filesystem::path& file, const std::strin
     return false;
   }
   catalogue_.FillGameList();
-  switched_(file);
+  switched_();
   catalogue_.prompts().report(report);
   return true;
 }

@@ -14,10 +14,9 @@ namespace strikepad {
 
 class CatalogueSwitch {
  public:
-  // `busy` tells whether a transfer runs; `switched` hears of every file the window turned to
-  // (the window names the open catalogue).
-  CatalogueSwitch(Catalogue& catalogue, std::function<bool()> busy,
-                  std::function<void(const std::filesystem::path&)> switched);
+  // `busy` tells whether a transfer runs; `switched` runs each time another catalogue was
+  // opened (the window names the open catalogue).
+  CatalogueSwitch(Catalogue& catalogue, std::function<bool()> busy, std::function<void()> switched);
 
   // Asks for a catalogue file and opens it.
   void OnOpenCatalogue();
@@ -35,7 +34,7 @@ class CatalogueSwitch {
 
   Catalogue& catalogue_;
   std::function<bool()> busy_;
-  std::function<void(const std::filesystem::path&)> switched_;
+  std::function<void()> switched_;
 };
 
 }  // namespace strikepad

@@ -36,7 +36,7 @@ class CatalogueSwitchTest : public CatalogueTest {
 
   bool busy_ = false;
   int switches_ = 0;
-  CatalogueSwitch switch_{catalogue_, [this] { return busy_; }, [this](const std::filesystem::path&) { ++switches_; }};
+  CatalogueSwitch switch_{catalogue_, [this] { return busy_; }, [this] { ++switches_; }};
   std::filesystem::path otherFolder_ = dir_ / "other";
 };
 
