@@ -5,31 +5,22 @@
 
 #include <string>
 
+#include "new_catalogue_test.h"
 #include "operations/catalogue_operations.h"
 #include "operations/history_operations.h"
 #include "operations/slot_operations.h"
 #include "simulated_adapter.h"
-#include "store/schema.h"
-#include "temp_dir.h"
 
 namespace strikepad {
 namespace {
 
-class Operations : public ::testing::Test {
+class Operations : public NewCatalogueTest {
  protected:
-  void SetUp() override {
-    std::string message;
-    ASSERT_TRUE(createCatalogue(file_.path(), message)) << message;
-    ASSERT_TRUE(file_.open().done());
-  }
   static ComboBlock blockOf(std::uint8_t first) {
     ComboBlock block = emptyComboBlock();
     block[0] = first;
     return block;
   }
-
-  testing::TempDir dir_;
-  CatalogueFile file_{dir_ / "sp.dat"};
 };
 
 TEST_F(Operations, AddsTellTheNewIdATakenNameAndAGoneParent) {

@@ -7,25 +7,14 @@
 #include <string>
 
 #include "combo/script_printer.h"
+#include "new_catalogue_test.h"
 #include "operations/catalogue_operations.h"
 #include "operations/clipboard_combo.h"
-#include "store/schema.h"
-#include "temp_dir.h"
 
 namespace strikepad {
 namespace {
 
-class ClipboardCombos : public ::testing::Test {
- protected:
-  void SetUp() override {
-    std::string message;
-    ASSERT_TRUE(createCatalogue(file_.path(), message)) << message;
-    ASSERT_TRUE(file_.open().done());
-  }
-
-  testing::TempDir dir_;
-  CatalogueFile file_{dir_ / "sp.dat"};
-};
+using ClipboardCombos = NewCatalogueTest;
 
 // One step, then the end marker, then bytes that no script text carries.
 ComboBlock blockWithATail() {

@@ -4,21 +4,15 @@
 
 #include <string>
 
+#include "new_catalogue_test.h"
 #include "operations/catalogue_operations.h"
 #include "operations/find_operations.h"
-#include "store/schema.h"
-#include "temp_dir.h"
 
 namespace strikepad {
 namespace {
 
-class Find : public ::testing::Test {
+class Find : public NewCatalogueTest {
  protected:
-  void SetUp() override {
-    std::string message;
-    ASSERT_TRUE(createCatalogue(file_.path(), message)) << message;
-    ASSERT_TRUE(file_.open().done());
-  }
   RecordId add(RecordId parent, const std::string& name) {
     const AddResult added = parent ? addCharacter(file_, parent, name) : addGame(file_, name);
     EXPECT_TRUE(added.done()) << name;
@@ -35,9 +29,6 @@ class Find : public ::testing::Test {
       lines.push_back(matchLine(match, [](std::string_view name) { return std::string(name); }));
     return lines;
   }
-
-  testing::TempDir dir_;
-  CatalogueFile file_{dir_ / "sp.dat"};
 };
 
 TEST_F(Find, NamesMatchByUnicodeCaseFolding) {

@@ -6,12 +6,11 @@
 #include <utility>
 #include <vector>
 
+#include "new_catalogue_test.h"
 #include "operations/catalogue_operations.h"
 #include "operations/slot_overview.h"
 #include "operations/slot_overview_texts.h"
 #include "simulated_adapter.h"
-#include "store/schema.h"
-#include "temp_dir.h"
 
 namespace strikepad {
 namespace {
@@ -30,12 +29,10 @@ ComboBlock blockOf(std::uint8_t first, std::size_t steps, std::uint8_t tail = 0x
   return block;
 }
 
-class SlotOverviewTest : public ::testing::Test {
+class SlotOverviewTest : public NewCatalogueTest {
  protected:
   void SetUp() override {
-    std::string message;
-    ASSERT_TRUE(createCatalogue(file_.path(), message)) << message;
-    ASSERT_TRUE(file_.open().done());
+    NewCatalogueTest::SetUp();
     game_ = addGame(file_, "Street Fighter IV").id;
     ryu_ = addCharacter(file_, game_, "Ryu").id;
   }
@@ -51,8 +48,6 @@ class SlotOverviewTest : public ::testing::Test {
     return blocks;
   }
 
-  testing::TempDir dir_;
-  CatalogueFile file_{dir_ / "sp.dat"};
   RecordId game_ = 0;
   RecordId ryu_ = 0;
 };
