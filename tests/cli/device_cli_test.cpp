@@ -9,36 +9,18 @@
 #include <vector>
 
 #include "file_size_limit.h"
-#include "cli_runner.h"
-#include "temp_dir.h"
+#include "simulated_adapter_cli.h"
 
 namespace strikepad::testing {
 namespace {
 
-const std::string kScript = "100 down\r\n50 right cross\r\n";
-
-class DeviceCommand : public ::testing::Test {
+class DeviceCommand : public SimulatedAdapterCli {
  protected:
   void SetUp() override {
-    setenv("STRIKEPAD_ADAPTER", ("simulated:" + (dir_ / "slots").string()).c_str(), 1);
-    setenv("STRIKEPAD_SIMULATED_CHUNK_PAUSE_MS", "0", 1);
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"init"}, {"add", "game", "Arena"}, {"add", "character", "Arena", "Kenji"}}) {
-      const CliResult result = cli(args);
-      ASSERT_EQ(result.exitCode, 0) << result.err;
-    }
-    ASSERT_EQ(cli({"add", "combo", "Arena", "Kenji", "Spin"}, kScript).exitCode, 0);
-  }
-  void TearDown() override {
-    unsetenv("STRIKEPAD_ADAPTER");
-    unsetenv("STRIKEPAD_SIMULATED_CHUNK_PAUSE_MS");
-  }
-  CliResult cli(const std::vector<std::string>& args, std::string_view input = {}) {
-    return runCli(args, input, dir_.path());
+    SimulatedAdapterCli::SetUp();
+    makeCatalogue("Arena", "Kenji", "Spin");
   }
   std::string hexOf(const std::string& combo) { return cli({"show", "Arena", "Kenji", combo, "--hex"}).out; }
-
-  TempDir dir_;
 };
 
 TEST_F(DeviceCommand, DownloadThenCaptureGivesTheSameBlock) {

@@ -2,34 +2,23 @@
 // by the names of a catalogue in a temporary folder.
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
-#include "cli_runner.h"
+#include "simulated_adapter_cli.h"
 #include "store/store.h"
-#include "temp_dir.h"
 
 namespace strikepad::testing {
 namespace {
 
-const std::string kScript = "100 down\r\n50 right cross\r\n";
-
-class SlotsCommand : public ::testing::Test {
+class SlotsCommand : public SimulatedAdapterCli {
  protected:
   void SetUp() override {
-    setenv("STRIKEPAD_ADAPTER", ("simulated:" + (dir_ / "slots").string()).c_str(), 1);
-    setenv("STRIKEPAD_SIMULATED_CHUNK_PAUSE_MS", "0", 1);
-    for (const std::vector<std::string>& args : {std::vector<std::string>{"init"},
-                                                 {"add", "game", "Street Fighter IV"},
-                                                 {"add", "character", "Street Fighter IV", "Ryu"}}) {
-      const CliResult result = cli(args);
-      ASSERT_EQ(result.exitCode, 0) << result.err;
-    }
-    ASSERT_EQ(cli({"add", "combo", "Street Fighter IV", "Ryu", "Hadouken"}, kScript).exitCode, 0);
+    SimulatedAdapterCli::SetUp();
+    makeCatalogue("Street Fighter IV", "Ryu", "Hadouken");
     ASSERT_EQ(cli({"download", "Street Fighter IV", "Ryu", "Hadouken", "1"}).exitCode, 0);
     ASSERT_EQ(cli({"slot", "write", "3", cli({"script", "parse"}, "7 square\r\n").out}).exitCode, 0);
     // The stored steps and marker, then other bytes.
@@ -37,15 +26,6 @@ class SlotsCommand : public ::testing::Test {
     otherTail.replace(otherTail.size() - 3, 2, "ff");
     ASSERT_EQ(cli({"slot", "write", "4", otherTail}).exitCode, 0);
   }
-  void TearDown() override {
-    unsetenv("STRIKEPAD_ADAPTER");
-    unsetenv("STRIKEPAD_SIMULATED_CHUNK_PAUSE_MS");
-  }
-  CliResult cli(const std::vector<std::string>& args, std::string_view input = {}) {
-    return runCli(args, input, dir_.path());
-  }
-
-  TempDir dir_;
 };
 
 TEST_F(SlotsCommand, PrintsOneLineASlotInTheThreeForms) {
